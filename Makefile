@@ -1,0 +1,33 @@
+# The two commands a new user types: `make demo` and `make test`.
+.PHONY: demo demo-win test deps deps-native native win test-native test-win bench fuzz clean
+
+demo: deps-native native
+	@mkdir -p build/demo
+	./build/native/kelvarnook-sim --dir build/demo
+
+test: deps native win
+	ctest --preset native -j2
+	$(MAKE) --no-print-directory test-win
+
+test-native: native
+	ctest --preset native -j2
+
+test-win: win
+	xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win
+
+deps:
+	@scripts/install-deps all
+
+deps-native:
+	@scripts/install-deps native
+
+native:
+	@cmake --preset native >/dev/null
+	cmake --build --preset native
+
+win:
+	@cmake --preset win >/dev/null
+	cmake --build --preset win
+
+clean:
+	rm -rf build

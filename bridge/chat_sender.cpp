@@ -1,0 +1,36 @@
+// Posting a line into the chat room, and the pause that always stands between two lines.
+#include <algorithm>
+
+#include "bridge/host_bridge.h"
+#include "bridge/host_windows.h"
+#include "platform/code_page.h"
+#include "platform/gui_runtime.h"
+
+namespace kn {
+
+namespace {
+constexpr unsigned kEnter = 13;
+}
+
+void HostBridge::ChatSend(std::string_view line) {
+    const WindowHandle room = FindChatRoom();
+    if (room == 0) return;  // no room: the line is lost, as the owner expects of a closed room
+    const WindowHandle input = ws_.FindChild(room, 0, host_class::kInputBox);
+    if (input == 0) return;
+    // The owner may be halfway through typing a line of their own; keep it.
+    const std::string draft = ws_.Text(input, ws_.TextLength(input) + 1);
+    ws_.SetText(input, cp_.ToAnsi(line));
+    ws_.SendChar(input, kEnter);
+    if (!draft.empty()) ws_.SetText(input, draft);
+}
+
+void HostBridge::Pause(double seconds) {
+    const double start = gui_.Now();
+    for (;;) {
+        const double left = seconds - (gui_.Now() - start);
+        if (left <= 0) return;
+        gui_.WaitForEvents(left);
+    }
+}
+
+}  // namespace kn

@@ -1,0 +1,36 @@
+// Telling who the owner is: the host client's welcome window carries the signed-on screen
+// name in its title, "Welcome, NAME!".
+#include "bridge/host_bridge.h"
+#include "bridge/host_windows.h"
+#include "platform/code_page.h"
+
+namespace kn {
+
+namespace {
+constexpr std::string_view kWelcome = "Welcome, ";
+}
+
+std::string HostBridge::GetWindowCaption(WindowHandle w) {
+    const std::size_t n = ws_.TitleLength(w);
+    // A host may report a length larger than what it then copies; keep only what it copied.
+    return cp_.FromAnsi(ws_.Title(w, n + 1));
+}
+
+std::string HostBridge::GetOwnScreenName() {
+    const WindowHandle frame = ws_.FindTopLevel(host_class::kFrameLower);
+    if (frame == 0) return {};
+    const WindowHandle mdi = ws_.FindChild(frame, 0, host_class::kMdiClientLower);
+    if (mdi == 0) return {};
+    for (WindowHandle child = ws_.FindChild(mdi, 0, host_class::kChildLower); child != 0;
+         child = ws_.FindChild(mdi, child, host_class::kChildLower)) {
+        const std::string title = GetWindowCaption(child);
+        if (!title.starts_with(kWelcome)) continue;
+        const std::size_t bang = title.find('!', kWelcome.size());
+        // Without the "!" the title names nobody; an empty name never matches a speaker.
+        if (bang == std::string::npos) return {};
+        return title.substr(kWelcome.size(), bang - kWelcome.size());
+    }
+    return {};
+}
+
+}  // namespace kn

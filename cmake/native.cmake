@@ -1,0 +1,50 @@
+# The simulated platform, kelvarnook-sim, and the native tests.
+find_package(Iconv REQUIRED)
+find_package(GTest REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
+find_package(CLI11 CONFIG REQUIRED)
+
+file(GLOB KN_SIM_SOURCES CONFIGURE_DEPENDS platform/sim/*.cpp platform/null/*.cpp host/sim/*.cpp
+     app/sim/*.cpp)
+add_library(kn_sim STATIC ${KN_SIM_SOURCES})
+target_link_libraries(kn_sim PUBLIC kn_program Iconv::Iconv PkgConfig::LIBEDIT CLI11::CLI11)
+
+add_executable(kelvarnook-sim app/sim_main.cpp)
+target_link_libraries(kelvarnook-sim PRIVATE kn_sim)
+
+if(KN_FUZZ)
+    file(GLOB KN_FUZZERS CONFIGURE_DEPENDS fuzz/*_fuzzer.cpp)
+    foreach(src ${KN_FUZZERS})
+        get_filename_component(name ${src} NAME_WE)
+        add_executable(${name} ${src})
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+        target_link_libraries(${name} PRIVATE kn_sim -fsanitize=fuzzer)
+    endforeach()
+    return()
+endif()
+
+file(GLOB KN_NATIVE_TESTS CONFIGURE_DEPENDS tests/native/*.cpp tests/shared/*.cpp)
+add_executable(kn_tests ${KN_NATIVE_TESTS})
+target_link_libraries(kn_tests PRIVATE kn_sim GTest::gtest GTest::gmock GTest::gtest_main)
+target_compile_definitions(kn_tests PRIVATE
+    KN_SIM_BINARY="$<TARGET_FILE:kelvarnook-sim>" KN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+add_dependencies(kn_tests kelvarnook-sim)
+include(GoogleTest)
+gtest_discover_tests(kn_tests DISCOVERY_TIMEOUT 30)
+
+file(GLOB KN_SCRIPT_TESTS CONFIGURE_DEPENDS tests/scripts/*.script)
+foreach(script ${KN_SCRIPT_TESTS})
+    get_filename_component(name ${script} NAME_WE)
+    add_test(NAME script.${name}
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/run-script-test $<TARGET_FILE:kelvarnook-sim> ${script})
+endforeach()
+
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+    file(GLOB KN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*_bench.cpp)
+    if(KN_BENCH_SOURCES)
+        add_executable(kn_bench ${KN_BENCH_SOURCES})
+        target_link_libraries(kn_bench PRIVATE kn_sim benchmark::benchmark benchmark::benchmark_main)
+    endif()
+endif()

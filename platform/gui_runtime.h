@@ -1,0 +1,146 @@
+// The GUI runtime services: the program's own windows with their controls, timers, the pop-up
+// menu, the modal text-input dialog, the event pump, a monotonic clock and the process itself.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace kn {
+
+// Left, top, width and height in twips (15 twips to a pixel).
+struct TwipRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+enum class ControlKind { Label, TextField, Picture, ListBox, Button };
+
+struct ControlDesign {
+    std::string name;       // "Text1", "Picture3", ...
+    ControlKind kind = ControlKind::Label;
+    TwipRect pos;           // relative to `container`, or to the client area when it is empty
+    std::string text;       // initial caption or text (UTF-8)
+    std::string container;  // name of the picture box that holds this control, or empty
+    std::string image;      // picture box only: name of its image resource, shown unscaled
+    std::vector<std::string> items;  // list box only: its lines in order
+    int tab_index = -1;              // -1: not a tab stop
+    bool transparent = false;        // label drawn over its container's image
+};
+
+enum class FormStyle {
+    Skinned,      // no border, no title bar, fixed size, opened at the centre of the screen
+    ToolWindow,   // narrow title bar with a close button only, fixed size
+};
+
+struct FormDesign {
+    std::string name;     // "Form1", ...
+    std::string caption;  // UTF-8
+    FormStyle style = FormStyle::ToolWindow;
+    int client_width = 0, client_height = 0;  // twips
+    std::string icon;                         // icon resource, or empty for the default
+    std::vector<ControlDesign> controls;
+};
+
+struct MenuItem {
+    std::string name;     // "mnuon"
+    std::string caption;  // "on"
+    std::vector<MenuItem> children;
+};
+
+enum class WindowState { Normal, Minimized };
+
+// What a form hears from its window; implemented by the program's forms.
+class FormEvents {
+public:
+    virtual ~FormEvents() = default;
+    // A click on the picture box or button named `control`.
+    virtual void Click(std::string_view control) = 0;
+    // The item named `item` was chosen from a menu that this form popped up.
+    virtual void MenuChosen(std::string_view item) = 0;
+    // The window was asked to close from outside the program (its close button, WM_CLOSE,
+    // the session ending). The window stays as it is; the form decides what happens.
+    virtual void CloseRequested() = 0;
+};
+
+// One of the program's own windows with its controls. Text is UTF-8.
+class FormWindow {
+public:
+    virtual ~FormWindow() = default;
+    // The window's handle in the window system, for WindowSystem calls such as MakeTopmost.
+    virtual WindowHandle Handle() = 0;
+    // The current caption or text of a label, text field or button; "" for an unknown name.
+    virtual std::string Text(std::string_view control) = 0;
+    // Replaces it; an unknown name is ignored. Never raises an event.
+    virtual void SetText(std::string_view control, std::string_view text) = 0;
+    // The number of lines of a list box; 0 for an unknown name.
+    virtual int ItemCount(std::string_view control) = 0;
+    // Makes the window visible, leaving its state as it is. Shown windows are modeless.
+    virtual void Show() = 0;
+    // Hides it; it keeps its controls and their values.
+    virtual void Hide() = 0;
+    virtual bool Visible() = 0;
+    // Minimises or restores the window (restored, not maximised), visible or not.
+    virtual void SetState(WindowState state) = 0;
+    virtual WindowState State() = 0;
+    // Pops `menu` (its items; the root itself is not shown) up at the mouse pointer with the
+    // default alignment. A choice arrives later as FormEvents::MenuChosen; none, nothing.
+    virtual void PopupMenu(const MenuItem& menu) = 0;
+};
+
+// A window-system timer owned by a form; its tick is delivered through the event pump.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    // Enabling an enabled timer leaves its countdown running; disabling stops it.
+    virtual void SetEnabled(bool on) = 0;
+    virtual bool Enabled() = 0;
+};
+
+class GuiRuntime {
+public:
+    virtual ~GuiRuntime() = default;
+
+    // Creates `design`'s window, hidden and in the normal state, with all its controls.
+    virtual std::unique_ptr<FormWindow> CreateForm(const FormDesign& design,
+                                                   FormEvents& events) = 0;
+
+    // A disabled timer on `owner` with the identifier `id` (the WM_TIMER wParam) that calls
+    // `tick` every `interval_ms` while enabled.
+    virtual std::unique_ptr<Timer> CreateTimer(FormWindow& owner, unsigned id,
+                                               unsigned interval_ms,
+                                               std::function<void()> tick) = 0;
+
+    // The modal text-input dialog: `prompt`, an empty answer field, OK and Cancel, `title` as
+    // caption. Handles other events while it is open. Returns the answer; Cancel gives "".
+    virtual std::string InputBox(std::string_view prompt, std::string_view title) = 0;
+
+    // Handles every pending event, then returns.
+    virtual void DoEvents() = 0;
+
+    // Waits until an event arrives or `seconds` have passed, handles what arrived, returns.
+    // Burns no CPU while it waits. A time of 0 or less returns at once.
+    virtual void WaitForEvents(double seconds) = 0;
+
+    // Handles events until the process ends.
+    virtual void RunMessageLoop() = 0;
+
+    // Seconds on a monotonic clock (virtual in replay).
+    virtual double Now() = 0;
+
+    // True when a listing of exactly `path` (UTF-8) names a file that is not a directory;
+    // hidden, system and read-only files count. False for any error, never raises.
+    virtual bool IsListedFile(std::string_view path) = 0;
+
+    // The directory that holds the program's executable, UTF-8, without a trailing separator
+    // except at a drive root.
+    virtual std::string ProgramDirectory() = 0;
+
+    // Ends the process at once; no further handler of the program runs.
+    [[noreturn]] virtual void EndProcess() = 0;
+};
+
+}  // namespace kn

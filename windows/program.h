@@ -1,0 +1,47 @@
+// The running program: its runtime services, its bridge to the host client and its three
+// windows, each loaded on first use and kept for the whole run.
+#pragma once
+
+#include <memory>
+
+#include "bridge/host_bridge.h"
+#include "windows/runtime.h"
+
+namespace kn {
+
+class Form1;
+class Form2;
+class Form3;
+
+class Program {
+public:
+    Program(GuiRuntime& gui, WindowSystem& ws, CodePage& cp, ProfileStore& profiles);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Loads the main window, which runs start-up, shows it and handles events until the
+    // process ends (or, in replay, until the script has run out).
+    void Run();
+
+    // Each window is loaded, running its load handler, the first time it is asked for.
+    Form1& form1();
+    Form2& form2();
+    Form3& form3();
+    bool form2_loaded() const { return form2_ != nullptr; }
+    bool form3_loaded() const { return form3_ != nullptr; }
+
+    Runtime& runtime() { return runtime_; }
+    HostBridge& bridge() { return bridge_; }
+    GuiRuntime& gui() { return gui_; }
+
+private:
+    GuiRuntime& gui_;
+    Runtime runtime_;
+    HostBridge bridge_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
+};
+
+}  // namespace kn

@@ -6,8 +6,8 @@
 namespace kn {
 
 bool HostBridge::IsChatRoom(WindowHandle candidate) {
-    for (const char* cls : {host_class::kTranscript, host_class::kCombobox, host_class::kIcon,
-                            host_class::kStatic}) {
+    for (const char* cls :
+         {host_class::kTranscript, host_class::kCombobox, host_class::kIcon, host_class::kStatic}) {
         if (ws_.FindChild(candidate, 0, cls) == 0) return false;
     }
     return true;

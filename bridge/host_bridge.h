@@ -13,7 +13,7 @@ class CodePage;
 class GuiRuntime;
 
 class HostBridge {
-public:
+  public:
     HostBridge(WindowSystem& ws, CodePage& cp, GuiRuntime& gui) : ws_(ws), cp_(cp), gui_(gui) {}
 
     // The front-most open window of the host that holds the four chat room controls, or 0.
@@ -41,7 +41,7 @@ public:
     WindowSystem& window_system() { return ws_; }
     CodePage& code_page() { return cp_; }
 
-private:
+  private:
     bool IsChatRoom(WindowHandle candidate);
 
     WindowSystem& ws_;

@@ -25,6 +25,9 @@ if(KN_FUZZ)
 endif()
 
 file(GLOB KN_NATIVE_TESTS CONFIGURE_DEPENDS tests/native/*.cpp tests/shared/*.cpp)
+if(NOT KN_NATIVE_TESTS)
+    return()
+endif()
 add_executable(kn_tests ${KN_NATIVE_TESTS})
 target_link_libraries(kn_tests PRIVATE kn_sim GTest::gtest GTest::gmock GTest::gtest_main)
 target_compile_definitions(kn_tests PRIVATE

@@ -14,7 +14,7 @@ class Form2;
 class Form3;
 
 class Program {
-public:
+  public:
     Program(GuiRuntime& gui, WindowSystem& ws, CodePage& cp, ProfileStore& profiles);
     ~Program();
     Program(const Program&) = delete;
@@ -35,7 +35,7 @@ public:
     HostBridge& bridge() { return bridge_; }
     GuiRuntime& gui() { return gui_; }
 
-private:
+  private:
     GuiRuntime& gui_;
     Runtime runtime_;
     HostBridge bridge_;

@@ -2,20 +2,26 @@
 // the profile functions need.
 #include "windows/runtime.h"
 
+#include <cstdlib>
+
 #include "platform/code_page.h"
 #include "platform/gui_runtime.h"
 #include "platform/profile_store.h"
 
 namespace kn {
 
-std::string Runtime::AppPath() { return gui_.ProgramDirectory(); }
+std::string Runtime::AppPath() {
+    return gui_.ProgramDirectory();
+}
 
-bool Runtime::FileListed(std::string_view path) { return gui_.IsListedFile(path); }
+bool Runtime::FileListed(std::string_view path) {
+    return gui_.IsListedFile(path);
+}
 
 std::string Runtime::GetProfileString(std::string_view section, std::string_view key,
                                       std::size_t capacity, std::string_view path) {
-    return cp_.FromAnsi(profiles_.GetString(cp_.ToAnsi(section), cp_.ToAnsi(key), "", capacity,
-                                            cp_.ToAnsi(path)));
+    return cp_.FromAnsi(
+        profiles_.GetString(cp_.ToAnsi(section), cp_.ToAnsi(key), "", capacity, cp_.ToAnsi(path)));
 }
 
 bool Runtime::WriteProfileString(std::string_view section, std::string_view key,
@@ -28,8 +34,13 @@ std::string Runtime::InputBox(std::string_view prompt, std::string_view title) {
     return gui_.InputBox(prompt, title);
 }
 
-void Runtime::MakeTopmost(FormWindow& window) { ws_.MakeTopmost(window.Handle()); }
+void Runtime::MakeTopmost(FormWindow& window) {
+    ws_.MakeTopmost(window.Handle());
+}
 
-void Runtime::End() { gui_.EndProcess(); }
+void Runtime::End() {
+    gui_.EndProcess();
+    std::abort();  // not reached: EndProcess ends the process or unwinds out of the run
+}
 
 }  // namespace kn

@@ -15,7 +15,7 @@ class WindowSystem;
 class FormWindow;
 
 class Runtime {
-public:
+  public:
     Runtime(GuiRuntime& gui, ProfileStore& profiles, CodePage& cp, WindowSystem& ws)
         : gui_(gui), profiles_(profiles), cp_(cp), ws_(ws) {}
 
@@ -27,8 +27,8 @@ public:
     // GetProfileString returns at most capacity - 1 bytes of the stored value.
     std::string GetProfileString(std::string_view section, std::string_view key,
                                  std::size_t capacity, std::string_view path);
-    bool WriteProfileString(std::string_view section, std::string_view key,
-                            std::string_view value, std::string_view path);
+    bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                            std::string_view path);
     // The modal text-input dialog; Cancel gives "".
     std::string InputBox(std::string_view prompt, std::string_view title);
     // Makes one of the program's windows topmost without moving or sizing it.
@@ -37,7 +37,7 @@ public:
 
     GuiRuntime& gui() { return gui_; }
 
-private:
+  private:
     GuiRuntime& gui_;
     ProfileStore& profiles_;
     CodePage& cp_;

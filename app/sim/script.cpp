@@ -1,0 +1,160 @@
+// Script syntax: "[TIME] VERB [ARGUMENT]", TIME "+S" or "@S"; the argument is everything
+// after the single blank that follows the verb or its fixed words, blanks kept.
+#include "app/sim/script.h"
+
+#include <array>
+#include <cctype>
+
+namespace kn::sim {
+
+namespace {
+
+enum class Arg { None, Text, Named, Target, Field, Window };
+
+struct VerbForm {
+    std::string_view words;
+    Verb verb;
+    Arg arg;
+};
+
+constexpr std::array kVerbs = {
+    VerbForm{"host room open", Verb::HostRoomOpen, Arg::None},
+    VerbForm{"host room close", Verb::HostRoomClose, Arg::None},
+    VerbForm{"host signon", Verb::HostSignon, Arg::Text},
+    VerbForm{"host signoff", Verb::HostSignoff, Arg::None},
+    VerbForm{"host title", Verb::HostTitle, Arg::Text},
+    VerbForm{"host window", Verb::HostWindow, Arg::Text},
+    VerbForm{"host quit", Verb::HostQuit, Arg::None},
+    VerbForm{"host start", Verb::HostStart, Arg::None},
+    VerbForm{"owner", Verb::Owner, Arg::Text},
+    VerbForm{"chat", Verb::Chat, Arg::Named},
+    VerbForm{"draft", Verb::Draft, Arg::Text},
+    VerbForm{"click", Verb::Click, Arg::Target},
+    VerbForm{"type", Verb::Type, Arg::Field},
+    VerbForm{"answer", Verb::Answer, Arg::Text},
+    VerbForm{"cancel", Verb::Cancel, Arg::None},
+    VerbForm{"close", Verb::Close, Arg::Window},
+    VerbForm{"dump", Verb::Dump, Arg::None},
+};
+
+constexpr std::array<std::string_view, 13> kTargets = {
+    "Picture2",       "Picture3",       "Picture5",      "mnuon",       "mnuoff",
+    "mnucolors",      "mnuhandle",      "mnucommands",   "mnuminimize", "mnuexit",
+    "Form2.Command1", "Form2.Command2", "Form2.Command4"};
+constexpr std::array<std::string_view, 3> kFields = {"Form1.Text1", "Form2.Text1", "Form2.Text2"};
+constexpr std::array<std::string_view, 3> kWindows = {"Form1", "Form2", "Form3"};
+
+template <std::size_t N>
+bool OneOf(const std::array<std::string_view, N>& set, std::string_view s) {
+    for (std::string_view item : set) {
+        if (item == s) return true;
+    }
+    return false;
+}
+
+std::string Quoted(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
+
+// Fills `out` from the argument text of a verb of shape `arg`.
+std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool has_blank,
+                                        std::string_view rest, Event& out) {
+    switch (arg) {
+        case Arg::None:
+            if (has_blank) return Quoted(words) + " takes no argument";
+            return std::nullopt;
+        case Arg::Text:
+            out.first = rest;
+            return std::nullopt;
+        case Arg::Named: {
+            const std::size_t sep = rest.find(": ");
+            if (sep == std::string_view::npos) return "\"chat\" needs NAME: TEXT";
+            out.first = rest.substr(0, sep);
+            out.second = rest.substr(sep + 2);
+            return std::nullopt;
+        }
+        case Arg::Target:
+            if (!OneOf(kTargets, rest)) return "unknown click target " + Quoted(rest);
+            out.first = rest;
+            return std::nullopt;
+        case Arg::Field: {
+            const std::size_t blank = rest.find(' ');
+            out.first = rest.substr(0, blank);
+            if (!OneOf(kFields, out.first)) return "unknown field " + Quoted(out.first);
+            if (blank != std::string_view::npos) out.second = rest.substr(blank + 1);
+            return std::nullopt;
+        }
+        case Arg::Window:
+            if (!OneOf(kWindows, rest)) return "unknown window " + Quoted(rest);
+            out.first = rest;
+            return std::nullopt;
+    }
+    return "bad argument";
+}
+
+std::optional<std::string> ParseTime(std::string_view token, Micros previous, Micros& at) {
+    const std::string_view digits = token.substr(1);
+    std::size_t dots = 0, count = 0;
+    for (char c : digits) {
+        if (c == '.') {
+            ++dots;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            ++count;
+        } else {
+            return "bad time " + Quoted(token);
+        }
+    }
+    // Fifteen characters keep the seconds well inside the clock's range.
+    if (count == 0 || dots > 1 || digits.size() > 15) return "bad time " + Quoted(token);
+    const Micros span = ToMicros(std::stod(std::string(digits)));
+    at = token.front() == '+' ? previous + span : span;
+    if (at < previous) return "time goes back: " + Quoted(token);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ParseCommand(std::string_view text, Event& out) {
+    for (const VerbForm& form : kVerbs) {
+        if (!text.starts_with(form.words)) continue;
+        const std::string_view after = text.substr(form.words.size());
+        if (!after.empty() && after.front() != ' ') continue;
+        out.verb = form.verb;
+        return TakeArgument(form.arg, form.words, !after.empty(),
+                            after.empty() ? after : after.substr(1), out);
+    }
+    return "unknown verb " + Quoted(text.substr(0, text.find(' ')));
+}
+
+std::vector<Event> ParseScript(std::string_view script) {
+    std::vector<Event> events;
+    Micros previous = 0;
+    int number = 0;
+    while (!script.empty()) {
+        ++number;
+        const std::size_t end = script.find('\n');
+        std::string_view line = script.substr(0, end);
+        script = end == std::string_view::npos ? std::string_view() : script.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#') {
+            continue;
+        }
+        Event event;
+        event.line = number;
+        event.at = previous;
+        if (line.front() == '+' || line.front() == '@') {
+            const std::size_t blank = line.find(' ');
+            if (blank == std::string_view::npos) throw ParseError{number, "no verb after the time"};
+            if (auto bad = ParseTime(line.substr(0, blank), previous, event.at)) {
+                throw ParseError{number, *bad};
+            }
+            line = line.substr(blank + 1);
+        }
+        if (auto bad = ParseCommand(line, event)) throw ParseError{number, *bad};
+        previous = event.at;
+        events.push_back(std::move(event));
+    }
+    return events;
+}
+
+}  // namespace kn::sim

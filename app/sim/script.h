@@ -1,0 +1,55 @@
+// The simulator's scripts: one timed event a line. Parsing refuses a whole script at its
+// first bad line, so that nothing of a script that can't be read is run.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/sim/sim_scheduler.h"
+
+namespace kn::sim {
+
+enum class Verb {
+    Owner,
+    Chat,
+    Draft,
+    Click,
+    Type,
+    Answer,
+    Cancel,
+    Close,
+    Dump,
+    HostSignon,
+    HostSignoff,
+    HostTitle,
+    HostRoomOpen,
+    HostRoomClose,
+    HostWindow,
+    HostQuit,
+    HostStart,
+};
+
+struct Event {
+    int line = 0;   // 1-based line of the script
+    Micros at = 0;  // virtual time
+    Verb verb = Verb::Dump;
+    std::string first;   // NAME of chat, FIELD of type, TARGET, WINDOW; else the argument
+    std::string second;  // TEXT of chat and type
+};
+
+struct ParseError {
+    int line;
+    std::string what;
+    std::string Message() const { return "line " + std::to_string(line) + ": " + what; }
+};
+
+// One line without its time, as typed at the terminal or in a script after the time.
+// Returns the error text, or nothing when `out` was filled.
+std::optional<std::string> ParseCommand(std::string_view text, Event& out);
+
+// The whole script; throws ParseError.
+std::vector<Event> ParseScript(std::string_view script);
+
+}  // namespace kn::sim

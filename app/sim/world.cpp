@@ -1,0 +1,169 @@
+// One simulator run, and what each script verb does to the host and the program's windows.
+#include "app/sim/world.h"
+
+#include <iostream>
+
+#include "windows/forms.h"
+
+namespace kn::sim {
+
+namespace {
+
+std::unique_ptr<Clock> MakeClock(double speed) {
+    if (speed > 0) return std::make_unique<RealClock>(speed);
+    return std::make_unique<VirtualClock>();
+}
+
+}  // namespace
+
+World::World(const Options& options)
+    : clock_(MakeClock(options.speed)),
+      scheduler_(*clock_),
+      record_(scheduler_, options.out),
+      gui_(scheduler_, ws_, record_, options.dir),
+      host_(ws_, cp_, record_, options.screen_name) {
+    // A change in the host's windows wakes the scanner at once, once per change burst.
+    ws_.SetChangeSink([this] {
+        const Micros now = scheduler_.Now();
+        if (poll_posted_at_ == now) return;
+        poll_posted_at_ = now;
+        scheduler_.Post([this, now] {
+            if (poll_posted_at_ == now) poll_posted_at_ = -1;
+            ws_.NotifyListener();
+        });
+    });
+    program_ = std::make_unique<Program>(gui_, ws_, cp_, profiles_);
+}
+
+World::~World() = default;
+
+int World::Run(EventSource& source) {
+    scheduler_.SetSource(&source);
+    try {
+        host_.Start();
+        program_->Run();
+    } catch (const ProcessEnded&) {
+        ended_ = true;
+    } catch (const RunOver&) {
+        // The source finished while a prompt waited for an answer: the run is over.
+    } catch (const EventFault& fault) {
+        std::cerr << "line " << fault.line << ": " << fault.what << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+void World::Perform(const Event& e) {
+    switch (e.verb) {
+        case Verb::Owner:
+            if (!host_.OwnerSays(e.first)) throw EventFault{e.line, "no chat room is open"};
+            break;
+        case Verb::Draft:
+            if (!host_.Draft(e.first)) throw EventFault{e.line, "no chat room is open"};
+            break;
+        case Verb::Chat:
+            host_.MemberSays(e.first, e.second);
+            break;
+        case Verb::Click:
+            Click(e);
+            break;
+        case Verb::Type:
+            TypeInto(e);
+            break;
+        case Verb::Answer:
+            if (!gui_.Answer(e.first)) throw EventFault{e.line, "no prompt is open"};
+            break;
+        case Verb::Cancel:
+            if (!gui_.Cancel()) throw EventFault{e.line, "no prompt is open"};
+            break;
+        case Verb::Close:
+            Close(e);
+            break;
+        case Verb::Dump:
+            Dump();
+            break;
+        case Verb::HostSignon:
+            host_.SignOn(e.first);
+            break;
+        case Verb::HostSignoff:
+            host_.SignOff();
+            break;
+        case Verb::HostTitle:
+            host_.SetWelcomeTitle(e.first);
+            break;
+        case Verb::HostRoomOpen:
+            host_.OpenRoom();
+            break;
+        case Verb::HostRoomClose:
+            host_.CloseRoom();
+            break;
+        case Verb::HostWindow:
+            host_.OpenWindow(e.first);
+            break;
+        case Verb::HostQuit:
+            host_.Quit();
+            break;
+        case Verb::HostStart:
+            host_.Start();
+            break;
+    }
+}
+
+SimForm& World::LoadedForm(const Event& e, std::string_view name) {
+    SimForm* form = gui_.Form(name);
+    if (!form) throw EventFault{e.line, std::string(name) + " is not loaded"};
+    return *form;
+}
+
+void World::Click(const Event& e) {
+    const std::string& target = e.first;
+    if (target.starts_with("Form2.")) {
+        LoadedForm(e, "Form2");
+        gui_.Events("Form2")->Click(std::string_view(target).substr(6));
+    } else if (target.starts_with("mnu")) {
+        LoadedForm(e, "Form1");
+        gui_.Events("Form1")->MenuChosen(target);
+    } else {
+        LoadedForm(e, "Form1");
+        gui_.Events("Form1")->Click(target);
+    }
+}
+
+void World::TypeInto(const Event& e) {
+    const std::size_t dot = e.first.find('.');
+    LoadedForm(e, e.first.substr(0, dot)).SetText(e.first.substr(dot + 1), e.second);
+}
+
+void World::Close(const Event& e) {
+    SimForm& form = LoadedForm(e, e.first);
+    if (e.first != "Form1" && !form.Visible()) throw EventFault{e.line, e.first + " is hidden"};
+    gui_.Events(e.first)->CloseRequested();
+}
+
+void World::Dump() {
+    SimForm* f1 = gui_.Form("Form1");
+    SimForm* f2 = gui_.Form("Form2");
+    SimForm* f3 = gui_.Form("Form3");
+    auto text = [](SimForm* f, const char* control) { return f ? f->Text(control) : ""; };
+    auto shown = [](SimForm* f) { return f && f->Visible() ? "shown" : "hidden"; };
+    const char* f1_state = !f1 || !f1->Visible()                   ? "hidden"
+                           : f1->State() == WindowState::Minimized ? "minimized"
+                                                                   : "normal";
+    const std::pair<const char*, std::string> lines[] = {
+        {"Form1.Text1", text(f1, "Text1")},
+        {"Form1.Label5", text(f1, "Label5")},
+        {"Form1.Label2", text(f1, "Label2")},
+        {"Form1.Label4", text(f1, "Label4")},
+        {"Form1.Timer1", gui_.TimerEnabled("Form1", Form1::kTimer1Id) ? "on" : "off"},
+        {"Form1", f1_state},
+        {"Form2.Text1", text(f2, "Text1")},
+        {"Form2.Text2", text(f2, "Text2")},
+        {"Form2", shown(f2)},
+        {"Form3.Label1", text(f3, "Label1")},
+        {"Form3", shown(f3)},
+        {"input", host_.InputText()},
+    };
+    for (const auto& [key, value] : lines) record_.Line("state", std::string(key) + "=" + value);
+}
+
+}  // namespace kn::sim

@@ -1,0 +1,58 @@
+// The chat scanner: watches the front-most chat room's transcript and raises ChatLine once
+// for every line said there after it started, in order, none missed and none twice.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "platform/window_system.h"
+
+namespace kn {
+
+class HostBridge;
+class GuiRuntime;
+class FormWindow;
+class Timer;
+
+class ChatScanner {
+  public:
+    // Screen name first, the line's text second.
+    using ChatLineHandler = std::function<void(const std::string&, const std::string&)>;
+
+    ChatScanner(HostBridge& bridge, GuiRuntime& gui, FormWindow& owner, ChatLineHandler handler);
+    ~ChatScanner();
+
+    // Starts watching; what the room holds at first sight is history and is not raised.
+    void StartScan();
+
+    // Reads the transcript once and raises ChatLine for what is new; the poll timer's tick.
+    void Poll();
+
+    static constexpr unsigned kTimerId = 2;
+    static constexpr unsigned kPollMs = 200;
+    // A trim that exactly balances an append keeps the length; a full read every so many
+    // polls bounds how long such lines can wait.
+    static constexpr int kFullReadEvery = 25;
+
+  private:
+    void TakeNewText(std::string current);
+    void Raise();
+
+    HostBridge& bridge_;
+    ChatLineHandler handler_;
+    std::unique_ptr<Timer> timer_;
+    WindowHandle transcript_ = 0;  // the transcript control watched, 0 when there is no room
+    std::string seen_;             // its text as last read, in the ANSI code page
+    int polls_since_read_ = 0;
+    std::deque<std::pair<std::string, std::string>> pending_;
+};
+
+// How many bytes at the start of `current` were already in `seen` when the host may have
+// trimmed whole lines from the top of `seen` and appended new ones at the end.
+std::size_t AlreadySeen(const std::string& seen, const std::string& current);
+
+}  // namespace kn

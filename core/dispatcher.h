@@ -1,0 +1,34 @@
+// The chat line dispatcher: picks the owner's own lines out of the room and runs the command
+// their first word names. Everybody else's lines are ignored entirely.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kn {
+
+class Program;
+
+enum class ArgumentRule { None, Required };
+
+struct CommandEntry {
+    std::string_view word;  // lower case
+    ArgumentRule rule;
+    void (*run)(Program&, const std::string& argument);
+};
+
+// The sixteen commands in their fixed order.
+std::span<const CommandEntry> CommandTable();
+
+// A line cut at its first blank: the word lower-cased, the argument exactly as typed.
+struct CutLine {
+    std::string word;
+    std::string argument;
+};
+CutLine CutCommand(std::string_view text);
+
+// The handler of the scanner's ChatLine event.
+void HandleChatLine(Program& program, const std::string& screen_name, const std::string& text);
+
+}  // namespace kn

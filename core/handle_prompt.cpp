@@ -1,0 +1,19 @@
+// The handle prompt, shared by start-up and the menu's "handle" item.
+#include "core/handle_prompt.h"
+
+#include "core/settings_file.h"
+#include "windows/designs.h"
+#include "windows/forms.h"
+#include "windows/program.h"
+
+namespace kn {
+
+void AskForHandle(Program& program) {
+    const std::string answer =
+        program.runtime().InputBox("input your handle in lowercase letters please", kProgramTitle);
+    Form1& form1 = program.form1();
+    form1.Label5.SetText(answer);
+    WriteIni(program, "prefs", "handle", form1.Label5.Text(), SettingsPath(program));
+}
+
+}  // namespace kn

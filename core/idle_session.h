@@ -1,0 +1,14 @@
+// The idle session and its minute clock. The session's on/off is Timer1's enabled flag, the
+// clock's minutes and hours the decimal captions of Label2 and Label4; nothing else holds them.
+#pragma once
+
+namespace kn {
+
+class Program;
+
+void StartIdleSession(Program& program);
+void EndIdleSession(Program& program);
+void ResetIdleClock(Program& program);
+void IdleTick(Program& program);
+
+}  // namespace kn

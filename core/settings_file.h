@@ -1,0 +1,27 @@
+// The settings file beside the program: four values kept between runs in section "prefs".
+// Read once at start-up; each writer stores the one value it changed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kn {
+
+class Program;
+
+// The program's directory followed directly by "/kelvarnook.ini", built afresh every time.
+std::string SettingsPath(Program& program);
+
+// The stored value of `key` (matched in lower case), whole; "" when missing.
+std::string ReadIni(Program& program, std::string_view section, std::string_view key,
+                    std::string_view file);
+
+// Stores `value` under the upper-cased `key`; a line break in it is stored as a blank so the
+// file stays one entry a line. A failed write goes unnoticed, as the owner can't act on it.
+void WriteIni(Program& program, std::string_view section, std::string_view key,
+              std::string_view value, std::string_view file);
+
+// True when `path` names a file, hidden, system and read-only ones included; never raises.
+bool FileExists(Program& program, std::string_view path);
+
+}  // namespace kn

@@ -1,0 +1,70 @@
+// Start-up, exit and unload, step by step in the order the room and the settings file
+// must see them.
+#include "core/startup.h"
+
+#include <string>
+
+#include "core/chat_lines.h"
+#include "core/handle_prompt.h"
+#include "core/settings_file.h"
+#include "windows/forms.h"
+#include "windows/program.h"
+
+namespace kn {
+
+namespace {
+
+void LoadSettings(Program& p) {
+    Form1& form1 = p.form1();
+    form1.Text1.SetText(ReadIni(p, "prefs", "reason", SettingsPath(p)));
+    form1.Label5.SetText(ReadIni(p, "prefs", "handle", SettingsPath(p)));
+    p.form2().Text1.SetText(ReadIni(p, "prefs", "color1", SettingsPath(p)));
+    p.form2().Text2.SetText(ReadIni(p, "prefs", "color2", SettingsPath(p)));
+}
+
+void FirstStart(Program& p) {
+    AskForHandle(p);
+    p.form2().Text1.SetText("c0c0c0");
+    p.form2().Text2.SetText("99ccff");
+}
+
+void SaveReason(Program& p) {
+    WriteIni(p, "prefs", "reason", p.form1().Text1.Text(), SettingsPath(p));
+}
+
+}  // namespace
+
+void StayOnTop(Program& program, FormWindow& window) {
+    program.runtime().MakeTopmost(window);
+}
+
+void StartUp(Program& p) {
+    Form1& form1 = p.form1();
+    form1.VexoScan1().StartScan();
+    StayOnTop(p, form1.window());
+    Form3& form3 = p.form3();
+    form3.Label1.SetText(std::to_string(form3.List1.ItemCount()));
+    if (FileExists(p, SettingsPath(p))) {
+        LoadSettings(p);
+    } else {
+        FirstStart(p);
+    }
+    AnnounceLoaded(p);
+    WriteIni(p, "prefs", "color1", p.form2().Text1.Text(), SettingsPath(p));
+    WriteIni(p, "prefs", "color2", p.form2().Text2.Text(), SettingsPath(p));
+    if (form1.Label5.Text().empty()) AskForHandle(p);
+}
+
+void ExitProgram(Program& p) {
+    SaveReason(p);
+    AnnounceUnloaded(p);
+    p.runtime().End();
+}
+
+// Closed from outside, the program still keeps the reason: without it a reason set since
+// the last exit sequence would be lost. What remains is the exit sequence itself.
+void Form1_Form_Unload(Program& p) {
+    ExitProgram(p);
+}
+
+}  // namespace kn

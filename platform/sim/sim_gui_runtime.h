@@ -1,0 +1,119 @@
+// The simulator's GUI runtime: headless windows whose controls hold their values, timers and
+// the handle prompt on the scheduler's clock, and the record of what the windows do.
+#pragma once
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/gui_runtime.h"
+#include "platform/sim/record.h"
+#include "platform/sim/sim_scheduler.h"
+#include "platform/sim/sim_window_system.h"
+
+namespace kn::sim {
+
+// Thrown by EndProcess: the program has ended; nothing of it runs any more.
+struct ProcessEnded {};
+// Thrown when the run can't go on: the source has finished while the program still waits in
+// a modal prompt that nobody can answer any more.
+struct RunOver {};
+
+class SimForm;
+
+class SimGuiRuntime final : public GuiRuntime {
+  public:
+    SimGuiRuntime(Scheduler& scheduler, SimWindowSystem& ws, Record& record,
+                  std::string program_dir);
+    ~SimGuiRuntime() override;
+
+    std::unique_ptr<FormWindow> CreateForm(const FormDesign& design, FormEvents& events) override;
+    std::unique_ptr<Timer> CreateTimer(FormWindow& owner, unsigned id, unsigned interval_ms,
+                                       std::function<void()> tick) override;
+    std::string InputBox(std::string_view prompt, std::string_view title) override;
+    void DoEvents() override { scheduler_.DoEvents(); }
+    // Rounded up: a wait of a fraction of the clock's tick must still let time pass.
+    void WaitForEvents(double seconds) override {
+        scheduler_.WaitForEvents(static_cast<Micros>(std::ceil(seconds * 1e6)));
+    }
+    void RunMessageLoop() override { scheduler_.RunMessageLoop(); }
+    double Now() override { return static_cast<double>(scheduler_.Now()) / 1e6; }
+    bool IsListedFile(std::string_view path) override;
+    std::string ProgramDirectory() override { return program_dir_; }
+    [[noreturn]] void EndProcess() override;
+
+    // What the script and the terminal reach: the loaded windows by name, their events, the
+    // timers and the open prompt.
+    SimForm* Form(std::string_view name);
+    FormEvents* Events(std::string_view name);
+    bool TimerEnabled(std::string_view form, unsigned id);
+    bool PromptOpen() const { return !prompts_.empty(); }
+    std::string OpenPrompt() const { return prompts_.empty() ? "" : prompts_.back().prompt; }
+    // Closes the innermost open prompt with `answer` (OK) or "" (Cancel).
+    bool Answer(std::string answer);
+    bool Cancel() { return Answer(std::string()); }
+
+    Record& record() { return record_; }
+    Scheduler& scheduler() { return scheduler_; }
+
+  private:
+    friend class SimForm;
+    struct Prompt {
+        std::string prompt;
+        bool closed = false;
+        std::string answer;
+    };
+    struct TimerKey {
+        std::string form;
+        unsigned id;
+        int slot;
+    };
+
+    Scheduler& scheduler_;
+    SimWindowSystem& ws_;
+    Record& record_;
+    std::string program_dir_;
+    std::map<std::string, std::pair<SimForm*, FormEvents*>, std::less<>> forms_;
+    std::vector<TimerKey> timers_;
+    std::vector<Prompt> prompts_;
+};
+
+// A headless window: controls hold their values, and visibility changes are recorded.
+class SimForm final : public FormWindow {
+  public:
+    SimForm(SimGuiRuntime& runtime, const FormDesign& design, WindowHandle handle);
+    ~SimForm() override;
+
+    WindowHandle Handle() override { return handle_; }
+    std::string Text(std::string_view control) override;
+    void SetText(std::string_view control, std::string_view text) override;
+    int ItemCount(std::string_view control) override;
+    void Show() override;
+    void Hide() override;
+    bool Visible() override { return visible_; }
+    void SetState(WindowState state) override;
+    WindowState State() override { return state_; }
+    void PopupMenu(const MenuItem& menu) override { popped_ = &menu; }
+
+    const std::string& name() const { return name_; }
+    bool HasControl(std::string_view control) const;
+    const MenuItem* popped_menu() const { return popped_; }
+
+  private:
+    struct ControlState {
+        std::string text;
+        std::vector<std::string> items;
+    };
+    SimGuiRuntime& runtime_;
+    std::string name_;
+    WindowHandle handle_;
+    std::map<std::string, ControlState, std::less<>> controls_;
+    bool visible_ = false;
+    WindowState state_ = WindowState::Normal;
+    const MenuItem* popped_ = nullptr;
+};
+
+}  // namespace kn::sim

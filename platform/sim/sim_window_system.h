@@ -1,0 +1,79 @@
+// An in-process window system: handles, a parent/child tree kept front to back, class names
+// matched whole and without regard to case, window text, and messages delivered to procedures.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace kn::sim {
+
+// What a window does with the messages the program sends it; the default keeps the text.
+struct WindowProc {
+    std::function<void(WindowHandle, std::string_view)> set_text;  // WM_SETTEXT
+    std::function<void(WindowHandle, unsigned)> on_char;           // WM_CHAR
+};
+
+class SimWindowSystem final : public WindowSystem {
+  public:
+    // Creates a window at the front of its siblings, or at the back when `behind`.
+    WindowHandle Create(WindowHandle parent, std::string_view cls, std::string_view text,
+                        bool behind = false, WindowProc proc = {});
+    // Destroys the window and everything under it.
+    void Destroy(WindowHandle w);
+    bool Exists(WindowHandle w) const { return windows_.count(w) != 0; }
+    // The raw text, and setting it as the window's owner would (no procedure, no message).
+    const std::string& RawText(WindowHandle w) const;
+    void SetRawText(WindowHandle w, std::string text);
+    std::vector<WindowHandle> Children(WindowHandle parent) const;
+    WindowHandle Parent(WindowHandle w) const;
+    bool Topmost(WindowHandle w) const;
+
+    // Called whenever a window's text or the tree changes, so that the runtime can schedule
+    // the text-change listener; the listener itself is never called from in here.
+    void SetChangeSink(std::function<void()> sink) { change_sink_ = std::move(sink); }
+    void NotifyListener() {
+        if (listener_) listener_();
+    }
+
+    WindowHandle FindTopLevel(std::string_view cls) override;
+    WindowHandle FindChild(WindowHandle parent, WindowHandle after, std::string_view cls) override;
+    void SetText(WindowHandle w, std::string_view ansi) override;
+    void SendChar(WindowHandle w, unsigned ch) override;
+    std::size_t TextLength(WindowHandle w) override;
+    std::string Text(WindowHandle w, std::size_t capacity) override;
+    std::size_t TitleLength(WindowHandle w) override { return TextLength(w); }
+    std::string Title(WindowHandle w, std::size_t capacity) override { return Text(w, capacity); }
+    void MakeTopmost(WindowHandle w) override;
+    void WatchTextChanges(std::function<void()> changed) override {
+        listener_ = std::move(changed);
+    }
+
+  private:
+    struct Window {
+        WindowHandle parent = 0;
+        std::string cls;
+        std::string text;
+        WindowProc proc;
+        bool topmost = false;
+        std::vector<WindowHandle> children;  // front to back
+    };
+    std::vector<WindowHandle>& SiblingsOf(WindowHandle parent);
+    const Window* Find(WindowHandle w) const;
+    void Changed() {
+        if (change_sink_) change_sink_();
+    }
+
+    std::unordered_map<WindowHandle, Window> windows_;
+    std::vector<WindowHandle> top_level_;
+    WindowHandle next_handle_ = 0x10010;
+    std::function<void()> change_sink_;
+    std::function<void()> listener_;
+};
+
+}  // namespace kn::sim

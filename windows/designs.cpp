@@ -1,0 +1,128 @@
+// Window designs: positions in twips as left, top, width, height; controls inside the main
+// window's background are placed relative to it.
+#include "windows/designs.h"
+
+namespace kn {
+
+namespace {
+
+ControlDesign Make(ControlKind kind, const char* name, TwipRect pos, const char* text, int tab,
+                   const char* container = "") {
+    ControlDesign c;
+    c.name = name;
+    c.kind = kind;
+    c.pos = pos;
+    c.text = text;
+    c.container = container;
+    c.tab_index = tab;
+    return c;
+}
+
+ControlDesign Picture(const char* name, TwipRect pos, const char* container = "") {
+    ControlDesign c = Make(ControlKind::Picture, name, pos, "", -1, container);
+    c.image = name;
+    return c;
+}
+
+FormDesign Form(const char* name, const char* caption, FormStyle style, int width, int height) {
+    FormDesign f;
+    f.name = name;
+    f.caption = caption;
+    f.style = style;
+    f.client_width = width;
+    f.client_height = height;
+    return f;
+}
+
+FormDesign MakeForm1() {
+    FormDesign f = Form("Form1", "", FormStyle::Skinned, 1815, 1320);
+    f.icon = "Form1";
+    f.controls = {
+        Picture("Picture2", {1320, 0, 255, 255}),
+        Picture("Picture1", {0, 0, 1815, 1335}),
+        Picture("Picture3", {1320, 960, 495, 255}, "Picture1"),
+        Picture("Picture7", {840, 0, 495, 255}, "Picture1"),
+        Picture("Picture6", {0, 0, 495, 255}, "Picture1"),
+        Picture("Picture5", {1560, 0, 255, 255}, "Picture1"),
+        Make(ControlKind::TextField, "Text1", {0, 960, 1335, 255}, "", 0, "Picture1"),
+        Make(ControlKind::Label, "Label4", {840, 240, 375, 255}, "0", -1, "Picture1"),
+        Make(ControlKind::Label, "Label2", {0, 240, 255, 255}, "0", -1, "Picture1"),
+        Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "Label5", -1),
+    };
+    for (auto& c : f.controls) c.transparent = c.name == "Label4" || c.name == "Label2";
+    return f;
+}
+
+FormDesign MakeForm2() {
+    FormDesign f = Form("Form2", "chatsend color editor", FormStyle::ToolWindow, 2325, 1245);
+    f.controls = {
+        Make(ControlKind::Label, "Label1", {0, 0, 735, 255}, "color 1", 1),
+        Make(ControlKind::TextField, "Text1", {240, 240, 1095, 285}, "c0c0c0", 0),
+        Make(ControlKind::Label, "Label2", {0, 600, 855, 255}, "color 2", 2),
+        Make(ControlKind::TextField, "Text2", {240, 840, 1095, 285}, "99ccff", 3),
+        Make(ControlKind::Button, "Command4", {1440, 120, 735, 255}, "preview", 6),
+        Make(ControlKind::Button, "Command1", {1440, 480, 735, 255}, "save", 4),
+        Make(ControlKind::Button, "Command2", {1440, 840, 735, 255}, "ok", 5),
+    };
+    return f;
+}
+
+FormDesign MakeForm3() {
+    FormDesign f = Form("Form3", "commands", FormStyle::ToolWindow, 4125, 1260);
+    ControlDesign list = Make(ControlKind::ListBox, "List1", {0, 240, 4095, 1005}, "", 0);
+    list.items = {
+        "cmds - shows commands",
+        "colors - shows color editor",
+        "end - ends program",
+        "handle * - changes handle (* being new handle)",
+        "hide - hides main form",
+        "idleoff - disables idle session",
+        "idleon - enables idle session",
+        "maxi - maximizes main form",
+        "minimize - minimizes main form",
+        "pr * - enter a private room (* being room)",
+        "reason * - set new reason (* being the reason)",
+        "reason? - shows current reason for idling",
+        "reset - resets idle time back to 0",
+        "show - shows main form",
+        "xcmds - hides commands",
+        "xcolors - hides color editor",
+    };
+    f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 375, 255}, "", 1), list};
+    return f;
+}
+
+MenuItem MakeMenu() {
+    return {"menu",
+            "menu",
+            {{"mnuidle", "idle", {{"mnuon", "on", {}}, {"mnuoff", "off", {}}}},
+             {"mnucolors", "colors", {}},
+             {"mnuhandle", "handle", {}},
+             {"mnucommands", "commands", {}},
+             {"mnuminimize", "minimize", {}},
+             {"mnuexit", "exit", {}}}};
+}
+
+}  // namespace
+
+const FormDesign& Form1Design() {
+    static const FormDesign design = MakeForm1();
+    return design;
+}
+
+const FormDesign& Form2Design() {
+    static const FormDesign design = MakeForm2();
+    return design;
+}
+
+const FormDesign& Form3Design() {
+    static const FormDesign design = MakeForm3();
+    return design;
+}
+
+const MenuItem& Form1Menu() {
+    static const MenuItem menu = MakeMenu();
+    return menu;
+}
+
+}  // namespace kn

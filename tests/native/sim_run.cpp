@@ -1,0 +1,96 @@
+// In-process replay for the tests, writing the record into memory.
+#include "tests/native/sim_run.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+
+#include "app/sim/replay.h"
+#include "app/sim/world.h"
+
+namespace kn::test {
+
+TempDir::TempDir() {
+    static std::mt19937_64 rng{std::random_device{}()};
+    path_ = std::filesystem::temp_directory_path() /
+            ("kn-test-" + std::to_string(::getpid()) + "-" + std::to_string(rng()));
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempDir::Read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void TempDir::Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path_ / name, std::ios::binary) << bytes;
+}
+
+SimRun RunScript(const TempDir& dir, const std::string& script, const std::string& screen_name) {
+    SimRun run;
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&buffer, &size);
+    std::ostringstream errors;
+    std::streambuf* old_cerr = std::cerr.rdbuf(errors.rdbuf());
+    try {
+        std::vector<sim::Event> events = sim::ParseScript(script);
+        sim::Options options;
+        options.dir = dir.path().string();
+        options.screen_name = screen_name;
+        options.out = out;
+        sim::World world(options);
+        sim::ReplaySource source(world, std::move(events));
+        run.status = world.Run(source);
+    } catch (const sim::ParseError& e) {
+        errors << e.Message() << '\n';
+        run.status = 2;
+    }
+    std::cerr.rdbuf(old_cerr);
+    std::fclose(out);
+    std::istringstream lines(std::string(buffer, size));
+    std::free(buffer);
+    for (std::string line; std::getline(lines, line);) run.record.push_back(line);
+    run.errors = errors.str();
+    return run;
+}
+
+std::vector<std::string> Lines(const SimRun& run, const std::string& kind) {
+    std::vector<std::string> out;
+    for (const std::string& line : run.record) {
+        const std::size_t blank = line.find(' ');
+        if (line.compare(blank + 1, kind.size() + 1, kind + " ") == 0 ||
+            line.substr(blank + 1) == kind) {
+            out.push_back(line);
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> Texts(const SimRun& run, const std::string& kind) {
+    std::vector<std::string> out;
+    for (const std::string& line : Lines(run, kind)) {
+        const std::size_t start = line.find(' ') + 1 + kind.size() + 1;
+        out.push_back(start <= line.size() ? line.substr(start) : "");
+    }
+    return out;
+}
+
+std::string SettingsAfterFirstStart(const std::string& handle) {
+    return "[prefs]\r\nHANDLE=" + handle + "\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\n";
+}
+
+}  // namespace kn::test

@@ -1,0 +1,218 @@
+// What only the simulator's store promises beyond the shared cases: damaged and huge files,
+// LF and mixed line ends kept as they are, and failed writes that leave the old file whole.
+#include "platform/sim/ini_profile_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
+#include <random>
+
+#include "tests/shared/profile_conformance.h"
+
+namespace kn::testing {
+namespace {
+
+using namespace std::string_literals;
+
+// Bytes of every value except the ones given, so junk can't form a header or end a line.
+std::string Junk(std::size_t size, std::string_view avoid, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string out;
+    out.reserve(size);
+    while (out.size() < size) {
+        char c = static_cast<char>(random());
+        if (avoid.find(c) == std::string_view::npos) out += c;
+    }
+    return out;
+}
+
+class IniStore : public ::testing::Test {
+  protected:
+    IniProfileStore store_;
+    ScratchDir scratch_;
+    std::string path_ = scratch_.Path("settings.ini");
+};
+
+struct Read {
+    const char* name;
+    std::string file;
+    std::string_view key;
+    std::string want;
+    std::size_t capacity = 256;
+};
+
+void PrintTo(const Read& r, std::ostream* os) {
+    *os << r.name;
+}
+
+class IniReads : public IniStore, public ::testing::WithParamInterface<Read> {};
+
+TEST_P(IniReads, FindTheEntryOrFallBack) {
+    const Read& r = GetParam();
+    WriteBytes(path_, r.file);
+    EXPECT_EQ(store_.GetString("prefs", r.key, "FB", r.capacity, path_), r.want);
+}
+
+const Read kReads[] = {
+    {"ByteOrderMark", "\xEF\xBB\xBF[prefs]\r\nk=v\r\n", "k", "v"},
+    {"LfOnly", "[prefs]\nk=v\n", "k", "v"},
+    {"LoneCr", "[prefs]\rk=v\r", "k", "v"},
+    {"MixedLineEnds", "[a]\nk=1\r\n[prefs]\rj=2\nk=v\r\n", "k", "v"},
+    {"NulBytesAround", "\0\0junk\0\r\n[prefs]\r\nj=\0\r\nk=v\r\n\0"s, "k", "v"},
+    {"NulEndsTheValue", "[prefs]\r\nk=a\0b\r\n"s, "k", "a"},
+    {"BinaryJunkAround",
+     Junk(4000, "", 1) + "\r\n[prefs]\r\n" + Junk(4000, "[\r\n", 2) + "\r\nk=v\r\n" +
+         Junk(4000, "", 3),
+     "k", "v"},
+    {"BareLinesAreNotEntries", "[prefs]\r\nno equals sign\r\nk\r\nk=v\r\n", "k", "v"},
+    {"BareKeyAloneIsMissing", "[prefs]\r\nk\r\n", "k", "FB"},
+    {"HeaderWithBlanks", "  [ prefs ]  \r\nk=v\r\n", "k", "v"},
+    {"HeaderWithTrailingText", "[prefs] ; note\r\nk=v\r\n", "k", "v"},
+    {"UnclosedHeaderIsNoHeader", "[prefs\r\nk=v\r\n", "k", "FB"},
+    {"EntryBeforeAnyHeader", "k=v\r\n[prefs]\r\n", "k", "FB"},
+    {"OnlyTheFirstSameNamedSection", "[prefs]\r\nj=1\r\n[PREFS]\r\nk=v\r\n", "k", "FB"},
+    {"CaseFoldedInAsciiOnly", "[prefs]\r\n\xE9=v\r\n", "\xC9", "FB"},
+    {"QuotesGoBeforeTheCut", "[prefs]\r\nk=\"abc\"\r\n", "k", "abc", 4},
+    {"LongSingleLine", "[prefs]\r\nk=" + std::string(100000, 'x'), "k", std::string(99, 'x'), 100},
+    {"OnlyLineEnds", std::string(1 << 20, '\n'), "k", "FB"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ini, IniReads, ::testing::ValuesIn(kReads),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(IniStore, TenMegabytesOfJunkStillFindsTheEntry) {
+    std::string junk = Junk(10 << 20, "", 4);
+    WriteBytes(path_, junk + "\r\n[prefs]\r\nk=v\r\n");
+    EXPECT_EQ(store_.GetString("prefs", "k", "FB", 256, path_), "v");
+    ASSERT_TRUE(store_.WriteString("prefs", "NEW", "w", path_));
+    EXPECT_EQ(ReadBytes(path_), junk + "\r\n[prefs]\r\nk=v\r\nNEW=w\r\n");
+}
+
+TEST_F(IniStore, DirectoryInPlaceOfTheFile) {
+    std::filesystem::create_directory(path_);
+    EXPECT_EQ(store_.GetString("prefs", "k", "FB", 256, path_), "FB");
+    EXPECT_FALSE(store_.WriteString("prefs", "k", "v", path_));
+}
+
+TEST_F(IniStore, WriteKeepsTheFileMode) {
+    WriteBytes(path_, "[prefs]\r\n");
+    ASSERT_EQ(::chmod(path_.c_str(), 0640), 0);
+    ASSERT_TRUE(store_.WriteString("prefs", "k", "v", path_));
+    struct stat st {};
+    ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+struct Edit {
+    const char* name;
+    std::string before;
+    std::string_view key;
+    std::string after;
+};
+
+void PrintTo(const Edit& e, std::ostream* os) {
+    *os << e.name;
+}
+
+class IniEdits : public IniStore, public ::testing::WithParamInterface<Edit> {};
+
+TEST_P(IniEdits, KeepEveryOtherByte) {
+    const Edit& e = GetParam();
+    WriteBytes(path_, e.before);
+    ASSERT_TRUE(store_.WriteString("prefs", e.key, "v", path_));
+    EXPECT_EQ(ReadBytes(path_), e.after);
+}
+
+const std::string kJunkLine = Junk(300, "[\r\n", 5);
+
+const Edit kEdits[] = {
+    {"LfLinesStayLf", "[a]\nx=1\n[prefs]\ny=2\n", "KEY", "[a]\nx=1\n[prefs]\ny=2\nKEY=v\r\n"},
+    {"ReplacedLineKeepsItsLineEnd", "[prefs]\nKEY=old\ny=2\n", "KEY", "[prefs]\nKEY=v\ny=2\n"},
+    {"LoneCrLinesStay", "[prefs]\ry=2\r", "KEY", "[prefs]\ry=2\rKEY=v\r\n"},
+    {"UnterminatedLfFile", "[prefs]\ny=2", "KEY", "[prefs]\ny=2\r\nKEY=v\r\n"},
+    {"AppendsBeforeTrailingBlankLines", "[prefs]\r\ny=2\r\n\r\n \t\r\n[b]\r\n", "KEY",
+     "[prefs]\r\ny=2\r\nKEY=v\r\n\r\n \t\r\n[b]\r\n"},
+    {"BlanksAndIndentsElsewhereStay", "  [a] \r\n\tx = 1 \r\n\r\n[prefs]\r\n", "KEY",
+     "  [a] \r\n\tx = 1 \r\n\r\n[prefs]\r\nKEY=v\r\n"},
+    {"ReplacedLineKeepsTheFilesKeyName", "[prefs]\r\n  Key = old  \r\n", "KEY",
+     "[prefs]\r\nKey=v\r\n"},
+    {"ByteOrderMarkStays", "\xEF\xBB\xBF[prefs]\r\nKEY=old\r\n", "KEY",
+     "\xEF\xBB\xBF[prefs]\r\nKEY=v\r\n"},
+    {"OnlyAByteOrderMark", "\xEF\xBB\xBF", "KEY", "\xEF\xBB\xBF[prefs]\r\nKEY=v\r\n"},
+    {"JunkAndNulsStay", "\0[prefs]\r\n"s + kJunkLine + "\r\n\0\0\r\n"s, "KEY",
+     "\0[prefs]\r\n"s + kJunkLine + "\r\n\0\0\r\n[prefs]\r\nKEY=v\r\n"s},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ini, IniEdits, ::testing::ValuesIn(kEdits),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Runs one write in a child process, after `prepare`, so that dropped privileges and resource
+// limits stay there. False only when the write itself reported failure.
+bool WriteInChild(const std::string& path, const std::function<void()>& prepare) {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        prepare();
+        IniProfileStore store;
+        ::_exit(store.WriteString("prefs", "KEY", "new", path) ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return !(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+}
+
+// Root passes every permission check, so permission cases run as nobody.
+void DropRoot() {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+}
+
+struct Failure {
+    const char* name;
+    mode_t dir_mode;
+    mode_t file_mode;
+    std::function<void()> prepare;
+};
+
+void PrintTo(const Failure& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class IniFailures : public IniStore, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(IniFailures, LeaveTheOldFileWhole) {
+    const Failure& f = GetParam();
+    const std::string old = "[prefs]\r\nKEY=old\r\n" + std::string(100000, 'x') + "=1\r\n";
+    WriteBytes(path_, old);
+    ASSERT_EQ(::chmod(path_.c_str(), f.file_mode), 0);
+    ASSERT_EQ(::chmod(scratch_.dir().c_str(), f.dir_mode), 0);
+    bool written = WriteInChild(path_, f.prepare);
+    ::chmod(scratch_.dir().c_str(), 0755);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadBytes(path_), old);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch_.dir())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"settings.ini"});
+}
+
+const Failure kFailures[] = {
+    {"ReadOnlyDirectory", 0555, 0644, DropRoot},
+    {"ReadOnlyFile", 0777, 0444, DropRoot},
+    {"DiskFull", 0755, 0644,
+     [] {
+         std::signal(SIGXFSZ, SIG_IGN);
+         rlimit limit{4096, 4096};
+         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(2);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ini, IniFailures, ::testing::ValuesIn(kFailures),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kn::testing

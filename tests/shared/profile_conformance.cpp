@@ -1,0 +1,214 @@
+// What every profile store promises, run against the platform's own store: the file edits the
+// settings rely on, byte for byte, and the reading rules of kernel32's profile functions.
+#include "tests/shared/profile_conformance.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace kn::testing {
+
+ScratchDir::ScratchDir() {
+    static std::mt19937_64 random{std::random_device{}()};
+    std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (;;) {
+        dir_ = base / ("kn-profile-" + std::to_string(random()));
+        if (std::filesystem::create_directory(dir_)) return;
+    }
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+}
+
+std::string ScratchDir::Path(std::string_view name) const {
+    return (dir_ / name).string();
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+namespace {
+
+constexpr std::string_view kFallback = "FB";
+constexpr std::size_t kRoom = 256;
+
+class ProfileConformance : public ::testing::Test {
+  protected:
+    std::string Get(std::string_view section, std::string_view key, std::size_t capacity = kRoom) {
+        return store_->GetString(section, key, kFallback, capacity, path_);
+    }
+
+    std::unique_ptr<ProfileStore> store_ = MakeStoreUnderTest();
+    ScratchDir scratch_;
+    std::string path_ = scratch_.Path("settings.ini");
+};
+
+TEST_F(ProfileConformance, FirstWriteCreatesFileAndSection) {
+    ASSERT_TRUE(store_->WriteString("prefs", "KEY", "value", path_));
+    EXPECT_EQ(ReadBytes(path_), "[prefs]\r\nKEY=value\r\n");
+    EXPECT_EQ(Get("prefs", "KEY"), "value");
+}
+
+TEST_F(ProfileConformance, MissingFileGivesFallbackAndStaysMissing) {
+    EXPECT_EQ(Get("prefs", "KEY"), kFallback);
+    EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(ProfileConformance, WriteIntoMissingDirectoryFails) {
+    std::filesystem::path missing = scratch_.dir() / "no such dir";
+    EXPECT_FALSE(store_->WriteString("prefs", "KEY", "v", (missing / "settings.ini").string()));
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// The replaced line may keep the file's spelling of the key or take the caller's; every
+// other byte must stay.
+TEST_F(ProfileConformance, ReplacementMatchesSectionAndKeyWithoutCase) {
+    WriteBytes(path_, "[a]\r\nkey=1\r\n[Prefs]\r\nx=1\r\nkEy=old\r\ny=2\r\n");
+    ASSERT_TRUE(store_->WriteString("PREFS", "Key", "new", path_));
+    std::string bytes = ReadBytes(path_);
+    std::string head = "[a]\r\nkey=1\r\n[Prefs]\r\nx=1\r\n";
+    std::string tail = "\r\ny=2\r\n";
+    ASSERT_EQ(bytes.size(), head.size() + std::string("key=new").size() + tail.size()) << bytes;
+    EXPECT_EQ(bytes.substr(0, head.size()), head);
+    EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
+    std::string line = bytes.substr(head.size(), 7);
+    EXPECT_TRUE(line == "kEy=new" || line == "Key=new") << line;
+    EXPECT_EQ(Get("prefs", "KEY"), "new");
+}
+
+TEST_F(ProfileConformance, CapacityCutsValueAndFallback) {
+    WriteBytes(path_, "[prefs]\r\nk=abcdef\r\n");
+    struct Row {
+        std::string_view key;
+        std::size_t capacity;
+        std::string_view want;
+    };
+    const Row rows[] = {
+        {"k", 1, ""},       {"k", 2, "a"},        {"k", 4, "abc"},     {"k", 6, "abcde"},
+        {"k", 7, "abcdef"}, {"k", 100, "abcdef"}, {"missing", 2, "F"}, {"missing", 1, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.key) + " capacity " + std::to_string(row.capacity));
+        EXPECT_EQ(Get("prefs", row.key, row.capacity), row.want);
+    }
+}
+
+struct Edit {
+    const char* name;
+    std::string_view before;
+    std::string_view section;
+    std::string_view key;
+    std::string_view value;
+    std::string_view after;
+};
+
+void PrintTo(const Edit& e, std::ostream* os) {
+    *os << e.name;
+}
+
+class ProfileEdits : public ProfileConformance, public ::testing::WithParamInterface<Edit> {};
+
+TEST_P(ProfileEdits, ChangeOnlyTheBytesTheyMust) {
+    const Edit& e = GetParam();
+    WriteBytes(path_, e.before);
+    ASSERT_TRUE(store_->WriteString(e.section, e.key, e.value, path_));
+    EXPECT_EQ(ReadBytes(path_), e.after);
+    EXPECT_EQ(Get(e.section, e.key), e.value);
+}
+
+// Only lines in the form the store itself writes: a store may rewrite the whole file, and
+// then only those come back unchanged.
+const Edit kEdits[] = {
+    {"NewSectionGoesAtTheEnd", "[a]\r\nx=1\r\n", "prefs", "KEY", "v",
+     "[a]\r\nx=1\r\n[prefs]\r\nKEY=v\r\n"},
+    {"ReplacesInPlace", "[a]\r\nKEY=1\r\n[prefs]\r\nx=1\r\nKEY=old\r\ny=2\r\n[b]\r\nKEY=3\r\n",
+     "prefs", "KEY", "new", "[a]\r\nKEY=1\r\n[prefs]\r\nx=1\r\nKEY=new\r\ny=2\r\n[b]\r\nKEY=3\r\n"},
+    {"ReplacesTheFirstOfTwoEntries", "[prefs]\r\nKEY=1\r\nKEY=2\r\n", "prefs", "KEY", "new",
+     "[prefs]\r\nKEY=new\r\nKEY=2\r\n"},
+    {"ReplacesWithAnEmptyValue", "[prefs]\r\nKEY=old\r\n", "prefs", "KEY", "",
+     "[prefs]\r\nKEY=\r\n"},
+    {"AppendsToTheLastSection", "[a]\r\nx=1\r\n[prefs]\r\ny=2\r\n", "prefs", "KEY", "v",
+     "[a]\r\nx=1\r\n[prefs]\r\ny=2\r\nKEY=v\r\n"},
+    {"AppendsBeforeTheNextSection", "[prefs]\r\ny=2\r\n[b]\r\nc=3\r\n", "prefs", "KEY", "v",
+     "[prefs]\r\ny=2\r\nKEY=v\r\n[b]\r\nc=3\r\n"},
+    {"AppendsToAnEmptySection", "[prefs]\r\n[b]\r\nc=3\r\n", "prefs", "KEY", "v",
+     "[prefs]\r\nKEY=v\r\n[b]\r\nc=3\r\n"},
+    {"AppendsAfterCommentsAndBareLines", "[prefs]\r\n;note\r\ny=2\r\nbare\r\n[b]\r\n", "prefs",
+     "KEY", "v", "[prefs]\r\n;note\r\ny=2\r\nbare\r\nKEY=v\r\n[b]\r\n"},
+    {"AppendsToASectionSpelledInOtherCase", "[PREFS]\r\ny=2\r\n", "prefs", "KEY", "v",
+     "[PREFS]\r\ny=2\r\nKEY=v\r\n"},
+    {"EndsAnUnterminatedLastLine", "[prefs]\r\ny=2", "prefs", "KEY", "v",
+     "[prefs]\r\ny=2\r\nKEY=v\r\n"},
+    {"KeepsEveryOtherLine",
+     ";top\r\n[a]\r\nq=\"quoted\"\r\ns='single'\r\nm=a=b c\r\nhi=\xE9\x9B\x80\xFF\r\n"
+     "[prefs]\r\nKEY=old\r\n[c]\r\nz=\r\n",
+     "prefs", "KEY", "new",
+     ";top\r\n[a]\r\nq=\"quoted\"\r\ns='single'\r\nm=a=b c\r\nhi=\xE9\x9B\x80\xFF\r\n"
+     "[prefs]\r\nKEY=new\r\n[c]\r\nz=\r\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Store, ProfileEdits, ::testing::ValuesIn(kEdits),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct Read {
+    const char* name;
+    std::string_view file;
+    std::string_view section;
+    std::string_view key;
+    std::string_view want;
+};
+
+void PrintTo(const Read& r, std::ostream* os) {
+    *os << r.name;
+}
+
+class ProfileReads : public ProfileConformance, public ::testing::WithParamInterface<Read> {};
+
+TEST_P(ProfileReads, FindTheValue) {
+    const Read& r = GetParam();
+    WriteBytes(path_, r.file);
+    EXPECT_EQ(Get(r.section, r.key), r.want);
+}
+
+const Read kReads[] = {
+    {"Plain", "[prefs]\r\nk=v\r\n", "prefs", "k", "v"},
+    {"BlanksAroundValue", "[prefs]\r\nk=  v w \t\r\n", "prefs", "k", "v w"},
+    {"BlanksAroundKey", "[prefs]\r\n \tk \t= v\r\n", "prefs", "k", "v"},
+    {"DoubleQuotes", "[prefs]\r\nk= \"v\" \r\n", "prefs", "k", "v"},
+    {"SingleQuotes", "[prefs]\r\nk='v'\r\n", "prefs", "k", "v"},
+    {"BlanksInsideQuotesStay", "[prefs]\r\nk=\" v \"\r\n", "prefs", "k", " v "},
+    {"OnePairOfQuotesOnly", "[prefs]\r\nk=\"\"v\"\"\r\n", "prefs", "k", "\"v\""},
+    {"UnmatchedQuotesStay", "[prefs]\r\nk='v\"\r\n", "prefs", "k", "'v\""},
+    {"LoneQuoteStays", "[prefs]\r\nk=\"\r\n", "prefs", "k", "\""},
+    {"EmptyValueIsNotMissing", "[prefs]\r\nk=\r\n", "prefs", "k", ""},
+    {"EqualsSignsInValue", "[prefs]\r\nk==v=w\r\n", "prefs", "k", "=v=w"},
+    {"SectionWithoutCase", "[PrEfS]\r\nk=v\r\n", "prefs", "k", "v"},
+    {"KeyWithoutCase", "[prefs]\r\nKeY=v\r\n", "prefs", "kEy", "v"},
+    {"FirstOfTwoEntries", "[prefs]\r\nk=1\r\nk=2\r\n", "prefs", "k", "1"},
+    {"AmongOtherSections", "[a]\r\nk=1\r\n[prefs]\r\nk=2\r\n[b]\r\nk=3\r\n", "prefs", "k", "2"},
+    {"MissingSection", "[a]\r\nk=1\r\n", "prefs", "k", kFallback},
+    {"MissingKey", "[prefs]\r\nj=1\r\n[b]\r\nk=2\r\n", "prefs", "k", kFallback},
+    {"EmptyFile", "", "prefs", "k", kFallback},
+};
+
+INSTANTIATE_TEST_SUITE_P(Store, ProfileReads, ::testing::ValuesIn(kReads),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+}  // namespace kn::testing

@@ -1,0 +1,36 @@
+// The profile store cases every platform's store must pass, and the scratch files they use.
+// Each test binary defines MakeStoreUnderTest() to hand the suite its own store.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/profile_store.h"
+
+std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest();
+
+namespace kn::testing {
+
+// A fresh, empty directory for one test, removed with everything in it at the end.
+class ScratchDir {
+  public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& dir() const { return dir_; }
+    // `name` inside the directory, as the narrow string the store takes.
+    std::string Path(std::string_view name) const;
+
+  private:
+    std::filesystem::path dir_;
+};
+
+// The file's bytes, or "" when it can't be read.
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, std::string_view bytes);
+
+}  // namespace kn::testing

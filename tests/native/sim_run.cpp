@@ -39,7 +39,8 @@ void TempDir::Write(const std::string& name, const std::string& bytes) const {
     std::ofstream(path_ / name, std::ios::binary) << bytes;
 }
 
-SimRun RunScript(const TempDir& dir, const std::string& script, const std::string& screen_name) {
+SimRun RunScript(const TempDir& dir, const std::string& script, const std::string& screen_name,
+                 const std::function<void(sim::World&)>& setup) {
     SimRun run;
     char* buffer = nullptr;
     std::size_t size = 0;
@@ -53,6 +54,7 @@ SimRun RunScript(const TempDir& dir, const std::string& script, const std::strin
         options.screen_name = screen_name;
         options.out = out;
         sim::World world(options);
+        if (setup) setup(world);
         sim::ReplaySource source(world, std::move(events));
         run.status = world.Run(source);
     } catch (const sim::ParseError& e) {

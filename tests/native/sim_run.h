@@ -3,8 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
+
+namespace kn::sim {
+class World;
+}
 
 namespace kn::test {
 
@@ -29,7 +34,8 @@ class TempDir {
 
 // Replays `script` with the program in `dir`.
 SimRun RunScript(const TempDir& dir, const std::string& script,
-                 const std::string& screen_name = "Owner");
+                 const std::string& screen_name = "Owner",
+                 const std::function<void(sim::World&)>& setup = {});
 
 // Only the record lines of one kind ("post", "chat", "state", ...), with their times.
 std::vector<std::string> Lines(const SimRun& run, const std::string& kind);

@@ -1,0 +1,94 @@
+// The chat scanner's promise: every line said after it started is raised once, in order,
+// through trims, room changes and host restarts; lines already in a room are history.
+#include <gtest/gtest.h>
+
+#include "app/sim/world.h"
+#include "bridge/chat_scanner.h"
+#include "tests/native/sim_run.h"
+
+namespace kn::test {
+namespace {
+
+struct Alignment {
+    const char* name;
+    std::string seen, current;
+    std::size_t already;
+};
+
+class Alignments : public testing::TestWithParam<Alignment> {};
+
+TEST_P(Alignments, FindWhatWasReadBefore) {
+    EXPECT_EQ(AlreadySeen(GetParam().seen, GetParam().current), GetParam().already);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transcripts, Alignments,
+    testing::Values(
+        Alignment{"appended", "\r\na:\t1", "\r\na:\t1\r\nb:\t2", 6},
+        Alignment{"unchanged", "\r\na:\t1", "\r\na:\t1", 6},
+        Alignment{"trimmed_and_appended", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2\r\nc:\t3", 6},
+        Alignment{"trimmed_only", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2", 6},
+        Alignment{"all_trimmed", "\r\na:\t1", "\r\nc:\t3", 0},
+        Alignment{"repeated_line_least_trim", "\r\nb:\t2\r\nb:\t2", "\r\nb:\t2\r\nb:\t2\r\nb:\t2", 12},
+        Alignment{"trim_without_leading_break", "\r\na:\t1\r\nb:\t2", "b:\t2\r\nc:\t3", 4},
+        Alignment{"empty_before", "", "\r\na:\t1", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Many owner commands while the room keeps only a few lines: each runs exactly once.
+TEST(ChatScanner, NoLineMissedOrRepeatedWhileTheHostTrims) {
+    TempDir dir;
+    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    std::string script;
+    for (int i = 1; i <= 60; ++i) {
+        script += "@" + std::to_string(i) + " chat Bob: noise " + std::to_string(i) + "\n";
+        script += "+0.05 owner reason r" + std::to_string(i) + "\n";
+        script += "+0.05 chat Eve: more\n";
+    }
+    const SimRun run = RunScript(dir, script, "Owner",
+                                 [](sim::World& w) { w.host().SetTranscriptLimit(2); });
+    std::vector<std::string> reasons;
+    for (const std::string& post : Texts(run, "post")) {
+        const std::size_t at = post.find("new idle reason <font color=#c0c0c0>");
+        if (at != std::string::npos) reasons.push_back(post.substr(post.rfind('>') + 1));
+    }
+    ASSERT_EQ(reasons.size(), 60u);
+    for (int i = 1; i <= 60; ++i) EXPECT_EQ(reasons[i - 1], "r" + std::to_string(i));
+}
+
+struct Change {
+    const char* name;
+    std::string script;
+    std::size_t confirmations;  // "reason?" answers posted
+};
+
+class RoomChanges : public testing::TestWithParam<Change> {};
+
+TEST_P(RoomChanges, RaiseOnlyWhatIsSaidAfterwards) {
+    TempDir dir;
+    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    const SimRun run = RunScript(dir, GetParam().script);
+    std::size_t answers = 0;
+    for (const std::string& post : Texts(run, "post")) {
+        answers += post.find("no idle reason set") != std::string::npos;
+    }
+    EXPECT_EQ(answers, GetParam().confirmations);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rooms, RoomChanges,
+    testing::Values(
+        Change{"room_closed_and_another_opened",
+               "@1 owner reason?\n@2 host room close\n@3 host room open\n@4 owner reason?\n", 2},
+        Change{"history_of_a_room_opened_in_front_is_not_raised",
+               "@1 owner reason?\n@2 host room close\n@3 host room open\n@3 owner reason?\n"
+               "@3 host room open\n@5 owner reason?\n",
+               3},
+        Change{"host_quit_and_started_again",
+               "@1 owner reason?\n@2 host quit\n@3 host start\n@4 owner reason?\n@5 owner reason?\n",
+               3},
+        Change{"line_in_a_room_behind_a_window",
+               "@1 host window mail\n@2 owner reason?\n", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kn::test

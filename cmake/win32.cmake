@@ -2,13 +2,43 @@
 add_link_options(-static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE)
 
+enable_language(RC)
+add_compile_options(-ffunction-sections -fdata-sections)
+add_link_options(-Wl,--gc-sections)
+
+# The skin images and the icon are kept as XPM text and turned into resources at build time.
+find_program(KN_CONVERT NAMES convert magick REQUIRED)
+set(KN_SKIN_DIR ${CMAKE_BINARY_DIR}/skin)
+file(GLOB KN_SKIN_XPMS CONFIGURE_DEPENDS windows/resources/Picture*.xpm)
+set(KN_SKIN_FILES ${KN_SKIN_DIR}/kelvarnook.ico)
+add_custom_command(OUTPUT ${KN_SKIN_DIR}/kelvarnook.ico
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KN_SKIN_DIR}
+    COMMAND ${KN_CONVERT} xpm:${CMAKE_SOURCE_DIR}/windows/resources/kelvarnook.xpm -colors 16
+            ico:${KN_SKIN_DIR}/kelvarnook.ico
+    DEPENDS windows/resources/kelvarnook.xpm VERBATIM)
+foreach(xpm ${KN_SKIN_XPMS})
+    get_filename_component(name ${xpm} NAME_WE)
+    add_custom_command(OUTPUT ${KN_SKIN_DIR}/${name}.bmp
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${KN_SKIN_DIR}
+        COMMAND ${KN_CONVERT} xpm:${xpm} bmp3:${KN_SKIN_DIR}/${name}.bmp
+        DEPENDS ${xpm} VERBATIM)
+    list(APPEND KN_SKIN_FILES ${KN_SKIN_DIR}/${name}.bmp)
+endforeach()
+set_source_files_properties(windows/resources/kelvarnook.rc PROPERTIES
+    OBJECT_DEPENDS "${KN_SKIN_FILES}")
+add_library(kn_resources OBJECT windows/resources/kelvarnook.rc)
+target_include_directories(kn_resources PRIVATE ${KN_SKIN_DIR})
+
+# Every program built on the Win32 layer carries the skin, so its tests see the real images.
 file(GLOB KN_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp platform/null/*.cpp)
 add_library(kn_win32 STATIC ${KN_WIN32_SOURCES})
-target_link_libraries(kn_win32 PUBLIC kn_program user32 kernel32 gdi32 comctl32)
+target_link_libraries(kn_win32 PUBLIC kn_program user32 kernel32 gdi32)
+target_sources(kn_win32 INTERFACE $<TARGET_OBJECTS:kn_resources>)
+add_dependencies(kn_win32 kn_resources)
 
-file(GLOB KN_RESOURCES CONFIGURE_DEPENDS windows/resources/*.rc)
-add_executable(kelvarnook WIN32 app/win_main.cpp ${KN_RESOURCES})
+add_executable(kelvarnook WIN32 app/win_main.cpp)
 target_link_libraries(kelvarnook PRIVATE kn_win32)
+target_link_options(kelvarnook PRIVATE -municode -s)
 
 file(GLOB KN_HOST_SOURCES CONFIGURE_DEPENDS host/win32/*.cpp)
 if(KN_HOST_SOURCES)

@@ -1,0 +1,19 @@
+// kelvarnook.exe: the program on the real window system, beside the host client.
+// Everything it does starts from the main window's load; this only wires the platform in.
+#include <windows.h>
+
+#include "platform/win32/win32_code_page.h"
+#include "platform/win32/win32_gui_runtime.h"
+#include "platform/win32/win32_profile_store.h"
+#include "platform/win32/win32_window_system.h"
+#include "windows/program.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    kn::Win32WindowSystem ws;
+    kn::Win32CodePage cp;
+    kn::Win32ProfileStore profiles;
+    kn::Win32GuiRuntime gui;
+    kn::Program program(gui, ws, cp, profiles);
+    program.Run();
+    return 0;
+}

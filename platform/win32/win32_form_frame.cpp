@@ -1,0 +1,79 @@
+// Skinned forms are bare pop-ups on black, centred on the screen; tool windows have a narrow
+// caption with only a close button and open where the system puts new windows.
+#include "platform/win32/win32_form_frame.h"
+
+#include "platform/win32/win32_form_controls.h"
+#include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_text.h"
+
+namespace kn::win32 {
+
+namespace {
+
+struct FrameStyle {
+    DWORD style;
+    DWORD ex_style;
+};
+
+// The skinned form keeps a system menu and a minimise box, unseen, so that its taskbar button
+// can restore and close it.
+FrameStyle StyleOf(FormStyle s) {
+    if (s == FormStyle::Skinned) {
+        return {WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    }
+    return {WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT};
+}
+
+HICON LoadFormIcon(HINSTANCE instance, const std::wstring& name, int size) {
+    if (name.empty()) return nullptr;
+    return static_cast<HICON>(LoadImageW(instance, name.c_str(), IMAGE_ICON, size, size,
+                                         LR_SHARED));
+}
+
+// Classes live for the whole process; the first form of a name registers it.
+void RegisterFormClass(const FormDesign& design, const std::wstring& cls, WNDPROC proc) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW known{};
+    known.cbSize = sizeof known;
+    if (GetClassInfoExW(instance, cls.c_str(), &known)) return;
+    std::wstring icon = Widen(design.icon);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadFormIcon(instance, icon, GetSystemMetrics(SM_CXICON));
+    wc.hIconSm = LoadFormIcon(instance, icon, GetSystemMetrics(SM_CXSMICON));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = design.style == FormStyle::Skinned
+                           ? static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))
+                           : reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = cls.c_str();
+    RegisterClassExW(&wc);
+}
+
+RECT FrameRect(const FormDesign& design, const FrameStyle& fs) {
+    RECT r{0, 0, TwipsToPixels(design.client_width), TwipsToPixels(design.client_height)};
+    AdjustWindowRectEx(&r, fs.style, FALSE, fs.ex_style);
+    return {0, 0, r.right - r.left, r.bottom - r.top};
+}
+
+POINT Origin(const FormDesign& design, const RECT& frame) {
+    if (design.style != FormStyle::Skinned) return {CW_USEDEFAULT, CW_USEDEFAULT};
+    return {(GetSystemMetrics(SM_CXSCREEN) - frame.right) / 2,
+            (GetSystemMetrics(SM_CYSCREEN) - frame.bottom) / 2};
+}
+
+}  // namespace
+
+HWND CreateFormFrame(const FormDesign& design, WNDPROC proc, void* param) {
+    std::wstring cls = kFormClassPrefix + Widen(design.name);
+    RegisterFormClass(design, cls, proc);
+    FrameStyle fs = StyleOf(design.style);
+    RECT frame = FrameRect(design, fs);
+    POINT at = Origin(design, frame);
+    return CreateWindowExW(fs.ex_style, cls.c_str(), Widen(design.caption).c_str(), fs.style,
+                           at.x, at.y, frame.right, frame.bottom, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), param);
+}
+
+}  // namespace kn::win32

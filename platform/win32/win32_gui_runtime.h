@@ -1,0 +1,31 @@
+// The GUI runtime on the real window system: forms and timers as windows and SetTimer, the
+// modal input dialog, the message pump, the performance counter and the process itself.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/gui_runtime.h"
+
+namespace kn {
+
+class Win32GuiRuntime final : public GuiRuntime {
+public:
+    Win32GuiRuntime();
+
+    std::unique_ptr<FormWindow> CreateForm(const FormDesign& design, FormEvents& events) override;
+    std::unique_ptr<Timer> CreateTimer(FormWindow& owner, unsigned id, unsigned interval_ms,
+                                       std::function<void()> tick) override;
+    std::string InputBox(std::string_view prompt, std::string_view title) override;
+    void DoEvents() override;
+    void WaitForEvents(double seconds) override;
+    [[noreturn]] void RunMessageLoop() override;
+    double Now() override;
+    bool IsListedFile(std::string_view path) override;
+    std::string ProgramDirectory() override;
+    [[noreturn]] void EndProcess() override;
+
+private:
+    LARGE_INTEGER frequency_{};
+};
+
+}  // namespace kn

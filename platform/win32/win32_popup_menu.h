@@ -1,0 +1,16 @@
+// Pop-up menus built from a menu tree: items with children become submenus, and every item
+// gets a command identifier from its place in a depth-first walk.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/gui_runtime.h"
+#include "platform/win32/win32_handles.h"
+
+namespace kn::win32 {
+
+// The menu of `root`'s items; `names[id - kFirstMenuId]` is then the name of item `id`.
+OwnedMenu BuildPopupMenu(const MenuItem& root, std::vector<std::string>& names);
+
+}  // namespace kn::win32

@@ -1,0 +1,89 @@
+// Every message to a host window goes through SendMessageTimeoutA with SMTO_ABORTIFHUNG: a
+// hung host costs at most a few seconds, and a message that timed out is simply lost.
+#include "platform/win32/win32_window_system.h"
+
+#include <windows.h>
+
+#include <climits>
+#include <vector>
+
+namespace kn {
+
+namespace {
+
+HWND ToHwnd(WindowHandle w) { return static_cast<HWND>(ULongToHandle(w)); }
+
+WindowHandle FromHwnd(HWND w) { return HandleToULong(w); }
+
+// False when the message timed out or the window is gone; `result` is then meaningless.
+bool Send(WindowHandle w, UINT msg, WPARAM wp, LPARAM lp, DWORD_PTR* result = nullptr) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(ToHwnd(w), msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                               Win32WindowSystem::kTimeoutMs,
+                               result ? result : &ignored) != 0;
+}
+
+int BufferSize(std::size_t capacity) {
+    return capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity);
+}
+
+}  // namespace
+
+WindowHandle Win32WindowSystem::FindTopLevel(std::string_view cls) {
+    return FromHwnd(FindWindowA(std::string(cls).c_str(), nullptr));
+}
+
+WindowHandle Win32WindowSystem::FindChild(WindowHandle parent, WindowHandle after,
+                                          std::string_view cls) {
+    return FromHwnd(FindWindowExA(ToHwnd(parent), ToHwnd(after), std::string(cls).c_str(),
+                                  nullptr));
+}
+
+void Win32WindowSystem::SetText(WindowHandle w, std::string_view ansi) {
+    std::string text(ansi);
+    Send(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Win32WindowSystem::SendChar(WindowHandle w, unsigned ch) { Send(w, WM_CHAR, ch, 0); }
+
+std::size_t Win32WindowSystem::TextLength(WindowHandle w) {
+    DWORD_PTR length = 0;
+    return Send(w, WM_GETTEXTLENGTH, 0, 0, &length) ? length : 0;
+}
+
+// Bounded by the count the receiver reports, the buffer and the NUL it wrote, whichever is
+// first: a count that overstates what was copied must not expose stale bytes.
+std::string Win32WindowSystem::Text(WindowHandle w, std::size_t capacity) {
+    if (capacity == 0) return {};
+    std::vector<char> buffer(capacity, '\0');
+    DWORD_PTR copied = 0;
+    if (!Send(w, WM_GETTEXT, BufferSize(capacity), reinterpret_cast<LPARAM>(buffer.data()),
+              &copied)) {
+        return {};
+    }
+    std::size_t n = 0;
+    while (n + 1 < capacity && n < copied && buffer[n] != '\0') ++n;
+    return std::string(buffer.data(), n);
+}
+
+std::size_t Win32WindowSystem::TitleLength(WindowHandle w) {
+    int n = GetWindowTextLengthA(ToHwnd(w));
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+std::string Win32WindowSystem::Title(WindowHandle w, std::size_t capacity) {
+    if (capacity == 0) return {};
+    std::vector<char> buffer(capacity, '\0');
+    int n = GetWindowTextA(ToHwnd(w), buffer.data(), BufferSize(capacity));
+    return std::string(buffer.data(), n > 0 ? n : 0);
+}
+
+void Win32WindowSystem::MakeTopmost(WindowHandle w) {
+    SetWindowPos(ToHwnd(w), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+// The host's controls live in another process and raise nothing we could hear without a hook
+// inside that process; the chat scanner's poll timer finds every change on its own.
+void Win32WindowSystem::WatchTextChanges(std::function<void()>) {}
+
+}  // namespace kn

@@ -1,5 +1,5 @@
 # The two commands a new user types: `make demo` and `make test`.
-.PHONY: demo demo-win test deps deps-native native win test-native test-win bench fuzz clean
+.PHONY: demo demo-win test deps deps-native native win test-native test-win bench fuzz clean screenshots
 
 demo: deps-native native
 	@mkdir -p build/demo
@@ -31,3 +31,8 @@ win:
 
 clean:
 	rm -rf build
+
+# The README's pictures of the three windows, made under Xvfb from the current build.
+screenshots: win
+	xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-windows build/win/kelvarnook.exe build/win/screenshots
+	for f in form1 form2 form3; do convert build/win/screenshots/$$f.png -filter point -resize 200% docs/screenshots/$$f.png; done

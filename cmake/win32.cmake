@@ -60,3 +60,8 @@ if(KN_WIN_TESTS)
              $<TARGET_FILE:kn_wintests>)
     set_tests_properties(wine.kn_wintests PROPERTIES TIMEOUT 900)
 endif()
+
+# The three windows on screen, against the committed reference screenshots.
+add_test(NAME wine.screenshots COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-screenshots
+         $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(wine.screenshots PROPERTIES TIMEOUT 300)

@@ -18,13 +18,13 @@ std::int64_t SteadyNs() {
 RealClock::RealClock(double speed) : speed_(speed > 0 ? speed : 1), start_ns_(SteadyNs()) {}
 
 Micros RealClock::Now() {
-    return static_cast<Micros>((SteadyNs() - start_ns_) / 1000 * speed_);
+    return static_cast<Micros>(static_cast<double>(SteadyNs() - start_ns_) / 1000.0 * speed_);
 }
 
 void RealClock::WaitUntil(Micros t, EventSource* source) {
     const Micros left = t - Now();
     if (left <= 0) return;
-    const double real_ms = std::min<double>(left / speed_ / 1000.0 + 1, 1000.0);
+    const double real_ms = std::min<double>(static_cast<double>(left) / speed_ / 1000.0 + 1, 1000.0);
     if (source) {
         source->AwaitInput(static_cast<int>(real_ms));
     } else {

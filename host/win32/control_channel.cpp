@@ -1,0 +1,101 @@
+// Control lines: a verb table as in the simulator's scripts, and the window that receives them.
+#include "host/win32/control_channel.h"
+
+#include <array>
+#include <string>
+
+#include "host/win32/host.h"
+#include "host/win32/standin_ids.h"
+#include "host/win32/text.h"
+#include "host/win32/window_class.h"
+
+namespace standin {
+
+namespace {
+
+enum class Arg { None, Text, Named };
+
+struct Verb {
+    std::wstring_view words;
+    Arg arg;
+    bool (*run)(Host&, std::wstring_view first, std::wstring_view second);
+};
+
+constexpr std::array kVerbs = {
+    Verb{L"host room open", Arg::None, [](Host& h, auto, auto) { return h.OpenRoom(); }},
+    Verb{L"host room close", Arg::None, [](Host& h, auto, auto) { return h.CloseRoom(); }},
+    Verb{L"host decoy nested", Arg::None,
+         [](Host& h, auto, auto) { return h.OpenDecoy(Decoy::Nested); }},
+    Verb{L"host decoy partial", Arg::None,
+         [](Host& h, auto, auto) { return h.OpenDecoy(Decoy::Partial); }},
+    Verb{L"host signon", Arg::Text, [](Host& h, auto a, auto) { return h.SignOn(a); }},
+    Verb{L"host signoff", Arg::None, [](Host& h, auto, auto) { return h.SignOff(); }},
+    Verb{L"host title", Arg::Text, [](Host& h, auto a, auto) { return h.SetWelcomeTitle(a); }},
+    Verb{L"host window", Arg::Text, [](Host& h, auto a, auto) { return h.OpenWindow(a); }},
+    Verb{L"host quit", Arg::None,
+         [](Host& h, auto, auto) { return h.Running() ? (h.Quit(), true) : false; }},
+    Verb{L"host start", Arg::None,
+         [](Host& h, auto, auto) { return h.Running() ? false : (h.Start(), true); }},
+    Verb{L"owner", Arg::Text, [](Host& h, auto a, auto) { return h.OwnerSays(a); }},
+    Verb{L"chat", Arg::Named, [](Host& h, auto a, auto b) { return h.MemberSays(a, b); }},
+    Verb{L"draft", Arg::Text, [](Host& h, auto a, auto) { return h.Draft(a); }},
+};
+
+bool Run(Host& host, const Verb& verb, bool has_blank, std::wstring_view rest) {
+    switch (verb.arg) {
+        case Arg::None:
+            return !has_blank && verb.run(host, {}, {});
+        case Arg::Text:
+            return verb.run(host, rest, {});
+        case Arg::Named: {
+            const std::size_t sep = rest.find(L": ");
+            if (sep == std::wstring_view::npos) return false;
+            return verb.run(host, rest.substr(0, sep), rest.substr(sep + 2));
+        }
+    }
+    return false;
+}
+
+Host* HostOf(HWND w) {
+    return reinterpret_cast<Host*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK ControlWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    if (msg == WM_COPYDATA) return OnCopyData(*HostOf(w), lp);
+    return DefWindowProcW(w, msg, wp, lp);
+}
+
+}  // namespace
+
+bool RunControlLine(Host& host, std::wstring_view line) {
+    for (const Verb& verb : kVerbs) {
+        if (!line.starts_with(verb.words)) continue;
+        const std::wstring_view after = line.substr(verb.words.size());
+        if (!after.empty() && after.front() != L' ') continue;
+        return Run(host, verb, !after.empty(), after.empty() ? after : after.substr(1));
+    }
+    return false;
+}
+
+LRESULT OnCopyData(Host& host, LPARAM lp) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+    if (!data || data->dwData != kControlTag) return FALSE;
+    std::string_view bytes(static_cast<const char*>(data->lpData), data->cbData);
+    if (!bytes.empty() && bytes.back() == '\0') bytes.remove_suffix(1);
+    return RunControlLine(host, FromUtf8(bytes)) ? TRUE : FALSE;
+}
+
+void RegisterControlWindowClass(HINSTANCE instance) {
+    RegisterPlainClass(instance, kControlClass, ControlWindowProc);
+}
+
+HWND CreateControlWindow(Host& host) {
+    return CreateWindowExW(0, kControlClass, L"stand-in host control", WS_OVERLAPPED, 0, 0, 0, 0,
+                           nullptr, nullptr, host.instance(), &host);
+}
+
+}  // namespace standin

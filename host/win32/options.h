@@ -1,0 +1,23 @@
+// The stand-in host's command line: who is signed on, where the record goes, how long a
+// transcript grows, and whether a person sees the host's windows.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace standin {
+
+struct Options {
+    std::wstring screen_name = L"Owner";
+    std::wstring record_path;     // empty: nothing is recorded
+    std::size_t max_lines = 500;  // lines a room's transcript keeps before it drops the oldest
+    bool visible = false;         // a person watches and types into the room
+};
+
+// `args` without the program's own name. Nothing on an unknown option, a missing value or a
+// line count that is not a whole number of at least 1.
+std::optional<Options> ParseOptions(const std::vector<std::wstring>& args);
+
+}  // namespace standin

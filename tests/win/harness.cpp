@@ -1,0 +1,225 @@
+// The test side of the two processes. Waits poll with short sleeps until a deadline: the
+// sleeps only pace the polling, never decide a result.
+#include "tests/win/harness.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include "host/win32/standin_ids.h"
+#include "platform/win32/win32_ids.h"
+
+namespace kn::wintest {
+
+namespace {
+
+constexpr std::chrono::milliseconds kPollEvery = 20ms;
+
+// Under Wine the build's Unix paths are reached through drive Z:.
+std::wstring WindowsPath(std::string_view path) {
+    std::wstring out = Wide(path);
+    if (!out.empty() && out.front() == L'/') out.insert(0, L"Z:");
+    for (wchar_t& c : out) {
+        if (c == L'/') c = L'\\';
+    }
+    return out;
+}
+
+std::wstring Quoted(const std::wstring& s) {
+    return L"\"" + s + L"\"";
+}
+
+std::string ReadShared(const std::string& path) {
+    HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char chunk[4096];
+    DWORD n = 0;
+    while (ReadFile(h, chunk, sizeof chunk, &n, nullptr) && n > 0) bytes.append(chunk, n);
+    CloseHandle(h);
+    return bytes;
+}
+
+RecordLine Parse(const std::string& line) {
+    RecordLine r;
+    const std::size_t blank = line.find(' ');
+    const std::size_t dot = line.find('.');
+    r.centis = std::stol(line.substr(0, dot)) * 100 + std::stol(line.substr(dot + 1, 2));
+    const std::size_t kind_end = line.find(' ', blank + 1);
+    r.kind = line.substr(blank + 1, kind_end - blank - 1);
+    if (kind_end != std::string::npos) r.text = line.substr(kind_end + 1);
+    return r;
+}
+
+struct WindowQuery {
+    DWORD process;
+    const wchar_t* cls;
+    const wchar_t* caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK Match(HWND w, LPARAM lp) {
+    auto* q = reinterpret_cast<WindowQuery*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    wchar_t text[256];
+    if (owner != q->process || !GetClassNameW(w, text, 256) || lstrcmpiW(text, q->cls) != 0) {
+        return TRUE;
+    }
+    if (q->caption && (GetWindowTextW(w, text, 256), lstrcmpW(text, q->caption) != 0)) return TRUE;
+    q->found = w;
+    return FALSE;
+}
+
+std::wstring CopyProgramInto(const testing::ScratchDir& dir) {
+    const std::filesystem::path target = dir.dir() / "kelvarnook.exe";
+    CopyFileW(WindowsPath(KN_PROGRAM_EXE).c_str(), target.wstring().c_str(), FALSE);
+    return target.wstring();
+}
+
+}  // namespace
+
+std::wstring Wide(std::string_view utf8) {
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(n, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+std::string Utf8(std::wstring_view wide) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string out(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        Sleep(static_cast<DWORD>(kPollEvery.count()));
+    }
+}
+
+Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& dir) {
+    std::wstring command = Quoted(exe) + L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        dir.c_str(), &startup, &info_)) {
+        info_ = {};
+    }
+}
+
+Process::~Process() {
+    if (!info_.hProcess) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, INFINITE);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool Process::WaitForExit(std::chrono::milliseconds patience) {
+    return info_.hProcess &&
+           WaitForSingleObject(info_.hProcess, static_cast<DWORD>(patience.count())) ==
+               WAIT_OBJECT_0;
+}
+
+HWND Process::WaitForWindow(const wchar_t* cls, const wchar_t* caption) {
+    WindowQuery q{info_.dwProcessId, cls, caption};
+    WaitUntil([&] {
+        EnumWindows(Match, reinterpret_cast<LPARAM>(&q));
+        return q.found != nullptr;
+    });
+    return q.found;
+}
+
+Standin::Standin(const testing::ScratchDir& dir, const std::wstring& extra_arguments)
+    : record_path_(dir.Path("record.txt")),
+      process_(WindowsPath(KN_HOST_EXE),
+               L"--record " + Quoted(Wide(record_path_)) + L" " + extra_arguments,
+               dir.dir().wstring()) {
+    control_ = process_.WaitForWindow(standin::kControlClass);
+    if (control_) frame_ = process_.WaitForWindow(L"AOL Frame25");
+}
+
+bool Standin::Send(std::string_view line) {
+    COPYDATASTRUCT data{};
+    data.dwData = standin::kControlTag;
+    data.cbData = static_cast<DWORD>(line.size());
+    data.lpData = const_cast<char*>(line.data());
+    DWORD_PTR done = FALSE;
+    SendMessageTimeoutW(control_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                        5000, &done);
+    return done == TRUE;
+}
+
+std::vector<RecordLine> Standin::Record() const {
+    std::vector<RecordLine> lines;
+    std::istringstream in(ReadShared(record_path_));
+    for (std::string line; std::getline(in, line);) lines.push_back(Parse(line));
+    return lines;
+}
+
+std::optional<RecordLine> Standin::WaitFor(std::string_view kind, std::string_view text, int nth) {
+    std::optional<RecordLine> found;
+    WaitUntil([&] {
+        int seen = 0;
+        for (const RecordLine& r : Record()) {
+            if (r.kind == kind && r.text == text && ++seen == nth) found = r;
+        }
+        return found.has_value();
+    });
+    return found;
+}
+
+std::vector<RecordLine> Standin::Lines(std::string_view kind) const {
+    std::vector<RecordLine> lines;
+    for (const RecordLine& r : Record()) {
+        if (r.kind == kind) lines.push_back(r);
+    }
+    return lines;
+}
+
+std::vector<RecordLine> Standin::WaitForCount(std::string_view kind, std::size_t count) {
+    std::vector<RecordLine> lines;
+    WaitUntil([&] {
+        lines = Lines(kind);
+        return lines.size() >= count;
+    });
+    return lines;
+}
+
+Program::Program(const testing::ScratchDir& dir)
+    : process_(CopyProgramInto(dir), L"", dir.dir().wstring()) {}
+
+HWND Program::Form1() {
+    return process_.WaitForWindow((std::wstring(win32::kFormClassPrefix) + L"Form1").c_str());
+}
+
+bool Program::AnswerPrompt(const std::wstring& answer) {
+    const HWND dialog = process_.WaitForWindow(L"#32770", L"kelvar nook");
+    // The dialog is listed before its controls exist; it is shown once they do.
+    if (!dialog || !WaitUntil([&] { return IsWindowVisible(dialog) != FALSE; })) return false;
+    wchar_t prompt[128] = L"";
+    GetWindowTextW(FindWindowExW(dialog, nullptr, L"Static", nullptr), prompt, 128);
+    if (std::wstring_view(prompt) != L"input your handle in lowercase letters please") return false;
+    SetDlgItemTextW(dialog, win32::kInputBoxEditId, answer.c_str());
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return true;
+}
+
+bool Program::WaitUntilShown() {
+    const HWND form = Form1();
+    return form && WaitUntil([&] { return IsWindowVisible(form) != FALSE; });
+}
+
+}  // namespace kn::wintest

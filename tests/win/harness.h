@@ -1,0 +1,99 @@
+// Running the stand-in host and kelvarnook.exe side by side for the Windows tests: starting
+// them in a scratch directory, driving the host by control lines, reading its record, and
+// finding the program's windows with user32.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/shared/profile_conformance.h"
+
+namespace kn::wintest {
+
+using namespace std::chrono_literals;
+
+// How long any wait for the other processes may take before the test gives up.
+inline constexpr std::chrono::milliseconds kPatience = 15s;
+
+// Polls `done` until it holds or `patience` is over; true when it held.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds patience = kPatience);
+
+// One line of the host's record: "T kind text", T in hundredths of a second.
+struct RecordLine {
+    long centis = 0;
+    std::string kind, text;
+};
+
+// A process this test started, ended (if still running) when the object goes.
+class Process {
+  public:
+    Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& dir);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD id() const { return info_.dwProcessId; }
+    // True when the process has ended within `patience`.
+    bool WaitForExit(std::chrono::milliseconds patience = kPatience);
+    // The first top-level window of class `cls` (and caption `caption`, when given) that
+    // belongs to this process, waiting for it to appear; null when it does not.
+    HWND WaitForWindow(const wchar_t* cls, const wchar_t* caption = nullptr);
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+// kn-standin-host.exe in a scratch directory, recording into "record.txt" there.
+class Standin {
+  public:
+    explicit Standin(const testing::ScratchDir& dir, const std::wstring& extra_arguments = L"");
+
+    // Sends one control line; the host's answer (true: done).
+    bool Send(std::string_view line);
+    std::vector<RecordLine> Record() const;
+    // The record's lines of `kind`, as it stands now.
+    std::vector<RecordLine> Lines(std::string_view kind) const;
+    // Waits for the `nth` (1-based) record line of `kind` with `text`.
+    std::optional<RecordLine> WaitFor(std::string_view kind, std::string_view text, int nth = 1);
+    // Waits until the record holds `count` lines of `kind`; those lines, or fewer on timeout.
+    std::vector<RecordLine> WaitForCount(std::string_view kind, std::size_t count);
+
+    HWND frame() const { return frame_; }
+
+  private:
+    std::string record_path_;
+    Process process_;
+    HWND control_ = nullptr;
+    HWND frame_ = nullptr;
+};
+
+// kelvarnook.exe copied into a scratch directory and started there, so that its settings file
+// is the directory's own.
+class Program {
+  public:
+    explicit Program(const testing::ScratchDir& dir);
+
+    // The main window, once it exists; null when it never appears.
+    HWND Form1();
+    // Waits for the handle prompt, checks its prompt text, types `answer` and presses OK.
+    // False when no prompt appeared or it asked something else.
+    bool AnswerPrompt(const std::wstring& answer);
+    // Waits until start-up has returned: the main window is shown.
+    bool WaitUntilShown();
+    bool WaitForExit() { return process_.WaitForExit(); }
+
+  private:
+    Process process_;
+};
+
+// UTF-8 to UTF-16 and back, for window texts.
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view wide);
+
+}  // namespace kn::wintest

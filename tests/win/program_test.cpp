@@ -1,0 +1,102 @@
+// kelvarnook.exe end to end beside the stand-in host: the first start through the handle
+// prompt, the banner lines and their pause, the settings file's bytes, closing from outside,
+// and owner commands typed into the room coming back as the program's lines.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "tests/win/expected_lines.h"
+#include "tests/win/harness.h"
+
+namespace kn::wintest {
+namespace {
+
+constexpr long kPause = 51;  // hundredths
+
+class ProgramBesideHost : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
+    }
+
+    // Starts the program, with `settings` as its file when given, and waits for its banner.
+    void Start(const std::optional<std::string>& settings) {
+        if (settings) testing::WriteBytes(Settings(), *settings);
+        program_.emplace(dir_);
+        if (!settings) {
+            ASSERT_TRUE(program_->AnswerPrompt(L"abc"));
+        }
+        ASSERT_TRUE(program_->WaitUntilShown());
+        form1_ = program_->Form1();
+    }
+    std::string Settings() const { return dir_.Path("kelvarnook.ini"); }
+
+    // Says `text` as the owner and waits for the program's answer `reply`.
+    std::optional<RecordLine> Command(const std::string& text, const std::string& reply) {
+        if (!host_.Send("owner " + text)) return std::nullopt;
+        return host_.WaitFor("post", reply);
+    }
+
+    testing::ScratchDir dir_;
+    Standin host_{dir_};
+    std::optional<Program> program_;
+    HWND form1_ = nullptr;
+};
+
+TEST_F(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClosed) {
+    Start(std::nullopt);
+    const auto user = host_.WaitFor("post", UserBanner("abc"));
+    const auto loaded = host_.WaitFor("post", kLoaded);
+    ASSERT_TRUE(user && loaded);
+    EXPECT_GE(loaded->centis - user->centis, kPause);
+    EXPECT_EQ(testing::ReadBytes(Settings()), SettingsAfterFirstStart("abc"));
+
+    PostMessageW(form1_, WM_CLOSE, 0, 0);
+    const auto user_again = host_.WaitFor("post", UserBanner("abc"), 2);
+    const auto unloaded = host_.WaitFor("post", kUnloaded);
+    ASSERT_TRUE(user_again && unloaded);
+    EXPECT_GE(unloaded->centis - user_again->centis, kPause);
+    EXPECT_TRUE(program_->WaitForExit());
+}
+
+class OwnerCommands : public ProgramBesideHost {
+  protected:
+    void SetUp() override {
+        ProgramBesideHost::SetUp();
+        Start(SettingsAfterFirstStart("abc"));
+        ASSERT_TRUE(host_.WaitFor("post", kLoaded));
+    }
+};
+
+TEST_F(OwnerCommands, AReasonTypedInTheRoomIsConfirmed) {
+    ASSERT_TRUE(Command("reason gone fishing", NewReason("gone fishing")));
+    EXPECT_TRUE(host_.WaitFor("chat", "Owner: reason gone fishing"));
+}
+
+TEST_F(OwnerCommands, ATickOfTheMinuteTimerPostsTheIdleLineThenTheReason) {
+    ASSERT_TRUE(Command("reason lunch", NewReason("lunch")));
+    ASSERT_TRUE(Command("idleon", StartReason("lunch")));
+    PostMessageW(form1_, WM_TIMER, 1, 0);
+    const auto idle = host_.WaitFor("post", IdleLine("abc", "0", "1"));
+    const auto reason = host_.WaitFor("post", TimedReason("lunch"));
+    ASSERT_TRUE(idle && reason);
+    EXPECT_GE(reason->centis - idle->centis, kPause);
+}
+
+TEST_F(OwnerCommands, APrivateRoomIsAnnouncedThenEnteredByKeyword) {
+    const auto announced = Command("pr my room", Attempting("abc", "my room"));
+    const auto keyword = host_.WaitFor("keyword", "aol://2719:2-2-my room");
+    ASSERT_TRUE(announced && keyword);
+    EXPECT_LE(announced->centis, keyword->centis);
+}
+
+TEST_F(OwnerCommands, EndSavesTheReasonSaysGoodbyeAndEnds) {
+    ASSERT_TRUE(Command("reason gone fishing", NewReason("gone fishing")));
+    ASSERT_TRUE(Command("end", kUnloaded));
+    EXPECT_TRUE(program_->WaitForExit());
+    EXPECT_EQ(testing::ReadBytes(Settings()),
+              SettingsAfterFirstStart("abc") + "REASON=gone fishing\r\n");
+}
+
+}  // namespace
+}  // namespace kn::wintest

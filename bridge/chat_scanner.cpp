@@ -2,6 +2,7 @@
 // read into ChatLine events, surviving trims from the top, room changes and host restarts.
 #include "bridge/chat_scanner.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "bridge/host_bridge.h"
@@ -61,9 +62,16 @@ void ChatScanner::Poll() {
     }
     if (transcript == 0) return;
     const std::size_t length = ws.TextLength(transcript);
-    if (length == seen_.size() && ++polls_since_read_ < kFullReadEvery) return;
+    if (LooksUnchanged(transcript, length) && ++polls_since_read_ < kFullReadEvery) return;
     polls_since_read_ = 0;
     TakeNewText(ws.Text(transcript, length + 1));
+}
+
+// The same length and the same first bytes: nothing was appended, or a trim would show.
+bool ChatScanner::LooksUnchanged(WindowHandle transcript, std::size_t length) {
+    if (length != seen_.size()) return false;
+    const std::string head = bridge_.window_system().Text(transcript, kHeadBytes + 1);
+    return head.size() == std::min(length, kHeadBytes) && seen_.starts_with(head);
 }
 
 void ChatScanner::TakeNewText(std::string current) {

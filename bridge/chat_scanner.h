@@ -34,11 +34,15 @@ class ChatScanner {
 
     static constexpr unsigned kTimerId = 2;
     static constexpr unsigned kPollMs = 200;
-    // A trim that exactly balances an append keeps the length; a full read every so many
-    // polls bounds how long such lines can wait.
+    // A trim that exactly balances an append keeps the length but shifts the first bytes,
+    // so an unchanged length is trusted only with an unchanged head (a few lines long). Only
+    // a run of identical top lines hides a trim from it; a full read every so many polls
+    // bounds how long a line can wait then.
+    static constexpr std::size_t kHeadBytes = 256;
     static constexpr int kFullReadEvery = 25;
 
   private:
+    bool LooksUnchanged(WindowHandle transcript, std::size_t length);
     void TakeNewText(std::string current);
     void Raise();
 

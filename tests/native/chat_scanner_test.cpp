@@ -55,6 +55,22 @@ TEST(ChatScanner, NoLineMissedOrRepeatedWhileTheHostTrims) {
     for (int i = 1; i <= 60; ++i) EXPECT_EQ(reasons[i - 1], "r" + std::to_string(i));
 }
 
+// A full room that drops a line as long as the one it gains keeps its length; the new line
+// must still be raised at once, not at the next full read seconds later.
+TEST(ChatScanner, LineBalancedByATrimIsRaisedAtOnce) {
+    TempDir dir;
+    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    // "\r\nBob:\t123456789" and "\r\nOwner:\treason?" are both 16 bytes long.
+    const SimRun run = RunScript(dir, "@1 chat Bob: 123456789\n@2 owner reason?\n", "Owner",
+                                 [](sim::World& w) { w.host().SetTranscriptLimit(1); });
+    std::vector<std::string> answers;
+    for (const std::string& post : Lines(run, "post")) {
+        if (post.find("no idle reason set") != std::string::npos) answers.push_back(post);
+    }
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_TRUE(answers[0].starts_with("2.00 ")) << answers[0];
+}
+
 struct Change {
     const char* name;
     std::string script;

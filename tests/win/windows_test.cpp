@@ -1,0 +1,135 @@
+// The program's own windows driven as a person would: real mouse clicks and keys through
+// SendInput on the skin buttons, the pop-up menu and the colour editor, beside the host.
+#include <gtest/gtest.h>
+
+#include "platform/win32/win32_ids.h"
+#include "tests/win/expected_lines.h"
+#include "tests/win/harness.h"
+
+namespace kn::wintest {
+namespace {
+
+// Identifiers from the main window's and the colour editor's designs, in design order.
+constexpr int kPicture2 = win32::kFirstControlId + 0;
+constexpr int kPicture3 = win32::kFirstControlId + 2;
+constexpr int kPicture5 = win32::kFirstControlId + 5;
+constexpr int kCommand4 = win32::kFirstControlId + 4;
+
+HWND Descendant(HWND parent, int id) {
+    struct Query {
+        int id;
+        HWND found;
+    } q{id, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(lp);
+            if (GetDlgCtrlID(w) != q->id) return TRUE;
+            q->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
+}
+
+void Send(INPUT in) { ASSERT_EQ(SendInput(1, &in, sizeof in), 1u); }
+
+void Click(HWND control) {
+    ASSERT_NE(control, nullptr);
+    RECT r;
+    GetWindowRect(control, &r);
+    const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    SetCursorPos(at.x, at.y);
+    // The button goes down where the pointer is once the window system has moved it there.
+    ASSERT_TRUE(WaitUntil([&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
+    }));
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    Send(in);
+    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    Send(in);
+}
+
+void Key(WORD vk) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    Send(in);
+    in.ki.dwFlags = KEYEVENTF_KEYUP;
+    Send(in);
+}
+
+bool MenuOpen() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu && IsWindowVisible(menu);
+}
+
+class ProgramWindows : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
+        testing::WriteBytes(dir_.Path("kelvarnook.ini"), SettingsAfterFirstStart("abc"));
+        program_.emplace(dir_);
+        ASSERT_TRUE(program_->WaitUntilShown());
+        form1_ = program_->Form1();
+        ASSERT_TRUE(host_.WaitFor("post", kLoaded));
+    }
+
+    // Clicks ops, then walks the menu with the keyboard: `keys` in turn, then Return.
+    void Choose(std::initializer_list<WORD> keys) {
+        // The first click after start-up can reach the display before the window is mapped
+        // there; one more click is what a person would do too.
+        for (int attempt = 0; attempt < 2 && !MenuOpen(); ++attempt) {
+            Click(Descendant(form1_, kPicture3));
+            WaitUntil(MenuOpen, 3s);
+        }
+        ASSERT_TRUE(MenuOpen()) << "the menu did not open";
+        for (WORD k : keys) Key(k);
+        Key(VK_RETURN);
+        ASSERT_TRUE(WaitUntil([] { return !MenuOpen(); }));
+    }
+
+    testing::ScratchDir dir_;
+    Standin host_{dir_};
+    std::optional<Program> program_;
+    HWND form1_ = nullptr;
+};
+
+TEST_F(ProgramWindows, IdleOnFromTheMenuStartsTheSession) {
+    Choose({VK_DOWN, VK_RIGHT});
+    EXPECT_TRUE(host_.WaitFor("post", kHead2 + "> abc<font color=#c0c0c0> started idle session"));
+    EXPECT_TRUE(host_.WaitFor("post", StartReason("")));
+}
+
+TEST_F(ProgramWindows, TheXRunsTheExitSequence) {
+    Click(Descendant(form1_, kPicture5));
+    EXPECT_TRUE(host_.WaitFor("post", kUnloaded));
+    EXPECT_TRUE(program_->WaitForExit());
+}
+
+TEST_F(ProgramWindows, TheBarMinimisesAndMaxiRestores) {
+    Click(Descendant(form1_, kPicture2));
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
+    ASSERT_TRUE(host_.Send("owner maxi"));
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(form1_) && IsWindowVisible(form1_); }));
+}
+
+TEST_F(ProgramWindows, TheColourEditorsPreviewPostsItsLine) {
+    Choose({VK_DOWN, VK_DOWN});
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        editor = FindWindowW(L"kelvarnook.Form2", nullptr);
+        return editor && IsWindowVisible(editor);
+    }));
+    Click(Descendant(editor, kCommand4));
+    EXPECT_TRUE(host_.WaitFor(
+        "post", kFace + " <font color=#99ccff>k<font color=#c0c0c0>elvar <font color=#99ccff>n"
+                        "<font color=#c0c0c0>ook <font color=#99ccff> " + kMark +
+                    " <font color=#c0c0c0> colors preview"));
+}
+
+}  // namespace
+}  // namespace kn::wintest

@@ -5,6 +5,10 @@ demo: deps-native native
 	@mkdir -p build/demo
 	./build/native/kelvarnook-sim --dir build/demo
 
+# The real program beside the Windows stand-in host, under Wine on this display.
+demo-win: deps win
+	@scripts/demo-win
+
 test: deps native win
 	ctest --preset native -j2
 	$(MAKE) --no-print-directory test-win

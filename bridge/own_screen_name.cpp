@@ -10,10 +10,15 @@ namespace {
 constexpr std::string_view kWelcome = "Welcome, ";
 }
 
+namespace {
+// A host may report a length larger than what it then copies; keep only what it copied.
+std::string AnsiTitle(WindowSystem& ws, WindowHandle w) {
+    return ws.Title(w, ws.TitleLength(w) + 1);
+}
+}  // namespace
+
 std::string HostBridge::GetWindowCaption(WindowHandle w) {
-    const std::size_t n = ws_.TitleLength(w);
-    // A host may report a length larger than what it then copies; keep only what it copied.
-    return cp_.FromAnsi(ws_.Title(w, n + 1));
+    return cp_.FromAnsi(AnsiTitle(ws_, w));
 }
 
 std::string HostBridge::GetOwnScreenName() {
@@ -23,8 +28,11 @@ std::string HostBridge::GetOwnScreenName() {
     if (mdi == 0) return {};
     for (WindowHandle child = ws_.FindChild(mdi, 0, host_class::kChildLower); child != 0;
          child = ws_.FindChild(mdi, child, host_class::kChildLower)) {
-        const std::string title = GetWindowCaption(child);
-        if (!title.starts_with(kWelcome)) continue;
+        // "Welcome, " is ASCII, spelled alike in every ANSI code page: only the welcome
+        // window's title is worth converting, and every line walks all the host's windows.
+        const std::string ansi = AnsiTitle(ws_, child);
+        if (!ansi.starts_with(kWelcome)) continue;
+        const std::string title = cp_.FromAnsi(ansi);
         const std::size_t bang = title.find('!', kWelcome.size());
         // Without the "!" the title names nobody; an empty name never matches a speaker.
         if (bang == std::string::npos) return {};

@@ -8,11 +8,24 @@ namespace kn::sim {
 
 namespace {
 
-bool SameClass(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Class names match without regard to case. A window's is folded once when it is made, so a
+// lookup that passes many windows folds only its own side and allocates nothing.
+std::string Folded(std::string_view cls) {
+    std::string folded(cls);
+    for (char& c : folded) c = Lower(c);
+    return folded;
+}
+
+bool SameClass(std::string_view folded, std::string_view cls) {
+    if (folded.size() != cls.size()) return false;
+    for (std::size_t i = 0; i < cls.size(); ++i) {
+        if (folded[i] != Lower(cls[i])) return false;
+    }
+    return true;
 }
 
 const std::string kNoText;
@@ -20,20 +33,21 @@ const std::string kNoText;
 }  // namespace
 
 std::vector<WindowHandle>& SimWindowSystem::SiblingsOf(WindowHandle parent) {
-    return parent == 0 ? top_level_ : windows_.at(parent).children;
+    return parent == 0 ? top_level_ : Find(parent)->children;
 }
 
 const SimWindowSystem::Window* SimWindowSystem::Find(WindowHandle w) const {
-    const auto it = windows_.find(w);
-    return it == windows_.end() ? nullptr : &it->second;
+    if (w < kFirstHandle || (w - kFirstHandle) % kHandleStep != 0) return nullptr;
+    const std::size_t index = (w - kFirstHandle) / kHandleStep;
+    return index < windows_.size() && windows_[index].live ? &windows_[index] : nullptr;
 }
 
 WindowHandle SimWindowSystem::Create(WindowHandle parent, std::string_view cls,
                                      std::string_view text, bool behind, WindowProc proc) {
     if (parent != 0 && !Exists(parent)) return 0;
-    const WindowHandle w = next_handle_;
-    next_handle_ += 4;
-    windows_[w] = Window{parent, std::string(cls), std::string(text), std::move(proc), false, {}};
+    const WindowHandle w = kFirstHandle + static_cast<WindowHandle>(windows_.size()) * kHandleStep;
+    windows_.push_back(
+        Window{true, parent, Folded(cls), std::string(text), std::move(proc), false, {}});
     auto& siblings = SiblingsOf(parent);
     siblings.insert(behind ? siblings.end() : siblings.begin(), w);
     Changed();
@@ -46,7 +60,7 @@ void SimWindowSystem::Destroy(WindowHandle w) {
     for (WindowHandle child : std::vector<WindowHandle>(window->children)) Destroy(child);
     auto& siblings = SiblingsOf(window->parent);
     siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
-    windows_.erase(w);
+    *Find(w) = Window{};  // not live any more; its handle is never handed out again
     Changed();
 }
 
@@ -56,9 +70,9 @@ const std::string& SimWindowSystem::RawText(WindowHandle w) const {
 }
 
 void SimWindowSystem::SetRawText(WindowHandle w, std::string text) {
-    const auto it = windows_.find(w);
-    if (it == windows_.end()) return;
-    it->second.text = std::move(text);
+    Window* window = Find(w);
+    if (!window) return;
+    window->text = std::move(text);
     Changed();
 }
 
@@ -93,18 +107,18 @@ WindowHandle SimWindowSystem::FindChild(WindowHandle parent, WindowHandle after,
         ++it;
     }
     for (; it != siblings.end(); ++it) {
-        if (SameClass(windows_.at(*it).cls, cls)) return *it;
+        if (SameClass(Find(*it)->cls, cls)) return *it;
     }
     return 0;
 }
 
 void SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {
-    const auto it = windows_.find(w);
-    if (it == windows_.end()) return;
+    const Window* window = Find(w);
+    if (!window) return;
     // The text ends at the first NUL, as a NUL-terminated string does.
     const std::string_view text = ansi.substr(0, ansi.find('\0'));
     // Copied: the procedure may destroy its own window.
-    if (auto proc = it->second.proc.set_text) {
+    if (auto proc = window->proc.set_text) {
         proc(w, text);
     } else {
         SetRawText(w, std::string(text));
@@ -112,12 +126,12 @@ void SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {
 }
 
 void SimWindowSystem::SendChar(WindowHandle w, unsigned ch) {
-    const auto it = windows_.find(w);
-    if (it == windows_.end()) return;
-    if (auto proc = it->second.proc.on_char) {
+    const Window* window = Find(w);
+    if (!window) return;
+    if (auto proc = window->proc.on_char) {
         proc(w, ch);
     } else {
-        SetRawText(w, it->second.text + static_cast<char>(ch));
+        SetRawText(w, window->text + static_cast<char>(ch));
     }
 }
 
@@ -132,8 +146,7 @@ std::string SimWindowSystem::Text(WindowHandle w, std::size_t capacity) {
 }
 
 void SimWindowSystem::MakeTopmost(WindowHandle w) {
-    const auto it = windows_.find(w);
-    if (it != windows_.end()) it->second.topmost = true;
+    if (Window* window = Find(w)) window->topmost = true;
 }
 
 }  // namespace kn::sim

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/window_system.h"
@@ -26,7 +25,7 @@ class SimWindowSystem final : public WindowSystem {
                         bool behind = false, WindowProc proc = {});
     // Destroys the window and everything under it.
     void Destroy(WindowHandle w);
-    bool Exists(WindowHandle w) const { return windows_.count(w) != 0; }
+    bool Exists(WindowHandle w) const { return Find(w) != nullptr; }
     // The raw text, and setting it as the window's owner would (no procedure, no message).
     const std::string& RawText(WindowHandle w) const;
     void SetRawText(WindowHandle w, std::string text);
@@ -56,22 +55,30 @@ class SimWindowSystem final : public WindowSystem {
 
   private:
     struct Window {
+        bool live = false;
         WindowHandle parent = 0;
-        std::string cls;
+        std::string cls;  // folded to lower case
         std::string text;
         WindowProc proc;
         bool topmost = false;
         std::vector<WindowHandle> children;  // front to back
     };
     std::vector<WindowHandle>& SiblingsOf(WindowHandle parent);
+    // Handles are handed out in steps from a first one and never reused, so a window's slot
+    // is its handle's index: a lookup is an index, not a hash, on every walk of the tree.
+    static constexpr WindowHandle kFirstHandle = 0x10010;
+    static constexpr WindowHandle kHandleStep = 4;
     const Window* Find(WindowHandle w) const;
+    Window* Find(WindowHandle w) {
+        return const_cast<Window*>(static_cast<const SimWindowSystem*>(this)->Find(w));
+    }
     void Changed() {
         if (change_sink_) change_sink_();
     }
 
-    std::unordered_map<WindowHandle, Window> windows_;
+    std::vector<Window> windows_;  // by handle index; destroyed windows stay, not live
     std::vector<WindowHandle> top_level_;
-    WindowHandle next_handle_ = 0x10010;
+
     std::function<void()> change_sink_;
     std::function<void()> listener_;
 };

@@ -69,3 +69,31 @@ endif()
 add_test(NAME wine.screenshots COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-screenshots
          $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(wine.screenshots PROPERTIES TIMEOUT 300)
+
+# kelvarnook.exe stays within 1 MiB and needs nothing but Windows itself. The checker is
+# checked too: a stand-in objdump lists what it must refuse.
+set(KN_IMPORTS_CHECK ${CMAKE_SOURCE_DIR}/scripts/check-exe-imports)
+add_test(NAME exe.size_and_imports COMMAND ${KN_IMPORTS_CHECK} $<TARGET_FILE:kelvarnook>)
+set_tests_properties(exe.size_and_imports PROPERTIES ENVIRONMENT "OBJDUMP=${CMAKE_OBJDUMP}")
+set(KN_FAKE_DIR ${CMAKE_BINARY_DIR}/imports-check)
+foreach(case system foreign)
+    set(dlls "KERNEL32.dll USER32.dll")
+    if(case STREQUAL foreign)
+        string(APPEND dlls " libstdc++-6.dll")
+    endif()
+    file(CONFIGURE OUTPUT ${KN_FAKE_DIR}/objdump-${case}
+         CONTENT "#!/bin/sh\nfor d in ${dlls}; do printf '\\tDLL Name: %s\\n' \"$d\"; done\n")
+    file(CHMOD ${KN_FAKE_DIR}/objdump-${case} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+endforeach()
+# Each must name the fault and exit non-zero ("accepted" fails the test).
+add_test(NAME exe.imports_check_refuses_foreign_dll
+         COMMAND sh -c "'${KN_IMPORTS_CHECK}' \"$0\" && echo accepted" $<TARGET_FILE:kelvarnook>)
+set_tests_properties(exe.imports_check_refuses_foreign_dll PROPERTIES
+    ENVIRONMENT "OBJDUMP=${KN_FAKE_DIR}/objdump-foreign" FAIL_REGULAR_EXPRESSION "accepted"
+    PASS_REGULAR_EXPRESSION "imports libstdc\\+\\+-6.dll, which is not a Windows system DLL")
+add_test(NAME exe.imports_check_refuses_size
+         COMMAND sh -c "truncate -s 1048577 big.exe && '${KN_IMPORTS_CHECK}' big.exe && echo accepted"
+         WORKING_DIRECTORY ${KN_FAKE_DIR})
+set_tests_properties(exe.imports_check_refuses_size PROPERTIES
+    ENVIRONMENT "OBJDUMP=${KN_FAKE_DIR}/objdump-system" FAIL_REGULAR_EXPRESSION "accepted"
+    PASS_REGULAR_EXPRESSION "big.exe: larger than 1048576 bytes")

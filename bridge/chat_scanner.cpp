@@ -15,6 +15,13 @@ namespace kn {
 namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kNameEnd = ":\t";
+
+// The host appends whole lines, each after a line break, so what was seen must end where a
+// line of `current` ends: a match that stops inside a line (a new line that begins with the
+// one a trim took away) is not what was seen.
+bool EndsALine(const std::string& current, std::size_t kept) {
+    return kept == current.size() || current.compare(kept, kLineBreak.size(), kLineBreak) == 0;
+}
 }  // namespace
 
 ChatScanner::ChatScanner(HostBridge& bridge, GuiRuntime& gui, FormWindow& owner,
@@ -34,14 +41,15 @@ void ChatScanner::StartScan() {
 }
 
 std::size_t AlreadySeen(const std::string& seen, const std::string& current) {
-    if (current.starts_with(seen)) return seen.size();
+    if (current.starts_with(seen) && EndsALine(current, seen.size())) return seen.size();
     // The host trims whole lines, so the kept part of `seen` starts at a line break (or just
     // after one). The least trimmed alignment that fits is the one taken.
     for (std::size_t at = seen.find(kLineBreak, 1); at != std::string::npos;
          at = seen.find(kLineBreak, at + 1)) {
         for (std::size_t from : {at, at + kLineBreak.size()}) {
             const std::size_t kept = seen.size() - from;
-            if (kept <= current.size() && current.compare(0, kept, seen, from, kept) == 0) {
+            if (kept <= current.size() && current.compare(0, kept, seen, from, kept) == 0 &&
+                EndsALine(current, kept)) {
                 return kept;
             }
         }

@@ -14,6 +14,9 @@ add_executable(kelvarnook-sim app/sim_main.cpp)
 target_link_libraries(kelvarnook-sim PRIVATE kn_sim)
 
 if(KN_FUZZ)
+    # Coverage feedback from the program and the simulator too, not only from the targets.
+    target_compile_options(kn_program PRIVATE -fsanitize=fuzzer-no-link)
+    target_compile_options(kn_sim PRIVATE -fsanitize=fuzzer-no-link)
     file(GLOB KN_FUZZERS CONFIGURE_DEPENDS fuzz/*_fuzzer.cpp)
     foreach(src ${KN_FUZZERS})
         get_filename_component(name ${src} NAME_WE)

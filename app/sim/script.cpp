@@ -92,6 +92,10 @@ std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool ha
     return "bad argument";
 }
 
+// Virtual time still passes poll by poll of the chat scanner, five a second, so a script
+// reaching further than some eleven days would take minutes to replay.
+constexpr double kLatestSecond = 1e6;
+
 std::optional<std::string> ParseTime(std::string_view token, Micros previous, Micros& at) {
     const std::string_view digits = token.substr(1);
     std::size_t dots = 0, count = 0;
@@ -104,11 +108,14 @@ std::optional<std::string> ParseTime(std::string_view token, Micros previous, Mi
             return "bad time " + Quoted(token);
         }
     }
-    // Fifteen characters keep the seconds well inside the clock's range.
     if (count == 0 || dots > 1 || digits.size() > 15) return "bad time " + Quoted(token);
-    const Micros span = ToMicros(std::stod(std::string(digits)));
+    const double seconds = std::stod(std::string(digits));
+    // Checked before converting: fifteen digits of seconds overflow the microsecond clock.
+    if (seconds > kLatestSecond) return "time too late: " + Quoted(token);
+    const Micros span = ToMicros(seconds);
     at = token.front() == '+' ? previous + span : span;
     if (at < previous) return "time goes back: " + Quoted(token);
+    if (at > ToMicros(kLatestSecond)) return "time too late: " + Quoted(token);
     return std::nullopt;
 }
 

@@ -38,6 +38,10 @@ struct Crossing {
     std::string posted_hours, posted_minutes;
 };
 
+void PrintTo(const Crossing& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Crossings : public testing::TestWithParam<Crossing> {};
 
 TEST_P(Crossings, AdvanceTheHourAndNeverWrap) {

@@ -40,7 +40,8 @@ void TempDir::Write(const std::string& name, const std::string& bytes) const {
 }
 
 SimRun RunScript(const TempDir& dir, const std::string& script, const std::string& screen_name,
-                 const std::function<void(sim::World&)>& setup) {
+                 const std::function<void(sim::World&)>& setup,
+                 const std::function<void(sim::World&)>& inspect) {
     SimRun run;
     char* buffer = nullptr;
     std::size_t size = 0;
@@ -57,6 +58,7 @@ SimRun RunScript(const TempDir& dir, const std::string& script, const std::strin
         if (setup) setup(world);
         sim::ReplaySource source(world, std::move(events));
         run.status = world.Run(source);
+        if (inspect) inspect(world);
     } catch (const sim::ParseError& e) {
         errors << e.Message() << '\n';
         run.status = 2;

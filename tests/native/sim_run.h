@@ -32,10 +32,12 @@ class TempDir {
     std::filesystem::path path_;
 };
 
-// Replays `script` with the program in `dir`.
+// Replays `script` with the program in `dir`; `setup` sees the world before the run and
+// `inspect` as the run left it.
 SimRun RunScript(const TempDir& dir, const std::string& script,
                  const std::string& screen_name = "Owner",
-                 const std::function<void(sim::World&)>& setup = {});
+                 const std::function<void(sim::World&)>& setup = {},
+                 const std::function<void(sim::World&)>& inspect = {});
 
 // Only the record lines of one kind ("post", "chat", "state", ...), with their times.
 std::vector<std::string> Lines(const SimRun& run, const std::string& kind);

@@ -64,6 +64,10 @@ struct LaterStart {
     std::string file_after;
 };
 
+void PrintTo(const LaterStart& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LaterStarts : public testing::TestWithParam<LaterStart> {};
 
 TEST_P(LaterStarts, ReadTheFileAndWriteTheColoursBack) {
@@ -153,6 +157,10 @@ struct Ending {
     const char* name;
     std::string script;
 };
+
+void PrintTo(const Ending& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Endings : public testing::TestWithParam<Ending> {};
 

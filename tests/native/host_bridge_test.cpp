@@ -1,0 +1,283 @@
+// The host bridge against the stand-in host: who counts as the owner by the welcome title,
+// which window is the chat room, and the bytes a post puts into the room's input box.
+#include "bridge/host_bridge.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "bridge/host_windows.h"
+#include "host/sim/sim_host.h"
+#include "platform/sim/iconv_code_page.h"
+#include "platform/sim/sim_gui_runtime.h"
+#include "tests/native/sim_run.h"
+
+namespace kn::test {
+namespace {
+
+using sim::SimWindowSystem;
+
+const std::string kNoReason = kHead2 + "> no idle reason set";
+
+struct Title {
+    const char* name;
+    std::string arrange;  // script lines run before the speaker talks
+    std::string speaker;
+    bool obeyed;
+};
+
+void PrintTo(const Title& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WelcomeTitles : public testing::TestWithParam<Title> {};
+
+// "reason?" from the speaker is answered exactly when the speaker is the one the title names.
+TEST_P(WelcomeTitles, NameTheOneWhoseCommandsAreObeyed) {
+    const Title& c = GetParam();
+    TempDir dir;
+    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    const SimRun run = RunScript(dir, "@1 " + c.arrange + "\n@2 chat " + c.speaker + ": reason?\n");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    std::vector<std::string> posts = Texts(run, "post");
+    posts.erase(posts.begin(), posts.begin() + 2);  // the start-up banners
+    EXPECT_EQ(posts, c.obeyed ? std::vector<std::string>{kNoReason} : std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, WelcomeTitles,
+    testing::Values(
+        Title{"plain", "host title Welcome, Bob!", "Bob", true},
+        Title{"former_name_no_longer_owner", "host title Welcome, Bob!", "Owner", false},
+        Title{"blank_inside_the_name", "host title Welcome, Bob Smith!", "Bob Smith", true},
+        Title{"part_of_a_name_with_a_blank", "host title Welcome, Bob Smith!", "Bob", false},
+        Title{"up_to_the_first_bang", "host title Welcome, Bob! Have fun!", "Bob", true},
+        Title{"code_page_name", "host title Welcome, Zo\xC3\xAB!", "Zo\xC3\xAB", true},
+        Title{"no_bang_names_nobody", "host title Welcome, Bob", "Bob", false},
+        Title{"no_bang_not_the_rest", "host title Welcome, Bob", "Bob ", false},
+        Title{"empty_name_is_nobody", "host title Welcome, !", "", false},
+        Title{"small_w_is_passed_over", "host window welcome, Eve!", "Owner", true},
+        Title{"welcome_further_on_is_passed_over", "host window Hi Welcome, Eve!", "Owner", true},
+        Title{"no_comma", "host title Welcome Bob!", "Bob", false},
+        Title{"signed_off_nobody", "host signoff", "Owner", false},
+        Title{"signed_off_not_even_empty", "host signoff", "", false},
+        Title{"signed_on_again_in_front", "host signoff\n+0 host signon Eve", "Eve", true},
+        Title{"front_welcome_wins", "host window Welcome, Eve!", "Eve", true},
+        Title{"behind_welcome_loses", "host window Welcome, Eve!", "Owner", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A bridge on a bare window system, with the stand-in host to put its windows there.
+class Bridge : public testing::Test {
+  public:
+    WindowHandle Mdi() {
+        return ws.FindChild(ws.FindTopLevel(host_class::kFrame), 0, host_class::kMdiClient);
+    }
+    // An open window of the host holding direct children of the classes given.
+    WindowHandle OpenChild(WindowHandle parent, std::initializer_list<const char*> classes) {
+        const WindowHandle w = ws.Create(parent, host_class::kChild, "window");
+        for (const char* cls : classes) ws.Create(w, cls, "", true);
+        return w;
+    }
+
+    sim::VirtualClock clock;
+    sim::Scheduler scheduler{clock};
+    sim::Record record{scheduler, nullptr};
+    SimWindowSystem ws;
+    IconvCodePage cp;
+    sim::SimGuiRuntime gui{scheduler, ws, record, "/nonexistent"};
+    sim::SimHost host{ws, cp, record, "Owner"};
+    HostBridge bridge{ws, cp, gui};
+};
+
+constexpr auto kAllFour = {host_class::kTranscript, host_class::kCombobox, host_class::kIcon,
+                           host_class::kStatic};
+
+struct Room {
+    const char* name;
+    // Arranges the host's windows; returns the window that must be found (0: none).
+    std::function<WindowHandle(Bridge&)> arrange;
+};
+
+void PrintTo(const Room& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ChatRooms : public Bridge, public testing::WithParamInterface<Room> {};
+
+TEST_P(ChatRooms, AreTheFrontmostChildWithAllFourControls) {
+    const WindowHandle expected = GetParam().arrange(*this);
+    EXPECT_EQ(bridge.FindChatRoom(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locator, ChatRooms,
+    testing::Values(Room{"host_not_running", [](Bridge&) -> WindowHandle { return 0; }},
+                    Room{"the_room_at_start",
+                         [](Bridge& b) {
+                             b.host.Start();
+                             return b.host.FrontRoom();
+                         }},
+                    Room{"room_closed",
+                         [](Bridge& b) -> WindowHandle {
+                             b.host.Start();
+                             b.host.CloseRoom();
+                             return 0;
+                         }},
+                    Room{"host_quit",
+                         [](Bridge& b) -> WindowHandle {
+                             b.host.Start();
+                             b.host.Quit();
+                             return 0;
+                         }},
+                    Room{"ordinary_window_in_front",
+                         [](Bridge& b) {
+                             b.host.Start();
+                             const WindowHandle room = b.host.FrontRoom();
+                             b.host.OpenWindow("mail");
+                             return room;
+                         }},
+                    Room{"room_reopened_behind",
+                         [](Bridge& b) {
+                             b.host.Start();
+                             b.host.CloseRoom();
+                             b.host.OpenWindow("mail");
+                             b.host.OpenRoom();
+                             return b.host.FrontRoom();
+                         }},
+                    Room{"two_rooms_front_wins",
+                         [](Bridge& b) {
+                             b.host.Start();
+                             const WindowHandle first = b.host.FrontRoom();
+                             b.host.OpenRoom();
+                             return first;
+                         }},
+                    Room{"three_of_four_is_no_room",
+                         [](Bridge& b) -> WindowHandle {
+                             b.host.Start();
+                             b.host.CloseRoom();
+                             b.OpenChild(b.Mdi(), {host_class::kTranscript, host_class::kCombobox,
+                                                   host_class::kIcon});
+                             return 0;
+                         }},
+                    Room{"passes_over_an_incomplete_one",
+                         [](Bridge& b) {
+                             b.host.Start();
+                             const WindowHandle room = b.host.FrontRoom();
+                             b.OpenChild(b.Mdi(), {host_class::kCombobox, host_class::kIcon,
+                                                   host_class::kStatic, host_class::kInputBox});
+                             return room;
+                         }},
+                    Room{"controls_nested_deeper_do_not_count",
+                         [](Bridge& b) -> WindowHandle {
+                             b.host.Start();
+                             b.host.CloseRoom();
+                             b.OpenChild(b.OpenChild(b.Mdi(), {}), kAllFour);
+                             return 0;
+                         }},
+                    Room{"outside_the_mdi_client_is_no_room",
+                         [](Bridge& b) -> WindowHandle {
+                             b.host.Start();
+                             b.host.CloseRoom();
+                             b.OpenChild(0, kAllFour);
+                             return 0;
+                         }},
+                    Room{"classes_match_in_any_case",
+                         [](Bridge& b) {
+                             b.host.Start();
+                             b.host.CloseRoom();
+                             const WindowHandle w = b.ws.Create(b.Mdi(), "aol CHILD", "");
+                             for (const char* cls : {"richcntlreadonly", "_aol_COMBOBOX",
+                                                     "_Aol_Icon", "_AOL_STATIC"}) {
+                                 b.ws.Create(w, cls, "");
+                             }
+                             return w;
+                         }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What a room's input box receives: every WM_SETTEXT's bytes and every WM_CHAR, with Enter
+// emptying the box as the host does.
+class InputBox : public Bridge {
+  protected:
+    void SetUp() override {
+        host.Start();
+        host.CloseRoom();
+        room_ = OpenChild(Mdi(), kAllFour);
+        box_ = ws.Create(room_, host_class::kInputBox, "", true,
+                         {[this](WindowHandle w, std::string_view text) {
+                              texts_.emplace_back(text);
+                              ws.SetRawText(w, std::string(text));
+                          },
+                          [this](WindowHandle w, unsigned ch) {
+                              chars_.push_back(ch);
+                              if (ch == 13) ws.SetRawText(w, "");
+                          }});
+    }
+
+    WindowHandle room_ = 0, box_ = 0;
+    std::vector<std::string> texts_;
+    std::vector<unsigned> chars_;
+};
+
+struct Send {
+    const char* name;
+    std::string draft;  // what the owner had typed into the box (ANSI)
+    std::string line;   // UTF-8
+    std::vector<std::string> texts;
+    std::string box_after;
+};
+
+TEST_F(InputBox, GetsTheLineInTheCodePageThenEnterThenTheDraftBack) {
+    const Send cases[] = {
+        {"mark_is_one_byte", "", "a \xE2\x80\xBA b", {"a \x9B b"}, ""},
+        {"latin_and_euro", "", "caf\xC3\xA9 \xE2\x82\xAC", {"caf\xE9 \x80"}, ""},
+        {"outside_the_code_page", "", "\xE4\xB8\xAD!", {"?!"}, ""},
+        {"draft_put_back", "half a thought", "line", {"line", "half a thought"}, "half a thought"},
+        {"draft_bytes_kept", "caf\xE9 \x9B", "line", {"line", "caf\xE9 \x9B"}, "caf\xE9 \x9B"},
+    };
+    for (const Send& c : cases) {
+        SCOPED_TRACE(c.name);
+        ws.SetRawText(box_, c.draft);
+        texts_.clear();
+        chars_.clear();
+        bridge.ChatSend(c.line);
+        EXPECT_EQ(texts_, c.texts);
+        EXPECT_EQ(chars_, std::vector<unsigned>{13});
+        EXPECT_EQ(ws.RawText(box_), c.box_after);
+    }
+}
+
+TEST_F(InputBox, RoomWithoutAnInputBoxGetsNothing) {
+    ws.Destroy(box_);
+    const WindowHandle elsewhere = ws.Create(0, host_class::kInputBox, "");
+    bridge.ChatSend("line");
+    EXPECT_EQ(ws.RawText(elsewhere), "");
+}
+
+// Through the whole round: the owner's text goes into the room in the code page, comes back
+// through the scanner, and is posted again; the record shows it in UTF-8 as typed.
+TEST(ChatSend, CodePageTextComesBackAsTyped) {
+    TempDir dir;
+    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    const std::string reason =
+        "\xE2\x80\xBA caf\xC3\xA9 \xE2\x82\xAC"
+        "5";
+    const SimRun run = RunScript(dir, "@1 owner reason " + reason + "\n");
+    EXPECT_EQ(Texts(run, "post").back(),
+              kHead2 + "> new idle reason <font color=#c0c0c0>" + reason);
+}
+
+TEST_F(Bridge, PauseOfNothingHandlesNoEvents) {
+    bool ran = false;
+    for (double seconds : {0.0, -1.0}) {
+        scheduler.Post([&ran] { ran = true; });
+        bridge.Pause(seconds);
+        EXPECT_FALSE(ran);
+        EXPECT_EQ(scheduler.Now(), 0);
+    }
+    bridge.Pause(0.51);
+    EXPECT_TRUE(ran);
+    EXPECT_GE(scheduler.Now(), sim::ToMicros(0.51));
+}
+
+}  // namespace
+}  // namespace kn::test

@@ -15,6 +15,10 @@ struct Alignment {
     std::size_t already;
 };
 
+void PrintTo(const Alignment& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Alignments : public testing::TestWithParam<Alignment> {};
 
 TEST_P(Alignments, FindWhatWasReadBefore) {
@@ -76,6 +80,10 @@ struct Change {
     std::string script;
     std::size_t confirmations;  // "reason?" answers posted
 };
+
+void PrintTo(const Change& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RoomChanges : public testing::TestWithParam<Change> {};
 

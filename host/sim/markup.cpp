@@ -35,7 +35,7 @@ std::string ColorOf(std::string_view tag) {
 }
 
 bool IsFontTag(std::string_view inside) {
-    return Lower(inside.substr(0, 5)) == "font" &&
+    return Lower(inside.substr(0, 4)) == "font" &&
            (inside.size() == 4 || std::isspace(static_cast<unsigned char>(inside[4])));
 }
 

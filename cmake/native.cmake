@@ -46,6 +46,10 @@ foreach(script ${KN_SCRIPT_TESTS})
              COMMAND ${CMAKE_SOURCE_DIR}/tests/run-script-test $<TARGET_FILE:kelvarnook-sim> ${script})
 endforeach()
 
+# The interactive room through a pseudo-terminal (tmux), escape codes and all.
+add_test(NAME terminal.demo
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/native/terminal-demo-test $<TARGET_FILE:kelvarnook-sim>)
+
 find_package(benchmark QUIET)
 if(benchmark_FOUND)
     file(GLOB KN_BENCH_SOURCES CONFIGURE_DEPENDS bench/*_bench.cpp)

@@ -1,78 +1,225 @@
-// The terminal as an event source: input is read without blocking the event pump, so timers
-// keep firing while the owner thinks.
+// The terminal as an event source: keys are read without blocking the event pump, so timers
+// keep firing while the owner thinks, and the face is brought up to date at every wait.
 #include "app/sim/interactive.h"
 
 #include <poll.h>
 #include <unistd.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
 #include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "app/sim/face.h"
+#include "app/sim/line_editor.h"
 
 namespace kn::sim {
 
+namespace {
+
+constexpr std::string_view kHelp[] = {
+    "plain text          the owner says it in the room (idleon, reason TEXT...)",
+    "/chat NAME: TEXT    NAME says TEXT in the room",
+    "/draft TEXT         TEXT goes into the room's input box, not sent",
+    "/click TARGET       Picture2 (minimise), Picture3 (menu), Picture5 (the X),",
+    "                    mnuon, mnuoff, mnucolors, mnuhandle, mnucommands,",
+    "                    mnuminimize, mnuexit; the colour editor's buttons",
+    "                    Form2.Command1 (save), Form2.Command2 (ok),",
+    "                    Form2.Command4 (preview)",
+    "/type FIELD TEXT    Form1.Text1 (the reason), Form2.Text1, Form2.Text2",
+    "/answer TEXT        answers the handle prompt; /cancel presses Cancel",
+    "/close WINDOW       Form1 (from outside), Form2, Form3 (their close button)",
+    "/host ...           signon NAME, signoff, title TEXT, room open, room close,",
+    "                    window TITLE, quit, start",
+    "/dump               the program's shared state",
+    "/quit               closes the main window from outside, as Ctrl-D does",
+};
+
+Event Make(Verb verb, std::string first) {
+    Event e;
+    e.verb = verb;
+    e.first = std::move(first);
+    return e;
+}
+
+}  // namespace
+
 std::optional<Micros> TerminalSource::NextTime() {
-    if (!lines_.empty() || (eof_ && !done_)) return world_.scheduler().Now();
+    if (!queue_.empty() || (quit_requested_ && !quit_done_)) return world_.scheduler().Now();
     return std::nullopt;
 }
 
-void TerminalSource::AwaitInput(int real_ms) {
-    if (eof_) return;
-    pollfd p{fd_, POLLIN, 0};
-    if (::poll(&p, 1, real_ms) <= 0) return;
-    char buf[4096];
-    const ssize_t n = ::read(fd_, buf, sizeof buf);
-    if (n <= 0) {
-        eof_ = true;
-        return;
-    }
-    partial_.append(buf, static_cast<std::size_t>(n));
-    for (std::size_t nl; (nl = partial_.find('\n')) != std::string::npos;) {
-        lines_.push_back(partial_.substr(0, nl));
-        partial_.erase(0, nl + 1);
-    }
-}
-
 void TerminalSource::DeliverNext() {
-    if (lines_.empty()) {
-        Quit();  // end of input: the main window is closed from outside
-        return;
-    }
-    std::string line = std::move(lines_.front());
-    lines_.pop_front();
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (queue_.empty()) return Quit();
+    const std::string line = std::move(queue_.front());
+    queue_.pop_front();
     try {
         Handle(line);
     } catch (const EventFault& fault) {
-        std::cerr << fault.what << '\n';
+        feed_.Error(fault.what);
     }
 }
 
 void TerminalSource::Handle(const std::string& line) {
-    if (line == "/quit") return Quit();
-    if (!line.starts_with("/")) {
-        Event e{.line = 0,
-                .at = 0,
-                .verb = world_.gui().PromptOpen() ? Verb::Answer : Verb::Owner,
-                .first = line,
-                .second = {}};
-        return world_.Perform(e);
+    if (line.starts_with("/")) return RunVerb(line);
+    if (Asking()) {
+        feed_.Notice("answered \"" + line + "\"");
+        return Perform(Make(Verb::Answer, line));
     }
-    Event e;
-    if (auto bad = ParseCommand(std::string_view(line).substr(1), e)) {
-        std::cerr << *bad << '\n';
-        return;
+    if (line.empty()) return;  // an empty input box says nothing
+    world_.Perform(Make(Verb::Owner, line));
+}
+
+void TerminalSource::RunVerb(const std::string& line) {
+    if (line == "/help") return Help();
+    if (line == "/quit") return RequestQuit();
+    Event event;
+    if (auto bad = ParseCommand(std::string_view(line).substr(1), event)) {
+        return feed_.Error(*bad + " (/help lists the verbs)");
     }
-    world_.Perform(e);
+    // The room shows what these two did; for the others, say what was done.
+    if (event.verb != Verb::Chat && event.verb != Verb::Owner) feed_.Notice(line);
+    Perform(event);
+}
+
+void TerminalSource::Perform(const Event& event) {
+    world_.Perform(event);
+    if (event.verb == Verb::Answer || event.verb == Verb::Cancel) ++answers_;
+}
+
+void TerminalSource::Help() {
+    for (std::string_view line : kHelp) feed_.Aside(line);
+}
+
+void TerminalSource::RequestQuit() {
+    quit_requested_ = true;
 }
 
 void TerminalSource::Quit() {
-    done_ = true;
-    world_.Perform(Event{.line = 0, .at = 0, .verb = Verb::Close, .first = "Form1", .second = {}});
+    if (quit_done_) return;
+    quit_done_ = true;
+    try {
+        world_.Perform(Make(Verb::Close, "Form1"));
+    } catch (const EventFault& fault) {
+        feed_.Error(fault.what);
+    }
 }
 
-int RunInteractive(const Options& options) {
-    World world(options);
-    TerminalSource source(world, STDIN_FILENO);
+void TerminalSource::Refresh() {
+    view_.ShowFace(ReadFace(world_));
+    if (Asking()) {
+        view_.SetPrompt(world_.gui().OpenPrompt() + " \xE2\x80\xBA", true);
+    } else {
+        view_.SetPrompt(world_.host().screen_name() + " \xE2\x80\xBA", false);
+    }
+}
+
+void TerminalSource::TakeSignals() {
+    const SignalPipe::Caught caught = signals_->Drain();
+    if (caught.resized) view_.Resized();
+    if (caught.quit) RequestQuit();
+}
+
+void TerminalSource::AwaitInput(int real_ms) {
+    Refresh();
+    pollfd fds[2];
+    nfds_t n = 0;
+    if (input_open_) fds[n++] = {input_.fd(), POLLIN, 0};
+    if (signals_ && signals_->fd() >= 0) fds[n++] = {signals_->fd(), POLLIN, 0};
+    if (::poll(fds, n, real_ms) <= 0) return;
+    for (nfds_t i = 0; i < n; ++i) {
+        if (fds[i].revents == 0) continue;
+        if (signals_ && fds[i].fd == signals_->fd()) {
+            TakeSignals();
+            continue;
+        }
+        std::vector<std::string> lines;
+        input_open_ = input_.Read(lines);
+        for (std::string& line : lines) queue_.push_back(std::move(line));
+        if (!input_open_) RequestQuit();  // end of input: the main window is closed from outside
+    }
+}
+
+void TerminalSource::Greet(double speed) {
+    feed_.Notice("a stand-in chat client, signed on as " + world_.host().screen_name() +
+                 ", one chat room open");
+    std::ostringstream minute;
+    minute << "a minute of the program's clock passes every " << 60 / speed << " s";
+    feed_.Notice(minute.str());
+    feed_.Notice("type to speak in the room: try \"reason gone fishing\", then \"idleon\"");
+    feed_.Notice("/help lists the verbs; /quit, Ctrl-D or Ctrl-C close the program");
+}
+
+namespace {
+
+bool ColourWanted() {
+    const char* no_colour = std::getenv("NO_COLOR");
+    return no_colour == nullptr || *no_colour == '\0';
+}
+
+// libedit reads and measures the line by the locale's character set; the room's text is
+// UTF-8 whatever the environment says.
+void UseUtf8() {
+    const char* set = std::setlocale(LC_CTYPE, "");
+    if (set && (std::strstr(set, "UTF-8") || std::strstr(set, "utf8"))) return;
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8")) std::setlocale(LC_CTYPE, "C");
+}
+
+bool UsableTerminal(int fd) {
+    const char* term = std::getenv("TERM");
+    return ::isatty(fd) && !(term && std::string_view(term) == "dumb");
+}
+
+int RunSession(const Options& options) {
+    RoomFeed* live_feed = nullptr;  // the record may still speak while the world goes
+    Options quiet = options;
+    quiet.out = nullptr;  // the view shows the record; its raw lines aren't printed
+    World world(quiet);
+    world.record().AddObserver(
+        [&live_feed](Micros at, std::string_view kind, std::string_view text) {
+            if (live_feed) live_feed->OnRecord(at, kind, text);
+        });
+    SignalPipe signals;
+    const bool screen = UsableTerminal(STDOUT_FILENO);
+    std::unique_ptr<LineEditor> editor;
+    std::unique_ptr<PlainInput> plain;
+    if (screen && ::isatty(STDIN_FILENO)) {
+        UseUtf8();
+        editor = std::make_unique<LineEditor>(stdin, stdout);
+    } else {
+        plain = std::make_unique<PlainInput>(STDIN_FILENO);
+    }
+    std::unique_ptr<View> view;
+    if (screen) {
+        view = std::make_unique<ScreenView>(stdout, editor.get(), ColourWanted());
+    } else {
+        view = std::make_unique<StreamView>(stdout);
+    }
+    RoomFeed feed(world.host(), *view);
+    live_feed = &feed;
+    struct Detach {
+        RoomFeed*& feed;
+        ~Detach() { feed = nullptr; }
+    } detach{live_feed};
+    TerminalSource source(world, editor ? static_cast<LineInput&>(*editor) : *plain, *view, feed,
+                          &signals);
+    source.Greet(options.speed);
     return world.Run(source);
+}
+
+}  // namespace
+
+int RunInteractive(const Options& options) {
+    try {
+        return RunSession(options);
+    } catch (const std::exception& e) {
+        // The terminal has been given back by now: the session's objects are gone.
+        std::cerr << "kelvarnook-sim: " << e.what() << '\n';
+        return 1;
+    }
 }
 
 }  // namespace kn::sim

@@ -16,6 +16,11 @@ std::unique_ptr<Clock> MakeClock(double speed) {
 
 }  // namespace
 
+const char* Form1State(SimForm* f1) {
+    if (!f1 || !f1->Visible()) return "hidden";
+    return f1->State() == WindowState::Minimized ? "minimized" : "normal";
+}
+
 World::World(const Options& options)
     : clock_(MakeClock(options.speed)),
       scheduler_(*clock_),
@@ -146,16 +151,13 @@ void World::Dump() {
     SimForm* f3 = gui_.Form("Form3");
     auto text = [](SimForm* f, const char* control) { return f ? f->Text(control) : ""; };
     auto shown = [](SimForm* f) { return f && f->Visible() ? "shown" : "hidden"; };
-    const char* f1_state = !f1 || !f1->Visible()                   ? "hidden"
-                           : f1->State() == WindowState::Minimized ? "minimized"
-                                                                   : "normal";
     const std::pair<const char*, std::string> lines[] = {
         {"Form1.Text1", text(f1, "Text1")},
         {"Form1.Label5", text(f1, "Label5")},
         {"Form1.Label2", text(f1, "Label2")},
         {"Form1.Label4", text(f1, "Label4")},
         {"Form1.Timer1", gui_.TimerEnabled("Form1", Form1::kTimer1Id) ? "on" : "off"},
-        {"Form1", f1_state},
+        {"Form1", Form1State(f1)},
         {"Form2.Text1", text(f2, "Text1")},
         {"Form2.Text2", text(f2, "Text2")},
         {"Form2", shown(f2)},

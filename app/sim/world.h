@@ -31,6 +31,9 @@ struct EventFault {
     std::string what;
 };
 
+// The main window as `dump` names its state: "normal", "minimized" or "hidden".
+const char* Form1State(SimForm* form1);
+
 class World {
   public:
     explicit World(const Options& options);

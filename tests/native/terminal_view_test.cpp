@@ -1,0 +1,240 @@
+// The terminal demo's pieces: room lines in their 24-bit colours and safe to print, the face
+// panel within any width, the face as read from the windows, and plain lines off a terminal.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <regex>
+
+#include "app/sim/face.h"
+#include "app/sim/line_input.h"
+#include "app/sim/replay.h"
+#include "app/sim/room_line.h"
+#include "app/sim/status_panel.h"
+#include "app/sim/world.h"
+#include "tests/native/sim_run.h"
+
+namespace kn::sim {
+namespace {
+
+const std::string kMark = "\xE2\x80\xBA";
+const std::string kGrey = "\x1b[38;2;192;192;192m";
+const std::string kBlue = "\x1b[38;2;153;204;255m";
+
+std::string StripSgr(const std::string& s) {
+    return std::regex_replace(s, std::regex("\x1b\\[[0-9;]*m"), "");
+}
+
+struct ColourCase {
+    const char* colour;
+    const char* foreground;
+};
+
+TEST(RoomLine, OnlySixHexDigitsAreAColour) {
+    const ColourCase cases[] = {
+        {"c0c0c0", "\x1b[38;2;192;192;192m"},
+        {"99CCFF", "\x1b[38;2;153;204;255m"},
+        {"000000", "\x1b[38;2;0;0;0m"},
+        {"", "\x1b[39m"},
+        {"c0c0c", "\x1b[39m"},
+        {"c0c0c0c", "\x1b[39m"},
+        {"#c0c0c", "\x1b[39m"},
+        {"gg0000", "\x1b[39m"},
+        {" c0c0c", "\x1b[39m"},
+        {"red", "\x1b[39m"},
+    };
+    for (const ColourCase& c : cases) EXPECT_EQ(Foreground(c.colour), c.foreground) << c.colour;
+}
+
+TEST(RoomLine, ProgramLinesShowEachRunInItsColourWithTheTagsHidden) {
+    const std::string started = "</b><font color=#c0c0c0 face=\"tahoma\">            " + kMark +
+                                "<font color=#99ccff> abc<font color=#c0c0c0> started idle session";
+    EXPECT_EQ(RenderProgramLine("Owner", started, true),
+              "\x1b[1mOwner:\x1b[22m " + kGrey + "            " + kMark + kBlue + " abc" + kGrey +
+                  " started idle session\x1b[0m");
+    EXPECT_EQ(RenderProgramLine("Owner", started, false),
+              "Owner:             " + kMark + " abc started idle session");
+    // A colour the host can't use leaves its run in the terminal's colour.
+    EXPECT_EQ(RenderProgramLine("Owner", "<font color=#zzz>x<font color=>y", true),
+              "\x1b[1mOwner:\x1b[22m \x1b[39mx\x1b[39my\x1b[0m");
+}
+
+TEST(RoomLine, MembersArePlainAndNothingTheyTypeReachesTheTerminalRaw) {
+    EXPECT_EQ(RenderMemberLine("Bob", "<b>hi</b> <font color=#ff0000>there", true),
+              "\x1b[1mBob:\x1b[22m hi there");
+    // ESC, BEL, a raw CSI byte (\233) and CSI as a C1 character (\302\233).
+    const std::string shown =
+        RenderMemberLine("Eve\x1b[2J", "\x1b]0;title\x07x\23331m\302\2332J", true);
+    EXPECT_EQ(shown, "\x1b[1mEve^[[2J:\x1b[22m ^[]0;title^Gx\uFFFD31m\uFFFD2J");
+}
+
+struct PrintableCase {
+    const char* in;
+    const char* out;
+};
+
+TEST(RoomLine, PrintableShowsControlsAndBrokenTextVisibly) {
+    const PrintableCase cases[] = {
+        {"plain \xE2\x80\xBA text", "plain \xE2\x80\xBA text"},
+        {"a\tb", "a b"},
+        {"\x01\x1f\x7f", "^A^_^?"},
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // overlong
+        {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // a surrogate
+        {"\xF0\x9F\x98", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // cut short
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+    };
+    for (const PrintableCase& c : cases) EXPECT_EQ(Printable(c.in), c.out) << c.in;
+}
+
+TEST(RoomLine, FitCutsByColumnsNotBytes) {
+    EXPECT_EQ(Fit("abcdef", 4), "abc\xE2\x80\xA6");
+    EXPECT_EQ(Fit("abc", 3), "abc");
+    EXPECT_EQ(Fit(kMark + kMark + kMark, 2), kMark + "\xE2\x80\xA6");
+    EXPECT_EQ(Fit("abc", 0), "");
+}
+
+Face BusyFace() {
+    Face face;
+    face.minutes = "12";
+    face.hours = "3";
+    face.reason = std::string(200, 'r');
+    face.idle_on = true;
+    face.window = "minimized";
+    face.colours_shown = true;
+    face.colour1 = "c0c0c0";
+    face.colour2 = "not a colour";
+    face.commands_shown = true;
+    face.command_count = "16";
+    return face;
+}
+
+TEST(StatusPanel, EveryRowFitsTheWidthAndColourRowsSpanIt) {
+    for (std::size_t width : {80u, 40u, 12u, 1u}) {
+        for (bool colour : {true, false}) {
+            const std::vector<std::string> rows = PanelRows(BusyFace(), width, colour, 10);
+            ASSERT_GE(rows.size(), 5u) << width;
+            for (const std::string& row : rows) {
+                const std::size_t columns = Columns(StripSgr(row));
+                EXPECT_LE(columns, width) << width << ": " << row;
+                if (colour) {
+                    EXPECT_EQ(columns, width) << width << ": " << row;
+                } else {
+                    EXPECT_EQ(row.find('\x1b'), std::string::npos) << row;
+                }
+            }
+        }
+    }
+}
+
+TEST(StatusPanel, ShowsTheFaceAndTheOtherWindowsWhileShown) {
+    const std::vector<std::string> rows = PanelRows(BusyFace(), 80, true, 10);
+    ASSERT_EQ(rows.size(), 6u);  // clock, reason, colour editor, two of commands, rule
+    const std::string clock = StripSgr(rows[0]);
+    for (const char* part : {"mins 12", "hrs 3", "idle on", "window minimized"}) {
+        EXPECT_NE(clock.find(part), std::string::npos) << part;
+    }
+    EXPECT_NE(StripSgr(rows[1]).find("reason  rrr"), std::string::npos);
+    // A swatch for the colour that is one, none for the one that isn't.
+    EXPECT_NE(rows[2].find("\x1b[0;38;2;192;192;192;48;2;16;24;48m\xE2\x96\x88"),
+              std::string::npos);
+    EXPECT_NE(StripSgr(rows[2]).find("color 2 not a colour"), std::string::npos);
+    EXPECT_NE(StripSgr(rows[3]).find("commands 16  cmds"), std::string::npos);
+    EXPECT_NE(StripSgr(rows[4]).find("xcolors"), std::string::npos);
+
+    Face quiet;
+    quiet.window = "normal";
+    EXPECT_EQ(PanelRows(quiet, 80, false, 10).size(), 3u);
+}
+
+TEST(StatusPanel, ShortTerminalsKeepTheClockLongest) {
+    const std::string clock = PanelRows(BusyFace(), 80, false, 10)[0];
+    for (std::size_t max_rows : {0u, 1u, 2u, 3u, 4u}) {
+        const std::vector<std::string> rows = PanelRows(BusyFace(), 80, false, max_rows);
+        EXPECT_EQ(rows.size(), max_rows);
+        if (max_rows > 0) {
+            EXPECT_EQ(rows[0], clock);
+        }
+    }
+    // With three rows there is room for the rule but not for the other windows.
+    EXPECT_EQ(PanelRows(BusyFace(), 80, false, 3)[2].substr(0, 3), "\xE2\x94\x80");
+}
+
+TEST(Face, IsReadFromTheWindowsFields) {
+    test::TempDir dir;
+    dir.Write("kelvarnook.ini", test::SettingsAfterFirstStart("abc"));
+    Options options;
+    options.dir = dir.path().string();
+    options.out = nullptr;
+    World world(options);
+    ReplaySource source(world, ParseScript("owner reason gone fishing\n"
+                                           "+1 owner idleon\n+61 owner colors\n+1 owner mini\n"));
+    ASSERT_EQ(world.Run(source), 0);
+    const Face face = ReadFace(world);
+    EXPECT_EQ(face.minutes, "1");
+    EXPECT_EQ(face.hours, "0");
+    EXPECT_EQ(face.reason, "gone fishing");
+    EXPECT_TRUE(face.idle_on);
+    EXPECT_EQ(face.window, "minimized");
+    EXPECT_TRUE(face.colours_shown);
+    EXPECT_EQ(face.colour1, "c0c0c0");
+    EXPECT_FALSE(face.commands_shown);
+}
+
+TEST(PlainInput, SplitsLinesAndKeepsALastOneWithoutALineFeed) {
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const std::string text = "one\r\ntwo\n\nthree";
+    ASSERT_EQ(::write(fds[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    ::close(fds[1]);
+    PlainInput input(fds[0]);
+    std::vector<std::string> lines;
+    while (input.Read(lines)) {
+    }
+    ::close(fds[0]);
+    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "", "three"}));
+}
+
+// Runs the simulator with `input` on a pipe and its output on another; returns the output.
+std::string RunPiped(const test::TempDir& dir, const std::string& input, int& status) {
+    const std::string in_path = (dir.path() / "input").string();
+    const std::string out_path = (dir.path() / "output").string();
+    dir.Write("input", input);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int in = ::open(in_path.c_str(), O_RDONLY);
+        const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(in, 0);
+        ::dup2(out, 1);
+        ::execl(KN_SIM_BINARY, KN_SIM_BINARY, "--dir", dir.path().c_str(), "--speed", "600",
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int wstatus = 0;
+    ::waitpid(pid, &wstatus, 0);
+    status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    return dir.Read("output");
+}
+
+TEST(Interactive, OffATerminalTheRoomIsPlainLinesAndTheEndUnloads) {
+    test::TempDir dir;
+    int status = -1;
+    const std::string out =
+        RunPiped(dir, "abc\nhello room\n/chat Bob: <b>hi</b>\n/bogus\n", status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out.find('\x1b'), std::string::npos);
+    for (const std::string& expected :
+         {std::string("the program asks: input your handle in lowercase letters please"),
+          std::string("answered \"abc\""), std::string("\nOwner: hello room\n"),
+          std::string("\nBob: hi\n"), std::string("! unknown verb \"bogus\""),
+          "\nOwner:             " + kMark + " nook      " + kMark + " status " + kMark +
+              " unloaded\n",
+          std::string("the program has ended")}) {
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n--- in:\n" << out;
+    }
+    EXPECT_NE(dir.Read("kelvarnook.ini").find("HANDLE=abc"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kn::sim

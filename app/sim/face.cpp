@@ -1,4 +1,5 @@
-// Reading the face from the simulated windows; a window that isn't loaded shows as hidden.
+// Reading the face from the simulated windows, control by control, as the program itself
+// reads them; a window that isn't loaded shows as hidden.
 #include "app/sim/face.h"
 
 #include "app/sim/world.h"

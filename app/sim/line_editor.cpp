@@ -1,6 +1,5 @@
-// The libedit side of the terminal. Enter is bound to our own function, which takes the line
-// and returns at once, so the typed line vanishes from the input row and comes back as the
-// room shows it; the editor is restarted for the next line.
+// Enter is bound to our own function, which takes the line and returns at once: the typed
+// line leaves the input row and comes back as the room shows it; the editor then restarts.
 #include "app/sim/line_editor.h"
 
 #include <poll.h>

@@ -1,6 +1,5 @@
-// Line editing and history at the terminal, with libedit fed one keystroke at a time, so
-// the room keeps moving while the owner types; the view hides and redraws the input line
-// around everything it prints.
+// Line editing and history at the terminal: libedit fed one keystroke at a time, so the room
+// keeps moving while the owner types; the view hides and redraws the line around its output.
 #pragma once
 
 #include <histedit.h>

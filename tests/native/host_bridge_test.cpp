@@ -123,12 +123,6 @@ INSTANTIATE_TEST_SUITE_P(
                              b.host.CloseRoom();
                              return 0;
                          }},
-                    Room{"host_quit",
-                         [](Bridge& b) -> WindowHandle {
-                             b.host.Start();
-                             b.host.Quit();
-                             return 0;
-                         }},
                     Room{"ordinary_window_in_front",
                          [](Bridge& b) {
                              b.host.Start();
@@ -180,17 +174,6 @@ INSTANTIATE_TEST_SUITE_P(
                              b.host.CloseRoom();
                              b.OpenChild(0, kAllFour);
                              return 0;
-                         }},
-                    Room{"classes_match_in_any_case",
-                         [](Bridge& b) {
-                             b.host.Start();
-                             b.host.CloseRoom();
-                             const WindowHandle w = b.ws.Create(b.Mdi(), "aol CHILD", "");
-                             for (const char* cls : {"richcntlreadonly", "_aol_COMBOBOX",
-                                                     "_Aol_Icon", "_AOL_STATIC"}) {
-                                 b.ws.Create(w, cls, "");
-                             }
-                             return w;
                          }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -246,13 +229,6 @@ TEST_F(InputBox, GetsTheLineInTheCodePageThenEnterThenTheDraftBack) {
     }
 }
 
-TEST_F(InputBox, RoomWithoutAnInputBoxGetsNothing) {
-    ws.Destroy(box_);
-    const WindowHandle elsewhere = ws.Create(0, host_class::kInputBox, "");
-    bridge.ChatSend("line");
-    EXPECT_EQ(ws.RawText(elsewhere), "");
-}
-
 // Through the whole round: the owner's text goes into the room in the code page, comes back
 // through the scanner, and is posted again; the record shows it in UTF-8 as typed.
 TEST(ChatSend, CodePageTextComesBackAsTyped) {
@@ -264,19 +240,6 @@ TEST(ChatSend, CodePageTextComesBackAsTyped) {
     const SimRun run = RunScript(dir, "@1 owner reason " + reason + "\n");
     EXPECT_EQ(Texts(run, "post").back(),
               kHead2 + "> new idle reason <font color=#c0c0c0>" + reason);
-}
-
-TEST_F(Bridge, PauseOfNothingHandlesNoEvents) {
-    bool ran = false;
-    for (double seconds : {0.0, -1.0}) {
-        scheduler.Post([&ran] { ran = true; });
-        bridge.Pause(seconds);
-        EXPECT_FALSE(ran);
-        EXPECT_EQ(scheduler.Now(), 0);
-    }
-    bridge.Pause(0.51);
-    EXPECT_TRUE(ran);
-    EXPECT_GE(scheduler.Now(), sim::ToMicros(0.51));
 }
 
 }  // namespace

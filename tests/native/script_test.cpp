@@ -47,12 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"verb_glued_to_more", kPrelude + "dumpx\n", "line 4: unknown verb \"dumpx\""},
         Bad{"host_without_its_words", kPrelude + "host room\n", "line 4: unknown verb \"host\""},
         Bad{"verbs_are_case_sensitive", "Dump\n", "line 1: unknown verb \"Dump\""},
-        Bad{"leading_tab", "\tdump\n", "line 1: unknown verb \"\tdump\""},
         Bad{"time_not_a_number", kPrelude + "+x dump\n", "line 4: bad time \"+x\""},
         Bad{"time_two_dots", kPrelude + "@1.2.3 dump\n", "line 4: bad time \"@1.2.3\""},
         Bad{"time_without_digits", kPrelude + "@. dump\n", "line 4: bad time \"@.\""},
-        Bad{"time_negative", kPrelude + "+-1 dump\n", "line 4: bad time \"+-1\""},
-        Bad{"time_exponent", kPrelude + "@1e3 dump\n", "line 4: bad time \"@1e3\""},
         Bad{"time_too_long", kPrelude + "@1234567890123456 dump\n",
             "line 4: bad time \"@1234567890123456\""},
         Bad{"time_twice", kPrelude + "+1 +1 dump\n", "line 4: unknown verb \"+1\""},
@@ -69,32 +66,15 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"click_other_form_button", "click Form2.Command3\n",
             "line 1: unknown click target \"Form2.Command3\""},
         Bad{"click_second_blank", "click  mnuon\n", "line 1: unknown click target \" mnuon\""},
-        Bad{"type_without_field", "type\n", "line 1: unknown field \"\""},
         Bad{"type_label", "type Form3.Label1 16\n", "line 1: unknown field \"Form3.Label1\""},
         Bad{"type_field_in_other_case", "type form1.text1 x\n",
             "line 1: unknown field \"form1.text1\""},
         Bad{"close_unknown_window", "close Form4\n", "line 1: unknown window \"Form4\""},
-        Bad{"close_without_window", "close\n", "line 1: unknown window \"\""},
         Bad{"cancel_with_argument", "cancel now\n", "line 1: \"cancel\" takes no argument"},
         Bad{"dump_with_blank", "dump \n", "line 1: \"dump\" takes no argument"},
-        Bad{"host_quit_with_argument", "host quit now\n",
-            "line 1: \"host quit\" takes no argument"},
         Bad{"crlf_lines_count_too", "@1 dump\r\n\r\nbogus\r\n", "line 3: unknown verb \"bogus\""},
         Bad{"first_bad_line_wins", "@1 dump\nbogus\n@0 dump\n", "line 2: unknown verb \"bogus\""}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Scripts, ArgumentsKeepTheirBlanksAndShapes) {
-    const std::vector<sim::Event> events =
-        sim::ParseScript("owner  two  blanks \nchat A: B: c\ntype Form2.Text1\n+.5 host signon\n");
-    ASSERT_EQ(events.size(), 4u);
-    EXPECT_EQ(events[0].first, " two  blanks ");
-    EXPECT_EQ(events[1].first, "A");
-    EXPECT_EQ(events[1].second, "B: c");
-    EXPECT_EQ(events[2].first, "Form2.Text1");
-    EXPECT_EQ(events[2].second, "");
-    EXPECT_EQ(events[3].at, sim::ToMicros(0.5));
-    EXPECT_EQ(events[3].first, "");
-}
 
 struct Impossible {
     const char* name;

@@ -1,5 +1,6 @@
 # The two commands a new user types: `make demo` and `make test`.
-.PHONY: demo demo-win test deps deps-native native win test-native test-win bench fuzz clean screenshots
+.PHONY: demo demo-win test deps deps-native native win test-native test-win bench fuzz clean screenshots \
+        asan test-asan fuzz-build fuzz-smoke
 
 demo: deps-native native
 	@mkdir -p build/demo
@@ -11,6 +12,8 @@ demo-win: deps win
 
 test: deps native win
 	ctest --preset native -j2
+	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory fuzz-smoke
 	$(MAKE) --no-print-directory test-win
 
 test-native: native
@@ -18,6 +21,29 @@ test-native: native
 
 test-win: win
 	xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win
+
+# The native tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: asan
+	ctest --preset asan -j2
+
+asan:
+	@cmake --preset asan >/dev/null
+	cmake --build --preset asan
+
+# Every fuzz target over its corpus and then FUZZ_SECONDS each; the smoke run of `make test`
+# keeps to a few seconds each.
+FUZZ_SECONDS ?= 300
+FUZZ_SMOKE_SECONDS ?= 6
+
+fuzz: deps-native fuzz-build
+	fuzz/run-fuzzers build/fuzz $(FUZZ_SECONDS)
+
+fuzz-smoke: fuzz-build
+	fuzz/run-fuzzers --smoke build/fuzz $(FUZZ_SMOKE_SECONDS)
+
+fuzz-build:
+	@cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
 
 deps:
 	@scripts/install-deps all

@@ -97,3 +97,12 @@ add_test(NAME exe.imports_check_refuses_size
 set_tests_properties(exe.imports_check_refuses_size PROPERTIES
     ENVIRONMENT "OBJDUMP=${KN_FAKE_DIR}/objdump-system" FAIL_REGULAR_EXPRESSION "accepted"
     PASS_REGULAR_EXPRESSION "big.exe: larger than 1048576 bytes")
+
+# The Windows measures of `make bench`, run under Wine beside the stand-in host.
+file(GLOB KN_WIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/win/*.cpp)
+if(KN_WIN_BENCH_SOURCES AND TARGET kn-standin-host)
+    add_executable(kn_bench_win ${KN_WIN_BENCH_SOURCES})
+    target_link_libraries(kn_bench_win PRIVATE kn_win32)
+    target_link_options(kn_bench_win PRIVATE -municode)
+    add_dependencies(kn_bench_win kelvarnook kn-standin-host)
+endif()

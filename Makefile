@@ -24,7 +24,7 @@ test-win: win
 
 # The native tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: asan
-	ctest --preset asan -j2
+	scripts/run-asan-tests build/asan/kn_tests
 
 asan:
 	@cmake --preset asan >/dev/null

@@ -48,6 +48,8 @@ class SimHost {
     // At most this many lines stay in a transcript; older ones go from the top.
     void SetTranscriptLimit(std::size_t lines) { transcript_limit_ = lines; }
     const std::string& screen_name() const { return screen_name_; }
+    // The window system the host's windows live in, for tests that reach its seams.
+    SimWindowSystem& window_system() { return ws_; }
 
   private:
     WindowHandle Mdi() const;

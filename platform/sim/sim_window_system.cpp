@@ -96,8 +96,34 @@ WindowHandle SimWindowSystem::FindTopLevel(std::string_view cls) {
     return FindChild(0, 0, cls);
 }
 
+void SimWindowSystem::CountLookup() {
+    if (!lookup_hook_ || --lookups_left_ > 0) return;
+    const std::function<void()> hook = std::move(lookup_hook_);
+    lookup_hook_ = {};
+    hook();
+}
+
+std::size_t SimWindowSystem::TitleLength(WindowHandle w) {
+    const std::size_t n = TextLength(w);
+    CountLookup();
+    return n;
+}
+
+std::string SimWindowSystem::Title(WindowHandle w, std::size_t capacity) {
+    std::string title = Text(w, capacity);
+    CountLookup();
+    return title;
+}
+
 WindowHandle SimWindowSystem::FindChild(WindowHandle parent, WindowHandle after,
                                         std::string_view cls) {
+    const WindowHandle found = Lookup(parent, after, cls);
+    CountLookup();
+    return found;
+}
+
+WindowHandle SimWindowSystem::Lookup(WindowHandle parent, WindowHandle after,
+                                     std::string_view cls) {
     if (parent != 0 && !Exists(parent)) return 0;
     const auto& siblings = SiblingsOf(parent);
     auto it = siblings.begin();

@@ -40,14 +40,22 @@ class SimWindowSystem final : public WindowSystem {
         if (listener_) listener_();
     }
 
+    // Test seam: `hook` runs once, right after the `n`th lookup from now (FindTopLevel,
+    // FindChild, TitleLength, Title), so that a test can change the tree in the middle of a
+    // walk, as the real host may at any moment.
+    void AfterLookups(int n, std::function<void()> hook) {
+        lookups_left_ = n;
+        lookup_hook_ = std::move(hook);
+    }
+
     WindowHandle FindTopLevel(std::string_view cls) override;
     WindowHandle FindChild(WindowHandle parent, WindowHandle after, std::string_view cls) override;
     void SetText(WindowHandle w, std::string_view ansi) override;
     void SendChar(WindowHandle w, unsigned ch) override;
     std::size_t TextLength(WindowHandle w) override;
     std::string Text(WindowHandle w, std::size_t capacity) override;
-    std::size_t TitleLength(WindowHandle w) override { return TextLength(w); }
-    std::string Title(WindowHandle w, std::size_t capacity) override { return Text(w, capacity); }
+    std::size_t TitleLength(WindowHandle w) override;
+    std::string Title(WindowHandle w, std::size_t capacity) override;
     void MakeTopmost(WindowHandle w) override;
     void WatchTextChanges(std::function<void()> changed) override {
         listener_ = std::move(changed);
@@ -79,8 +87,13 @@ class SimWindowSystem final : public WindowSystem {
     std::vector<Window> windows_;  // by handle index; destroyed windows stay, not live
     std::vector<WindowHandle> top_level_;
 
+    WindowHandle Lookup(WindowHandle parent, WindowHandle after, std::string_view cls);
+    void CountLookup();
+
     std::function<void()> change_sink_;
     std::function<void()> listener_;
+    int lookups_left_ = 0;
+    std::function<void()> lookup_hook_;
 };
 
 }  // namespace kn::sim

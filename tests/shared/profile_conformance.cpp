@@ -209,6 +209,38 @@ const Read kReads[] = {
 INSTANTIATE_TEST_SUITE_P(Store, ProfileReads, ::testing::ValuesIn(kReads),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// What a written value reads back as: without the blanks around it, then without one pair
+// of like quotes around what is left.
+std::string AsReadBack(std::string value) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!value.empty() && blank(value.back())) value.pop_back();
+    std::size_t lead = 0;
+    while (lead < value.size() && blank(value[lead])) ++lead;
+    value.erase(0, lead);
+    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
+                        (value.front() == '"' || value.front() == '\'');
+    return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+// Random values of the bytes a setting may hold (blanks, quotes, '=', ';', brackets and
+// code-page letters included; no line breaks) come back as written, trimmed as above, and
+// never disturb the other keys.
+TEST_F(ProfileConformance, AnyValueWithoutLineBreaksReadsBackAsWritten) {
+    static const std::string kBytes = " \t\"'=;[]#!abcXYZ09 \xE9\xFC\xC4\xA3\xBF";
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    ASSERT_TRUE(store_->WriteString("prefs", "before", "1", path_));
+    for (int i = 0; i < 300; ++i) {
+        std::string value(random() % 24, ' ');
+        for (char& c : value) c = kBytes[random() % kBytes.size()];
+        const std::string key = "k" + std::to_string(random() % 4);
+        ASSERT_TRUE(store_->WriteString("prefs", key, value, path_));
+        ASSERT_EQ(Get("prefs", key), AsReadBack(value)) << "written: [" << value << "]";
+    }
+    EXPECT_EQ(Get("prefs", "before"), "1");
+}
+
 }  // namespace
 
 }  // namespace kn::testing

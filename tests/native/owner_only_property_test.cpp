@@ -1,0 +1,188 @@
+// Lines of anyone but the owner never run a command: 100,000 random command lines straight
+// into the dispatcher, under names near the owner's, while the host signs on and off.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "app/sim/world.h"
+#include "core/dispatcher.h"
+#include "tests/native/sim_run.h"
+#include "windows/forms.h"
+
+namespace kn::test {
+namespace {
+
+constexpr int kCases = 100000;
+constexpr int kControlEvery = 1000;  // the owner's own "reason?" shows the program listens
+
+// Screen names the host signs on with, and welcome titles that name nobody or somebody odd.
+const char* const kSignOns[] = {"Owner", "kit kat", "Zo\xC3\xAB", "x", "abc", "Owner2"};
+const char* const kOddTitles[] = {"Welcome, !",       "Welcome, Owner",   "welcome, Owner!",
+                                  " Welcome, Owner!", "Welcome,  Owner!", "Welcome, Ow!ner!"};
+
+class Cases {
+  public:
+    explicit Cases(unsigned seed) : random_(seed) {}
+
+    std::size_t Pick(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
+
+    // A name that is not `owner` but near it: case, blanks, a cut, a suffix, the handle.
+    std::string Speaker(const std::string& owner) {
+        for (;;) {
+            std::string name = Near(owner);
+            if (name != owner) return name;
+        }
+    }
+
+    // Every case is a line the owner could type to run a command: a table word in any case,
+    // with an argument exactly when the word wants one. A few are markup of the program's.
+    std::string Line() {
+        const auto table = CommandTable();
+        const CommandEntry& entry = table[Pick(table.size())];
+        std::string word(entry.word);
+        for (char& c : word) {
+            if (c >= 'a' && c <= 'z' && Pick(2)) c = static_cast<char>(c - 'a' + 'A');
+        }
+        if (entry.rule == ArgumentRule::None) return Pick(8) ? word : word + " ";
+        return word + " " + Junk(1 + Pick(12));
+    }
+
+  private:
+    std::string Junk(std::size_t n) {
+        static const std::string kChars = " !#:<>?abcXYZ019\t\xE2\x80\xBA";
+        std::string out;
+        while (out.size() < n) out += kChars[Pick(kChars.size())];
+        return out;
+    }
+
+    std::string Near(const std::string& owner) {
+        std::string s = owner;
+        switch (Pick(10)) {
+            case 0:
+                for (char& c : s) c = static_cast<char>(c ^ (Pick(2) ? 0x20 : 0));
+                return s;
+            case 1:
+                return " " + owner;
+            case 2:
+                return owner + " ";
+            case 3:
+                return "";
+            case 4:
+                return owner.substr(0, owner.empty() ? 0 : Pick(owner.size()));
+            case 5:
+                return owner + Junk(1);
+            case 6:
+                return "abc";  // the owner's handle, which is not a screen name
+            case 7:
+                return owner + "!";
+            case 8:
+                return kSignOns[Pick(std::size(kSignOns))];
+            default:
+                return Junk(1 + Pick(8));
+        }
+    }
+
+    std::mt19937 random_;
+};
+
+// The fields every command would change, as one string.
+std::string Fields(sim::World& w) {
+    Form1& f1 = w.program().form1();
+    Form2& f2 = w.program().form2();
+    Form3& f3 = w.program().form3();
+    return f1.Text1.Text() + '|' + f1.Label5.Text() + '|' + f1.Label2.Text() + '|' +
+           f1.Label4.Text() + '|' + (f1.Timer1().Enabled() ? "on" : "off") + '|' +
+           (f1.window().Visible() ? "shown" : "hidden") + '|' +
+           (f1.window().State() == WindowState::Minimized ? "min" : "normal") + '|' +
+           f2.Text1.Text() + '|' + f2.Text2.Text() + '|' + (f2.window().Visible() ? "2" : "") +
+           (f3.window().Visible() ? "3" : "");
+}
+
+// One event at one second that runs the whole check.
+class Once final : public sim::EventSource {
+  public:
+    explicit Once(std::function<void()> work) : work_(std::move(work)) {}
+    std::optional<sim::Micros> NextTime() override {
+        return done_ ? std::nullopt : std::optional<sim::Micros>(sim::ToMicros(1));
+    }
+    void DeliverNext() override {
+        done_ = true;
+        work_();
+    }
+    bool Finished() override { return done_; }
+
+  private:
+    std::function<void()> work_;
+    bool done_ = false;
+};
+
+unsigned Seed() {
+    if (const char* fixed = std::getenv("KN_PROPERTY_SEED"))
+        return std::strtoul(fixed, nullptr, 10);
+    return std::random_device{}();
+}
+
+TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
+    const unsigned seed = Seed();
+    SCOPED_TRACE("KN_PROPERTY_SEED=" + std::to_string(seed));
+    TempDir dir;
+    const std::string settings =
+        "[prefs]\r\nHANDLE=abc\r\nREASON=away\r\nCOLOR1=c0c0c0\r\n"
+        "COLOR2=99ccff\r\n";
+    dir.Write("kelvarnook.ini", settings);
+    std::FILE* out = std::fopen("/dev/null", "w");
+    sim::Options options;
+    options.dir = dir.path().string();
+    options.out = out;
+    sim::World world(options);
+
+    int happenings = 0;  // record lines while the cases run: posts, keywords, windows, exit
+    int ran = 0, controls = 0;
+    std::string failure;
+    Once check([&] {
+        Cases cases(seed);
+        world.record().AddObserver(
+            [&](sim::Micros, std::string_view, std::string_view) { ++happenings; });
+        const std::string fields = Fields(world);
+        for (int i = 0; i < kCases && failure.empty(); ++i) {
+            if (cases.Pick(50) == 0) {
+                switch (cases.Pick(4)) {
+                    case 0:
+                        world.host().SignOff();
+                        break;
+                    case 1:
+                        world.host().SetWelcomeTitle(kOddTitles[cases.Pick(6)]);
+                        break;
+                    default:
+                        world.host().SignOn(kSignOns[cases.Pick(6)]);
+                }
+            }
+            const std::string owner = world.program().bridge().GetOwnScreenName();
+            const std::string speaker = cases.Speaker(owner);
+            const std::string line = cases.Line();
+            HandleChatLine(world.program(), speaker, line);
+            ++ran;
+            if (happenings != 0 || Fields(world) != fields) {
+                failure = "[" + speaker + "] said [" + line + "] with the owner [" + owner + "]";
+            }
+            if (i % kControlEvery == 0 && !owner.empty()) {
+                HandleChatLine(world.program(), owner, "reason?");
+                controls += happenings == 1;
+                happenings = 0;
+            }
+        }
+    });
+    ASSERT_EQ(world.Run(check), 0);
+    std::fclose(out);
+
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(ran, kCases);
+    EXPECT_GT(controls, kCases / kControlEvery / 2);
+    EXPECT_EQ(dir.Read("kelvarnook.ini"), settings);
+}
+
+}  // namespace
+}  // namespace kn::test

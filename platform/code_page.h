@@ -8,7 +8,7 @@
 namespace kn {
 
 class CodePage {
-public:
+  public:
     virtual ~CodePage() = default;
 
     // UTF-8 to the ANSI code page. A character the code page lacks, and any byte that is not

@@ -20,7 +20,7 @@ struct TwipRect {
 enum class ControlKind { Label, TextField, Picture, ListBox, Button };
 
 struct ControlDesign {
-    std::string name;       // "Text1", "Picture3", ...
+    std::string name;  // "Text1", "Picture3", ...
     ControlKind kind = ControlKind::Label;
     TwipRect pos;           // relative to `container`, or to the client area when it is empty
     std::string text;       // initial caption or text (UTF-8)
@@ -32,8 +32,8 @@ struct ControlDesign {
 };
 
 enum class FormStyle {
-    Skinned,      // no border, no title bar, fixed size, opened at the centre of the screen
-    ToolWindow,   // narrow title bar with a close button only, fixed size
+    Skinned,     // no border, no title bar, fixed size, opened at the centre of the screen
+    ToolWindow,  // narrow title bar with a close button only, fixed size
 };
 
 struct FormDesign {
@@ -55,7 +55,7 @@ enum class WindowState { Normal, Minimized };
 
 // What a form hears from its window; implemented by the program's forms.
 class FormEvents {
-public:
+  public:
     virtual ~FormEvents() = default;
     // A click on the picture box or button named `control`.
     virtual void Click(std::string_view control) = 0;
@@ -68,7 +68,7 @@ public:
 
 // One of the program's own windows with its controls. Text is UTF-8.
 class FormWindow {
-public:
+  public:
     virtual ~FormWindow() = default;
     // The window's handle in the window system, for WindowSystem calls such as MakeTopmost.
     virtual WindowHandle Handle() = 0;
@@ -93,7 +93,7 @@ public:
 
 // A window-system timer owned by a form; its tick is delivered through the event pump.
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     // Enabling an enabled timer leaves its countdown running; disabling stops it.
     virtual void SetEnabled(bool on) = 0;
@@ -101,7 +101,7 @@ public:
 };
 
 class GuiRuntime {
-public:
+  public:
     virtual ~GuiRuntime() = default;
 
     // Creates `design`'s window, hidden and in the normal state, with all its controls.
@@ -110,8 +110,7 @@ public:
 
     // A disabled timer on `owner` with the identifier `id` (the WM_TIMER wParam) that calls
     // `tick` every `interval_ms` while enabled.
-    virtual std::unique_ptr<Timer> CreateTimer(FormWindow& owner, unsigned id,
-                                               unsigned interval_ms,
+    virtual std::unique_ptr<Timer> CreateTimer(FormWindow& owner, unsigned id, unsigned interval_ms,
                                                std::function<void()> tick) = 0;
 
     // The modal text-input dialog: `prompt`, an empty answer field, OK and Cancel, `title` as

@@ -9,7 +9,7 @@
 namespace kn {
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
 
     // GetPrivateProfileStringA(section, key, fallback, buffer, capacity, path): the value of
@@ -24,8 +24,8 @@ public:
     // WritePrivateProfileStringA(section, key, value, path): replaces the entry of `key` in
     // place, or appends it at the end of `section`, creating the file and the section when
     // missing; every other line of the file is kept byte for byte. Returns false on failure.
-    virtual bool WriteString(std::string_view section, std::string_view key,
-                             std::string_view value, std::string_view path) = 0;
+    virtual bool WriteString(std::string_view section, std::string_view key, std::string_view value,
+                             std::string_view path) = 0;
 };
 
 }  // namespace kn

@@ -15,7 +15,7 @@ namespace kn {
 using WindowHandle = std::uint32_t;
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     // FindWindowA(cls, NULL): the front-most top-level window whose class name equals `cls`

@@ -24,7 +24,8 @@ Micros RealClock::Now() {
 void RealClock::WaitUntil(Micros t, EventSource* source) {
     const Micros left = t - Now();
     if (left <= 0) return;
-    const double real_ms = std::min<double>(static_cast<double>(left) / speed_ / 1000.0 + 1, 1000.0);
+    const double real_ms =
+        std::min<double>(static_cast<double>(left) / speed_ / 1000.0 + 1, 1000.0);
     if (source) {
         source->AwaitInput(static_cast<int>(real_ms));
     } else {

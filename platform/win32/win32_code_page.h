@@ -7,7 +7,7 @@
 namespace kn {
 
 class Win32CodePage final : public CodePage {
-public:
+  public:
     std::string ToAnsi(std::string_view utf8) override;
     std::string FromAnsi(std::string_view ansi) override;
 };

@@ -18,7 +18,9 @@ struct FormControl {
 };
 
 // Twips to pixels at 15 twips a pixel, rounded.
-inline int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+inline int TwipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 // The controls in design order; a control's identifier is kFirstControlId plus its index.
 std::vector<FormControl> CreateControls(HWND form, const std::vector<ControlDesign>& designs);

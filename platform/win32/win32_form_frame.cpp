@@ -26,8 +26,8 @@ FrameStyle StyleOf(FormStyle s) {
 
 HICON LoadFormIcon(HINSTANCE instance, const std::wstring& name, int size) {
     if (name.empty()) return nullptr;
-    return static_cast<HICON>(LoadImageW(instance, name.c_str(), IMAGE_ICON, size, size,
-                                         LR_SHARED));
+    return static_cast<HICON>(
+        LoadImageW(instance, name.c_str(), IMAGE_ICON, size, size, LR_SHARED));
 }
 
 // Classes live for the whole process; the first form of a name registers it.
@@ -71,8 +71,8 @@ HWND CreateFormFrame(const FormDesign& design, WNDPROC proc, void* param) {
     FrameStyle fs = StyleOf(design.style);
     RECT frame = FrameRect(design, fs);
     POINT at = Origin(design, frame);
-    return CreateWindowExW(fs.ex_style, cls.c_str(), Widen(design.caption).c_str(), fs.style,
-                           at.x, at.y, frame.right, frame.bottom, nullptr, nullptr,
+    return CreateWindowExW(fs.ex_style, cls.c_str(), Widen(design.caption).c_str(), fs.style, at.x,
+                           at.y, frame.right, frame.bottom, nullptr, nullptr,
                            GetModuleHandleW(nullptr), param);
 }
 

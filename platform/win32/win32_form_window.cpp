@@ -24,8 +24,7 @@ bool Clickable(ControlKind kind) {
 
 }  // namespace
 
-Win32FormWindow::Win32FormWindow(const FormDesign& design, FormEvents& events)
-    : events_(events) {
+Win32FormWindow::Win32FormWindow(const FormDesign& design, FormEvents& events) : events_(events) {
     window_.Reset(win32::CreateFormFrame(design, Proc, this));
     controls_ = win32::CreateControls(hwnd_, design.controls);
 }
@@ -37,7 +36,8 @@ Win32FormWindow::~Win32FormWindow() {
 
 LRESULT CALLBACK Win32FormWindow::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto self = static_cast<Win32FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        auto self =
+            static_cast<Win32FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = w;
         SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -47,13 +47,21 @@ LRESULT CALLBACK Win32FormWindow::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT Win32FormWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case WM_COMMAND: return OnCommand(wp, lp), 0;
-        case WM_TIMER: return OnTimer(wp), 0;
-        case WM_ACTIVATE: OnActivate(wp); break;
-        case WM_SETFOCUS: return OnSetFocus(), 0;
-        case WM_CLOSE: return OnClose(), 0;
-        case WM_QUERYENDSESSION: return TRUE;
-        case WM_ENDSESSION: return OnEndSession(wp), 0;
+        case WM_COMMAND:
+            return OnCommand(wp, lp), 0;
+        case WM_TIMER:
+            return OnTimer(wp), 0;
+        case WM_ACTIVATE:
+            OnActivate(wp);
+            break;
+        case WM_SETFOCUS:
+            return OnSetFocus(), 0;
+        case WM_CLOSE:
+            return OnClose(), 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            return OnEndSession(wp), 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
@@ -86,7 +94,8 @@ void Win32FormWindow::OnActivate(WPARAM wp) {
 }
 
 void Win32FormWindow::OnSetFocus() {
-    HWND target = focus_ && IsChild(hwnd_, focus_) ? focus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    HWND target =
+        focus_ && IsChild(hwnd_, focus_) ? focus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     if (target) SetFocus(target);
 }
 
@@ -94,7 +103,9 @@ void Win32FormWindow::OnEndSession(WPARAM ending) {
     if (ending) events_.CloseRequested();
 }
 
-void Win32FormWindow::OnClose() { events_.CloseRequested(); }
+void Win32FormWindow::OnClose() {
+    events_.CloseRequested();
+}
 
 void Win32FormWindow::DetachTimer(unsigned id, Win32Timer* timer) {
     auto it = timers_.find(id);
@@ -117,7 +128,9 @@ HWND Win32FormWindow::ControlWindow(std::string_view control) const {
     return c ? c->hwnd : nullptr;
 }
 
-WindowHandle Win32FormWindow::Handle() { return HandleToULong(hwnd_); }
+WindowHandle Win32FormWindow::Handle() {
+    return HandleToULong(hwnd_);
+}
 
 std::string Win32FormWindow::Text(std::string_view control) {
     HWND w = ControlWindow(control);
@@ -134,11 +147,17 @@ int Win32FormWindow::ItemCount(std::string_view control) {
     return static_cast<int>(SendMessageW(c->hwnd, LB_GETCOUNT, 0, 0));
 }
 
-void Win32FormWindow::Show() { ShowWindow(hwnd_, SW_SHOW); }
+void Win32FormWindow::Show() {
+    ShowWindow(hwnd_, SW_SHOW);
+}
 
-void Win32FormWindow::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+void Win32FormWindow::Hide() {
+    ShowWindow(hwnd_, SW_HIDE);
+}
 
-bool Win32FormWindow::Visible() { return IsWindowVisible(hwnd_) != FALSE; }
+bool Win32FormWindow::Visible() {
+    return IsWindowVisible(hwnd_) != FALSE;
+}
 
 void Win32FormWindow::SetState(WindowState state) {
     if (!Visible()) return SetHiddenState(state);

@@ -17,7 +17,7 @@ namespace kn {
 class Win32Timer;
 
 class Win32FormWindow final : public FormWindow {
-public:
+  public:
     Win32FormWindow(const FormDesign& design, FormEvents& events);
     ~Win32FormWindow() override;
     Win32FormWindow(const Win32FormWindow&) = delete;
@@ -43,7 +43,7 @@ public:
     // True for the window of one of the program's forms.
     static bool IsForm(HWND w);
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     void OnCommand(WPARAM wp, LPARAM lp);

@@ -13,7 +13,9 @@
 
 namespace kn {
 
-Win32GuiRuntime::Win32GuiRuntime() { QueryPerformanceFrequency(&frequency_); }
+Win32GuiRuntime::Win32GuiRuntime() {
+    QueryPerformanceFrequency(&frequency_);
+}
 
 std::unique_ptr<FormWindow> Win32GuiRuntime::CreateForm(const FormDesign& design,
                                                         FormEvents& events) {
@@ -69,8 +71,8 @@ bool Win32GuiRuntime::IsListedFile(std::string_view path) {
     std::wstring wide = win32::Widen(path);
     if (wide.empty() || wide.find_first_of(L"*?") != std::wstring::npos) return false;
     WIN32_FIND_DATAW found;
-    win32::OwnedFind search(FindFirstFileExW(wide.c_str(), FindExInfoBasic, &found,
-                                             FindExSearchNameMatch, nullptr, 0));
+    win32::OwnedFind search(
+        FindFirstFileExW(wide.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0));
     return search && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -91,6 +93,8 @@ std::string Win32GuiRuntime::ProgramDirectory() {
     return win32::Narrow(path);
 }
 
-void Win32GuiRuntime::EndProcess() { ExitProcess(0); }
+void Win32GuiRuntime::EndProcess() {
+    ExitProcess(0);
+}
 
 }  // namespace kn

@@ -9,7 +9,7 @@
 namespace kn {
 
 class Win32GuiRuntime final : public GuiRuntime {
-public:
+  public:
     Win32GuiRuntime();
 
     std::unique_ptr<FormWindow> CreateForm(const FormDesign& design, FormEvents& events) override;
@@ -24,7 +24,7 @@ public:
     std::string ProgramDirectory() override;
     [[noreturn]] void EndProcess() override;
 
-private:
+  private:
     LARGE_INTEGER frequency_{};
 };
 

@@ -11,7 +11,7 @@ namespace kn::win32 {
 
 template <typename H, auto Close, std::intptr_t Invalid = 0>
 class Owned {
-public:
+  public:
     Owned() = default;
     explicit Owned(H h) : h_(h) {}
     ~Owned() { Reset(); }
@@ -31,16 +31,26 @@ public:
     }
     H Release() { return std::exchange(h_, Empty()); }
 
-private:
+  private:
     static H Empty() { return reinterpret_cast<H>(Invalid); }
     H h_ = Empty();
 };
 
-inline void CloseWindow(HWND h) { DestroyWindow(h); }
-inline void CloseMenu(HMENU h) { DestroyMenu(h); }
-inline void CloseBitmap(HBITMAP h) { DeleteObject(h); }
-inline void CloseFind(HANDLE h) { FindClose(h); }
-inline void CloseDc(HDC h) { DeleteDC(h); }
+inline void CloseWindow(HWND h) {
+    DestroyWindow(h);
+}
+inline void CloseMenu(HMENU h) {
+    DestroyMenu(h);
+}
+inline void CloseBitmap(HBITMAP h) {
+    DeleteObject(h);
+}
+inline void CloseFind(HANDLE h) {
+    FindClose(h);
+}
+inline void CloseDc(HDC h) {
+    DeleteDC(h);
+}
 
 using OwnedWindow = Owned<HWND, CloseWindow>;
 using OwnedMenu = Owned<HMENU, CloseMenu>;  // destroys its submenus with it
@@ -51,13 +61,13 @@ using OwnedFind = Owned<HANDLE, CloseFind, -1>;
 
 // Selects an object into a DC for the scope and puts the previous one back.
 class ScopedSelect {
-public:
+  public:
     ScopedSelect(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
     ~ScopedSelect() { SelectObject(dc_, old_); }
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

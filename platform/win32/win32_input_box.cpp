@@ -15,7 +15,7 @@ namespace kn::win32 {
 namespace {
 
 class DialogTemplate {
-public:
+  public:
     DialogTemplate(const std::wstring& title, short cx, short cy, WORD items) {
         DLGTEMPLATE t{};
         t.style = DS_MODALFRAME | DS_CENTER | DS_SETFONT | DS_SETFOREGROUND | WS_POPUP |
@@ -52,7 +52,7 @@ public:
 
     const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(bytes_.data()); }
 
-private:
+  private:
     void Raw(const void* p, std::size_t n) {
         const auto* b = static_cast<const std::uint8_t*>(p);
         bytes_.insert(bytes_.end(), b, b + n);

@@ -17,7 +17,9 @@ struct Picture {
     bool pressed = false;
 };
 
-Picture* Of(HWND w) { return reinterpret_cast<Picture*>(GetWindowLongPtrW(w, GWLP_USERDATA)); }
+Picture* Of(HWND w) {
+    return reinterpret_cast<Picture*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+}
 
 // The skin is black, so what lies beyond an image is black too.
 void DrawImage(HDC dc, const Picture& p, POINT from, const RECT& to) {
@@ -80,8 +82,8 @@ void Attach(HWND w, const CREATESTRUCTW& cs) {
     auto p = std::make_unique<Picture>();
     auto image = static_cast<const wchar_t*>(cs.lpCreateParams);
     if (image && *image) {
-        p->image.Reset(static_cast<HBITMAP>(LoadImageW(cs.hInstance, image, IMAGE_BITMAP, 0, 0,
-                                                       LR_CREATEDIBSECTION)));
+        p->image.Reset(static_cast<HBITMAP>(
+            LoadImageW(cs.hInstance, image, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     }
     BITMAP info{};
     if (p->image && GetObjectW(p->image.get(), sizeof info, &info)) {
@@ -103,14 +105,23 @@ LRESULT CALLBACK PictureProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) Attach(w, *reinterpret_cast<CREATESTRUCTW*>(lp));
     if (!Of(w)) return DefWindowProcW(w, msg, wp, lp);
     switch (msg) {
-        case WM_PAINT: return Paint(w), 0;
-        case WM_ERASEBKGND: return 1;
-        case WM_LBUTTONDOWN: return Press(w), 0;
-        case WM_LBUTTONUP: return Release(w, lp), 0;
-        case WM_CAPTURECHANGED: return Of(w)->pressed = false, 0;
-        case WM_DRAWITEM: return DrawLabel(w, *reinterpret_cast<DRAWITEMSTRUCT*>(lp));
-        case WM_COMMAND: return Forward(w, msg, wp, lp);
-        case WM_NCDESTROY: Detach(w); break;
+        case WM_PAINT:
+            return Paint(w), 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_LBUTTONDOWN:
+            return Press(w), 0;
+        case WM_LBUTTONUP:
+            return Release(w, lp), 0;
+        case WM_CAPTURECHANGED:
+            return Of(w)->pressed = false, 0;
+        case WM_DRAWITEM:
+            return DrawLabel(w, *reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        case WM_COMMAND:
+            return Forward(w, msg, wp, lp);
+        case WM_NCDESTROY:
+            Detach(w);
+            break;
     }
     return DefWindowProcW(w, msg, wp, lp);
 }
@@ -134,8 +145,8 @@ HWND CreatePicture(HWND parent, int id, const RECT& r, const wchar_t* image) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClassOnce(instance);
     return CreateWindowExW(WS_EX_CONTROLPARENT, kPictureClass, L"",
-                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.left,
-                           r.top, r.right - r.left, r.bottom - r.top, parent,
+                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
                            const_cast<wchar_t*>(image));
 }

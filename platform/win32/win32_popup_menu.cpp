@@ -8,8 +8,7 @@ namespace kn::win32 {
 
 namespace {
 
-void AppendItems(HMENU menu, const std::vector<MenuItem>& items,
-                 std::vector<std::string>& names);
+void AppendItems(HMENU menu, const std::vector<MenuItem>& items, std::vector<std::string>& names);
 
 void AppendItem(HMENU menu, const MenuItem& item, std::vector<std::string>& names) {
     UINT_PTR id = kFirstMenuId + names.size();
@@ -24,8 +23,7 @@ void AppendItem(HMENU menu, const MenuItem& item, std::vector<std::string>& name
     AppendMenuW(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption.c_str());
 }
 
-void AppendItems(HMENU menu, const std::vector<MenuItem>& items,
-                 std::vector<std::string>& names) {
+void AppendItems(HMENU menu, const std::vector<MenuItem>& items, std::vector<std::string>& names) {
     for (const auto& item : items) AppendItem(menu, item, names);
 }
 

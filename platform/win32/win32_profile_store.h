@@ -7,10 +7,9 @@
 namespace kn {
 
 class Win32ProfileStore final : public ProfileStore {
-public:
-    std::string GetString(std::string_view section, std::string_view key,
-                          std::string_view fallback, std::size_t capacity,
-                          std::string_view path) override;
+  public:
+    std::string GetString(std::string_view section, std::string_view key, std::string_view fallback,
+                          std::size_t capacity, std::string_view path) override;
     bool WriteString(std::string_view section, std::string_view key, std::string_view value,
                      std::string_view path) override;
 };

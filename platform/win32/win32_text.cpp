@@ -8,7 +8,9 @@ namespace kn::win32 {
 
 namespace {
 
-int Clamp(std::size_t n) { return n > INT_MAX ? INT_MAX : static_cast<int>(n); }
+int Clamp(std::size_t n) {
+    return n > INT_MAX ? INT_MAX : static_cast<int>(n);
+}
 
 }  // namespace
 
@@ -33,9 +35,13 @@ std::string ToCodePage(UINT cp, std::wstring_view wide) {
     return out;
 }
 
-std::wstring Widen(std::string_view utf8) { return FromCodePage(CP_UTF8, utf8); }
+std::wstring Widen(std::string_view utf8) {
+    return FromCodePage(CP_UTF8, utf8);
+}
 
-std::string Narrow(std::wstring_view wide) { return ToCodePage(CP_UTF8, wide); }
+std::string Narrow(std::wstring_view wide) {
+    return ToCodePage(CP_UTF8, wide);
+}
 
 std::string WindowTextUtf8(HWND w) {
     std::wstring text(GetWindowTextLengthW(w) + 1, L'\0');
@@ -43,6 +49,8 @@ std::string WindowTextUtf8(HWND w) {
     return Narrow(text);
 }
 
-void SetWindowTextUtf8(HWND w, std::string_view utf8) { SetWindowTextW(w, Widen(utf8).c_str()); }
+void SetWindowTextUtf8(HWND w, std::string_view utf8) {
+    SetWindowTextW(w, Widen(utf8).c_str());
+}
 
 }  // namespace kn::win32

@@ -11,7 +11,7 @@ namespace kn {
 class Win32FormWindow;
 
 class Win32Timer final : public Timer {
-public:
+  public:
     Win32Timer(Win32FormWindow& owner, unsigned id, unsigned interval_ms,
                std::function<void()> tick);
     ~Win32Timer() override;
@@ -27,7 +27,7 @@ public:
     // The form is going away and takes the system timer with it.
     void Detach() { owner_ = nullptr; }
 
-private:
+  private:
     Win32FormWindow* owner_;
     unsigned id_;
     unsigned interval_ms_;

@@ -46,9 +46,18 @@ void Win32WindowSystem::SetText(WindowHandle w, std::string_view ansi) {
 
 void Win32WindowSystem::SendChar(WindowHandle w, unsigned ch) { Send(w, WM_CHAR, ch, 0); }
 
+// Asked in UTF-16 units and scaled to the most bytes they can take in the ANSI code page: under
+// Wine an ANSI WM_GETTEXTLENGTH to a Unicode window ignores the time limit (the ANSI length
+// needs the text itself), so a host that hung just then held the program for the whole hang.
 std::size_t Win32WindowSystem::TextLength(WindowHandle w) {
-    DWORD_PTR length = 0;
-    return Send(w, WM_GETTEXTLENGTH, 0, 0, &length) ? length : 0;
+    DWORD_PTR units = 0;
+    if (!SendMessageTimeoutW(ToHwnd(w), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                             kTimeoutMs, &units)) {
+        return 0;
+    }
+    CPINFO info{};
+    const std::size_t widest = GetCPInfo(CP_ACP, &info) ? info.MaxCharSize : 2;
+    return units * widest;
 }
 
 // Bounded by the count the receiver reports, the buffer and the NUL it wrote, whichever is

@@ -1,9 +1,10 @@
 // The chat scanner's promise: every line said after it started is raised once, in order,
 // through trims, room changes and host restarts; lines already in a room are history.
+#include "bridge/chat_scanner.h"
+
 #include <gtest/gtest.h>
 
 #include "app/sim/world.h"
-#include "bridge/chat_scanner.h"
 #include "tests/native/sim_run.h"
 
 namespace kn::test {
@@ -33,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         Alignment{"trimmed_and_appended", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2\r\nc:\t3", 6},
         Alignment{"trimmed_only", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2", 6},
         Alignment{"all_trimmed", "\r\na:\t1", "\r\nc:\t3", 0},
-        Alignment{"repeated_line_least_trim", "\r\nb:\t2\r\nb:\t2", "\r\nb:\t2\r\nb:\t2\r\nb:\t2", 12},
+        Alignment{"repeated_line_least_trim", "\r\nb:\t2\r\nb:\t2", "\r\nb:\t2\r\nb:\t2\r\nb:\t2",
+                  12},
         Alignment{"trim_without_leading_break", "\r\na:\t1\r\nb:\t2", "b:\t2\r\nc:\t3", 4},
         Alignment{"empty_before", "", "\r\na:\t1", 0}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -48,8 +50,8 @@ TEST(ChatScanner, NoLineMissedOrRepeatedWhileTheHostTrims) {
         script += "+0.05 owner reason r" + std::to_string(i) + "\n";
         script += "+0.05 chat Eve: more\n";
     }
-    const SimRun run = RunScript(dir, script, "Owner",
-                                 [](sim::World& w) { w.host().SetTranscriptLimit(2); });
+    const SimRun run =
+        RunScript(dir, script, "Owner", [](sim::World& w) { w.host().SetTranscriptLimit(2); });
     std::vector<std::string> reasons;
     for (const std::string& post : Texts(run, "post")) {
         const std::size_t at = post.find("new idle reason <font color=#c0c0c0>");
@@ -107,11 +109,11 @@ INSTANTIATE_TEST_SUITE_P(
                "@1 owner reason?\n@2 host room close\n@3 host room open\n@3 owner reason?\n"
                "@3 host room open\n@5 owner reason?\n",
                3},
-        Change{"host_quit_and_started_again",
-               "@1 owner reason?\n@2 host quit\n@3 host start\n@4 owner reason?\n@5 owner reason?\n",
-               3},
-        Change{"line_in_a_room_behind_a_window",
-               "@1 host window mail\n@2 owner reason?\n", 1}),
+        Change{
+            "host_quit_and_started_again",
+            "@1 owner reason?\n@2 host quit\n@3 host start\n@4 owner reason?\n@5 owner reason?\n",
+            3},
+        Change{"line_in_a_room_behind_a_window", "@1 host window mail\n@2 owner reason?\n", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -110,7 +110,8 @@ TEST(IdleSession, EditedReasonShowsAtTheNextTick) {
 // Events inside the pause of a tick run at once, and the tick's second line reads the
 // values as they stand after the pause.
 TEST(ReEntry, OffInsideATickPauseStillEndsWithTheReasonLine) {
-    const SimRun run = Idle("@0 click mnuon\n@60.2 click mnuoff\n@60.3 owner reason new\n@61 dump\n");
+    const SimRun run =
+        Idle("@0 click mnuon\n@60.2 click mnuoff\n@60.3 owner reason new\n@61 dump\n");
     const std::vector<std::string> posts = Lines(run, "post");
     ASSERT_EQ(posts.size(), 8u);
     EXPECT_EQ(posts[4], "60.00 post " + IdleLine("0", "1"));

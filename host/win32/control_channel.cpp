@@ -15,6 +15,38 @@ namespace {
 
 enum class Arg { None, Text, Named };
 
+// Posted by "host hang" to the control window: the host stops pumping once the control line
+// has been answered, so that whoever sent it is not held up by the hang it asked for.
+constexpr UINT kHangMessage = WM_APP + 1;
+constexpr unsigned kLongestHang = 600;  // seconds
+
+HWND g_control = nullptr;  // one control window per host process
+
+// Whole seconds from 1 to kLongestHang.
+bool HangSeconds(std::wstring_view text, unsigned* seconds) {
+    if (text.empty() || text.size() > 3) return false;
+    unsigned n = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') return false;
+        n = n * 10 + static_cast<unsigned>(c - L'0');
+    }
+    *seconds = n;
+    return n >= 1 && n <= kLongestHang;
+}
+
+bool PostHang(std::wstring_view text) {
+    unsigned seconds = 0;
+    return g_control && HangSeconds(text, &seconds) &&
+           PostMessageW(g_control, kHangMessage, seconds, 0) != FALSE;
+}
+
+// A host that has stopped answering: its one thread sleeps and reads no messages at all.
+void Hang(Host& host, unsigned seconds) {
+    host.record().Write(L"hang " + std::to_wstring(seconds));
+    Sleep(seconds * 1000);
+    host.record().Write(L"hang over");
+}
+
 struct Verb {
     std::wstring_view words;
     Arg arg;
@@ -36,6 +68,7 @@ constexpr std::array kVerbs = {
          [](Host& h, auto, auto) { return h.Running() ? (h.Quit(), true) : false; }},
     Verb{L"host start", Arg::None,
          [](Host& h, auto, auto) { return h.Running() ? false : (h.Start(), true); }},
+    Verb{L"host hang", Arg::Text, [](Host&, auto a, auto) { return PostHang(a); }},
     Verb{L"owner", Arg::Text, [](Host& h, auto a, auto) { return h.OwnerSays(a); }},
     Verb{L"chat", Arg::Named, [](Host& h, auto a, auto b) { return h.MemberSays(a, b); }},
     Verb{L"draft", Arg::Text, [](Host& h, auto a, auto) { return h.Draft(a); }},
@@ -66,6 +99,10 @@ LRESULT CALLBACK ControlWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     if (msg == WM_COPYDATA) return OnCopyData(*HostOf(w), lp);
+    if (msg == kHangMessage) {
+        Hang(*HostOf(w), static_cast<unsigned>(wp));
+        return 0;
+    }
     return DefWindowProcW(w, msg, wp, lp);
 }
 
@@ -94,8 +131,9 @@ void RegisterControlWindowClass(HINSTANCE instance) {
 }
 
 HWND CreateControlWindow(Host& host) {
-    return CreateWindowExW(0, kControlClass, L"stand-in host control", WS_OVERLAPPED, 0, 0, 0, 0,
-                           nullptr, nullptr, host.instance(), &host);
+    g_control = CreateWindowExW(0, kControlClass, L"stand-in host control", WS_OVERLAPPED, 0, 0, 0,
+                                0, nullptr, nullptr, host.instance(), &host);
+    return g_control;
 }
 
 }  // namespace standin

@@ -12,9 +12,11 @@ class Host;
 
 // Runs one line: "owner TEXT", "chat NAME: TEXT", "draft TEXT", "host signon NAME",
 // "host signoff", "host title TEXT", "host room open", "host room close", "host window TITLE",
-// "host decoy nested", "host decoy partial", "host quit", "host start". The argument is
-// everything after the single blank behind the verb's words, blanks kept. False when the line
-// names no verb, its argument does not fit, or the host had nothing to do it to.
+// "host decoy nested", "host decoy partial", "host quit", "host start", "host hang SECONDS".
+// The argument is everything after the single blank behind the verb's words, blanks kept.
+// False when the line names no verb, its argument does not fit, or the host had nothing to do
+// it to. A hang starts just after the line has been answered and keeps the host from pumping
+// any message for 1 to 600 whole seconds; the record shows "hang SECONDS", then "hang over".
 bool RunControlLine(Host& host, std::wstring_view line);
 
 // WM_COPYDATA's handling, for the frame and the control window: TRUE when the line was done.

@@ -1,0 +1,173 @@
+// kelvarnook.exe beside a stand-in host that stops pumping messages for 30 seconds: the
+// program keeps answering, loses what it would have posted, and posts again once the host is back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_ids.h"
+#include "tests/win/expected_lines.h"
+#include "tests/win/harness.h"
+
+namespace kn::wintest {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kHangSeconds = 30;
+constexpr int kLabel2 = win32::kFirstControlId + 8;  // the minute counter, in design order
+constexpr UINT_PTR kTimer1 = 1;
+// A host only counts as hung once it has not pumped for 5 s; until then each message to it
+// may take the program's whole time limit, and one already waiting finishes its wait.
+constexpr long long kOnsetMs = 9000;
+constexpr long long kOnsetStallMs = 10000;
+constexpr long long kPromptMs = 1000;
+
+long long MillisSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+HWND Descendant(HWND parent, int id) {
+    struct Query {
+        int id;
+        HWND found;
+    } q{id, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(lp);
+            if (GetDlgCtrlID(w) != q->id) return TRUE;
+            q->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
+}
+
+std::string TextOf(HWND w) {
+    wchar_t text[64] = L"";
+    GetWindowTextW(w, text, 64);
+    return Utf8(text);
+}
+
+// One round of probes during the hang: when it began (ms into the hang) and how long the
+// program took to answer each; -1 when it never did within the harness's patience.
+struct Probe {
+    long long at, null_message, repaint, tick;
+    long long Slowest() const {
+        for (long long ms : {null_message, repaint, tick}) {
+            if (ms < 0) return -1;
+        }
+        return std::max({null_message, repaint, tick});
+    }
+};
+
+class HungHost : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
+        testing::WriteBytes(dir_.Path("kelvarnook.ini"),
+                            SettingsAfterFirstStart("abc") + "REASON=lunch\r\n");
+        program_.emplace(dir_);
+        ASSERT_TRUE(program_->WaitUntilShown());
+        form1_ = program_->Form1();
+        label2_ = Descendant(form1_, kLabel2);
+        ASSERT_NE(label2_, nullptr);
+        ASSERT_TRUE(host_.WaitFor("post", kLoaded));
+        ASSERT_TRUE(host_.Send("owner idleon"));
+        ASSERT_TRUE(host_.WaitFor("post", StartReason("lunch")));
+    }
+
+    long long NullMessage() {
+        const auto start = Clock::now();
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored)) return -1;
+        return MillisSince(start);
+    }
+
+    long long Repaint() {
+        const auto start = Clock::now();
+        InvalidateRect(form1_, nullptr, FALSE);
+        const bool painted = WaitUntil([&] { return !GetUpdateRect(form1_, nullptr, FALSE); });
+        return painted ? MillisSince(start) : -1;
+    }
+
+    // One tick of Timer1 as the window system delivers it; the counter goes up first thing.
+    long long Tick() {
+        const std::string want = std::to_string(++ticks_);
+        const auto start = Clock::now();
+        PostMessageW(form1_, WM_TIMER, kTimer1, 0);
+        const bool counted = WaitUntil([&] { return TextOf(label2_) == want; });
+        return counted ? MillisSince(start) : -1;
+    }
+
+    // Probes about once a second, stopping early enough that every tick's lines are given up
+    // before the host pumps again.
+    std::vector<Probe> ProbeWhileHung(Clock::time_point hang_start) {
+        std::vector<Probe> probes;
+        while (MillisSince(hang_start) < 1000 * (kHangSeconds - 3)) {
+            const auto start = Clock::now();
+            probes.push_back({MillisSince(hang_start), NullMessage(), Repaint(), Tick()});
+            const long long spent = MillisSince(start);
+            if (spent < 1000) Sleep(static_cast<DWORD>(1000 - spent));
+        }
+        return probes;
+    }
+
+    bool Posted(const std::string& line) const {
+        for (const RecordLine& r : host_.Lines("post")) {
+            if (r.text == line) return true;
+        }
+        return false;
+    }
+
+    testing::ScratchDir dir_;
+    Standin host_{dir_};
+    std::optional<Program> program_;
+    HWND form1_ = nullptr, label2_ = nullptr;
+    int ticks_ = 0;
+};
+
+TEST_F(HungHost, TheProgramAnswersLosesItsLinesAndPostsAgainAfter) {
+    const auto asked = Clock::now();
+    ASSERT_TRUE(host_.Send("host hang " + std::to_string(kHangSeconds)));
+    EXPECT_LT(MillisSince(asked), kPromptMs) << "the control line waited for the hang";
+    ASSERT_TRUE(host_.WaitFor("hang", std::to_string(kHangSeconds)));
+
+    const std::vector<Probe> probes = ProbeWhileHung(asked);
+    long long onset = 0, after_onset = 0, null_message = 0;
+    for (const Probe& p : probes) {
+        ASSERT_GE(p.Slowest(), 0) << "a probe at " << p.at << " ms was never answered";
+        null_message = std::max(null_message, p.null_message);
+        long long& slowest = p.at < kOnsetMs ? onset : after_onset;
+        slowest = std::max(slowest, p.Slowest());
+    }
+    std::printf(
+        "%zu probes while hung: WM_NULL at most %lld ms; slowest answer %lld ms in the "
+        "first %lld ms, %lld ms after\n",
+        probes.size(), null_message, onset, kOnsetMs, after_onset);
+    EXPECT_GE(probes.size(), static_cast<std::size_t>(kHangSeconds / 2));
+    EXPECT_LT(null_message, kPromptMs);
+    EXPECT_LT(onset, kOnsetStallMs);
+    EXPECT_LT(after_onset, kPromptMs);
+    ASSERT_EQ(host_.Lines("hang").size(), 1u) << "the host pumped again while probed";
+
+    // Back again: a command is confirmed and the next tick reports the ticks missed meanwhile.
+    ASSERT_TRUE(host_.WaitFor("hang", "over"));
+    ASSERT_TRUE(host_.Send("owner reason back"));
+    ASSERT_TRUE(host_.WaitFor("post", NewReason("back")));
+    ASSERT_GE(Tick(), 0);
+    const std::string next = std::to_string(ticks_);
+    EXPECT_TRUE(host_.WaitFor("post", IdleLine("abc", "0", next)));
+    EXPECT_TRUE(host_.WaitFor("post", TimedReason("back")));
+    for (int missed = 1; missed < ticks_; ++missed) {
+        EXPECT_FALSE(Posted(IdleLine("abc", "0", std::to_string(missed))))
+            << "the line of tick " << missed << " reached the room after the hang";
+    }
+    EXPECT_FALSE(Posted(TimedReason("lunch"))) << "a reason line of the hang reached the room";
+}
+
+}  // namespace
+}  // namespace kn::wintest

@@ -52,7 +52,7 @@ SignalPipe::Caught SignalPipe::Drain() {
     ssize_t n;
     while (read_fd_ >= 0 && (n = ::read(read_fd_, buf, sizeof buf)) > 0) {
         for (ssize_t i = 0; i < n; ++i) {
-            const int sig = buf[i];
+            const int sig = static_cast<unsigned char>(buf[i]);
             if (sig == SIGWINCH || sig == SIGCONT) {
                 caught.resized = true;
             } else {

@@ -3,6 +3,7 @@
 #include "platform/sim/sim_window_system.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace kn::sim {
 
@@ -32,8 +33,12 @@ const std::string kNoText;
 
 }  // namespace
 
+// Callers have checked that `parent` is the desktop or a live window.
 std::vector<WindowHandle>& SimWindowSystem::SiblingsOf(WindowHandle parent) {
-    return parent == 0 ? top_level_ : Find(parent)->children;
+    if (parent == 0) return top_level_;
+    Window* window = Find(parent);
+    assert(window != nullptr);
+    return window->children;
 }
 
 const SimWindowSystem::Window* SimWindowSystem::Find(WindowHandle w) const {

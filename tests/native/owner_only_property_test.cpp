@@ -166,7 +166,8 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
             HandleChatLine(world.program(), speaker, line);
             ++ran;
             if (happenings != 0 || Fields(world) != fields) {
-                failure = "[" + speaker + "] said [" + line + "] with the owner [" + owner + "]";
+                failure.append("[").append(speaker).append("] said [").append(line);
+                failure.append("] with the owner [").append(owner).append("]");
             }
             if (i % kControlEvery == 0 && !owner.empty()) {
                 HandleChatLine(world.program(), owner, "reason?");

@@ -224,13 +224,16 @@ TEST(Interactive, OffATerminalTheRoomIsPlainLinesAndTheEndUnloads) {
         RunPiped(dir, "abc\nhello room\n/chat Bob: <b>hi</b>\n/bogus\n", status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(out.find('\x1b'), std::string::npos);
-    for (const std::string& expected :
-         {std::string("the program asks: input your handle in lowercase letters please"),
-          std::string("answered \"abc\""), std::string("\nOwner: hello room\n"),
-          std::string("\nBob: hi\n"), std::string("! unknown verb \"bogus\""),
-          "\nOwner:             " + kMark + " nook      " + kMark + " status " + kMark +
-              " unloaded\n",
-          std::string("the program has ended")}) {
+    const std::string expectations[] = {
+        "the program asks: input your handle in lowercase letters please",
+        "answered \"abc\"",
+        "\nOwner: hello room\n",
+        "\nBob: hi\n",
+        "! unknown verb \"bogus\"",
+        "\nOwner:             " + kMark + " nook      " + kMark + " status " + kMark +
+            " unloaded\n",
+        "the program has ended"};
+    for (const std::string& expected : expectations) {
         EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n--- in:\n" << out;
     }
     EXPECT_NE(dir.Read("kelvarnook.ini").find("HANDLE=abc"), std::string::npos);

@@ -106,3 +106,17 @@ if(KN_WIN_BENCH_SOURCES AND TARGET kn-standin-host)
     target_link_options(kn_bench_win PRIVATE -municode)
     add_dependencies(kn_bench_win kelvarnook kn-standin-host)
 endif()
+
+# kelvarnook.exe killed with SIGKILL from the Linux side at random moments while it writes its
+# settings file, round after round: each key must keep its old or a new value. Files that the
+# profile writer left cut short are counted and shown rather than failed.
+if(TARGET kn-standin-host)
+    add_executable(kn_settings_kill tests/win/settings_kill/driver.cpp
+                   tests/win/settings_kill/settings_check.cpp)
+    target_link_libraries(kn_settings_kill PRIVATE user32 kernel32)
+    add_dependencies(kn_settings_kill kelvarnook kn-standin-host)
+    add_test(NAME wine.settings_kill COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-settings-kill
+             $<TARGET_FILE:kn_settings_kill> $<TARGET_FILE:kn-standin-host>
+             $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/settings-kill 90)
+    set_tests_properties(wine.settings_kill PROPERTIES TIMEOUT 300)
+endif()

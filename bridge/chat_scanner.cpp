@@ -72,7 +72,11 @@ void ChatScanner::Poll() {
     const std::size_t length = ws.TextLength(transcript);
     if (LooksUnchanged(transcript, length) && ++polls_since_read_ < kFullReadEvery) return;
     polls_since_read_ = 0;
-    TakeNewText(ws.Text(transcript, length + 1));
+    std::string current = ws.Text(transcript, length + 1);
+    // A read that filled the length measured before it may have been overtaken by a trim and
+    // an append, cutting its last line short: the next poll reads it whole.
+    if (length != 0 && current.size() == length && ws.TextLength(transcript) > length) return;
+    TakeNewText(std::move(current));
 }
 
 // The same length and the same first bytes: nothing was appended, or a trim would show.
@@ -83,7 +87,9 @@ bool ChatScanner::LooksUnchanged(WindowHandle transcript, std::size_t length) {
 }
 
 void ChatScanner::TakeNewText(std::string current) {
-    if (current == seen_) return;
+    // A host that does not answer in time reads as empty. Taken as a room cleared of its lines,
+    // that would raise the whole transcript again, commands included, once the host answers.
+    if (current.empty() || current == seen_) return;
     const std::size_t start = AlreadySeen(seen_, current);
     const std::string_view fresh = std::string_view(current).substr(start);
     CodePage& cp = bridge_.code_page();

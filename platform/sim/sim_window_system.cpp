@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace kn::sim {
 
@@ -109,13 +110,14 @@ void SimWindowSystem::CountLookup() {
 }
 
 std::size_t SimWindowSystem::TitleLength(WindowHandle w) {
-    const std::size_t n = TextLength(w);
+    const std::size_t n = RawText(w).size();
     CountLookup();
     return n;
 }
 
 std::string SimWindowSystem::Title(WindowHandle w, std::size_t capacity) {
-    std::string title = Text(w, capacity);
+    const std::string& text = RawText(w);
+    std::string title = capacity == 0 ? "" : text.substr(0, std::min(text.size(), capacity - 1));
     CountLookup();
     return title;
 }
@@ -166,12 +168,20 @@ void SimWindowSystem::SendChar(WindowHandle w, unsigned ch) {
     }
 }
 
+bool SimWindowSystem::Unanswered() {
+    if (unanswered_ == 0) return false;
+    --unanswered_;
+    return true;
+}
+
 std::size_t SimWindowSystem::TextLength(WindowHandle w) {
-    return RawText(w).size();
+    const std::size_t n = Unanswered() ? 0 : RawText(w).size();
+    if (text_length_hook_) std::exchange(text_length_hook_, {})();
+    return n;
 }
 
 std::string SimWindowSystem::Text(WindowHandle w, std::size_t capacity) {
-    if (capacity == 0) return {};
+    if (capacity == 0 || Unanswered()) return {};
     const std::string& text = RawText(w);
     return text.substr(0, std::min(text.size(), capacity - 1));
 }

@@ -48,6 +48,13 @@ class SimWindowSystem final : public WindowSystem {
         lookup_hook_ = std::move(hook);
     }
 
+    // Test seam: the next `reads` text reads (TextLength, Text) get no answer, as from a host
+    // that stopped pumping past the time limit: 0 and "".
+    void LeaveUnanswered(int reads) { unanswered_ = reads; }
+    // Test seam: `hook` runs once, right after the next TextLength, so that a test can change
+    // a text between its length and its read.
+    void AfterTextLength(std::function<void()> hook) { text_length_hook_ = std::move(hook); }
+
     WindowHandle FindTopLevel(std::string_view cls) override;
     WindowHandle FindChild(WindowHandle parent, WindowHandle after, std::string_view cls) override;
     void SetText(WindowHandle w, std::string_view ansi) override;
@@ -92,7 +99,11 @@ class SimWindowSystem final : public WindowSystem {
 
     std::function<void()> change_sink_;
     std::function<void()> listener_;
+    bool Unanswered();
+
     int lookups_left_ = 0;
+    int unanswered_ = 0;
+    std::function<void()> text_length_hook_;
     std::function<void()> lookup_hook_;
 };
 

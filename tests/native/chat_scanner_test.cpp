@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/sim/world.h"
 #include "tests/native/sim_run.h"
 
@@ -75,6 +77,51 @@ TEST(ChatScanner, LineBalancedByATrimIsRaisedAtOnce) {
     }
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_TRUE(answers[0].starts_with("2.00 ")) << answers[0];
+}
+
+// Counts the program's posts that hold `piece`.
+std::size_t Posts(const SimRun& run, const std::string& piece) {
+    const std::vector<std::string> posts = Texts(run, "post");
+    return static_cast<std::size_t>(std::count_if(
+        posts.begin(), posts.end(), [&](auto& p) { return p.find(piece) != std::string::npos; }));
+}
+
+// While the host answers no read in time the room looks empty; once it answers again the
+// lines read before it stopped are not raised again.
+TEST(ChatScanner, HostThatStopsAnsweringRaisesNothingTwice) {
+    TempDir dir;
+    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    const SimRun run = RunScript(
+        dir, "@1 owner reason away\n@1.5 owner idleon\n@2 chat Bob: hi\n@20 owner reason?\n",
+        "Owner", [](sim::World& w) {
+            w.record().AddObserver([&w](sim::Micros, std::string_view kind, std::string_view text) {
+                if (kind == "chat" && text == "Bob: hi")
+                    w.host().window_system().LeaveUnanswered(40);
+            });
+        });
+    EXPECT_EQ(Posts(run, "new idle reason"), 1u);
+    EXPECT_EQ(Posts(run, "started idle session"), 1u);
+    ASSERT_FALSE(Lines(run, "post").empty());
+    EXPECT_TRUE(Lines(run, "post").back().starts_with("20.00 ")) << "reason? unanswered";
+}
+
+// The host trims and appends between the scanner's length and its read, so the read stops
+// inside the owner's line: the line is raised whole, once, and never as the part read.
+TEST(ChatScanner, LineCutByAChangeBetweenLengthAndReadIsRaisedWhole) {
+    TempDir dir;
+    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    const SimRun run = RunScript(
+        dir, "@1 chat Bob: one\n@2 chat Bob: two-two-two\n@3 chat Eve: three\n", "Owner",
+        [](sim::World& w) {
+            w.host().SetTranscriptLimit(2);
+            w.record().AddObserver([&w](sim::Micros, std::string_view kind, std::string_view text) {
+                if (kind != "chat" || text != "Eve: three") return;
+                w.host().window_system().AfterTextLength(
+                    [&w] { w.host().OwnerSays("reason over the hills"); });
+            });
+        });
+    EXPECT_EQ(Posts(run, "new idle reason"), 1u);
+    EXPECT_EQ(Posts(run, "over the hills"), 1u);
 }
 
 struct Change {

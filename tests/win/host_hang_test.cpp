@@ -167,6 +167,14 @@ TEST_F(HungHost, TheProgramAnswersLosesItsLinesAndPostsAgainAfter) {
             << "the line of tick " << missed << " reached the room after the hang";
     }
     EXPECT_FALSE(Posted(TimedReason("lunch"))) << "a reason line of the hang reached the room";
+    // Nothing read before the hang is raised again once the host answers: only the new
+    // reason and the tick's two lines are posted after it.
+    const std::vector<RecordLine> record = host_.Record();
+    const auto over = std::find_if(record.begin(), record.end(), [](const RecordLine& r) {
+        return r.kind == "hang" && r.text == "over";
+    });
+    EXPECT_EQ(
+        std::count_if(over, record.end(), [](const RecordLine& r) { return r.kind == "post"; }), 3);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "platform/sim/sim_window_system.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <utility>
 
@@ -22,13 +23,26 @@ std::string Folded(std::string_view cls) {
     return folded;
 }
 
-bool SameClass(std::string_view folded, std::string_view cls) {
-    if (folded.size() != cls.size()) return false;
-    for (std::size_t i = 0; i < cls.size(); ++i) {
-        if (folded[i] != Lower(cls[i])) return false;
+// The name a lookup asks for, folded once for the whole walk; window class names are short.
+class FoldedQuery {
+  public:
+    explicit FoldedQuery(std::string_view cls) : size_(cls.size()) {
+        if (size_ > kMax) return;
+        for (std::size_t i = 0; i < size_; ++i) chars_[i] = Lower(cls[i]);
     }
-    return true;
-}
+    // An over-long name matches no class a host registers; the slow path keeps it exact.
+    bool Matches(std::string_view folded, std::string_view cls) const {
+        if (folded.size() != size_) return false;
+        if (size_ <= kMax) return folded == std::string_view(chars_.data(), size_);
+        return std::equal(cls.begin(), cls.end(), folded.begin(),
+                          [](char a, char b) { return Lower(a) == b; });
+    }
+
+  private:
+    static constexpr std::size_t kMax = 64;
+    std::array<char, kMax> chars_{};
+    std::size_t size_;
+};
 
 const std::string kNoText;
 
@@ -135,14 +149,28 @@ WindowHandle SimWindowSystem::Lookup(WindowHandle parent, WindowHandle after,
     const auto& siblings = SiblingsOf(parent);
     auto it = siblings.begin();
     if (after != 0) {
-        it = std::find(siblings.begin(), siblings.end(), after);
+        it = StartOfSearch(siblings, after);
         if (it == siblings.end()) return 0;
         ++it;
     }
+    const FoldedQuery query(cls);
     for (; it != siblings.end(); ++it) {
-        if (SameClass(Find(*it)->cls, cls)) return *it;
+        if (query.Matches(Find(*it)->cls, cls)) {
+            last_found_ = static_cast<std::size_t>(it - siblings.begin());
+            return *it;
+        }
     }
     return 0;
+}
+
+// A walk passes each find's result as the next one's `after`: checking the last find's slot
+// first keeps a walk over n windows linear instead of quadratic in n.
+std::vector<WindowHandle>::const_iterator SimWindowSystem::StartOfSearch(
+    const std::vector<WindowHandle>& siblings, WindowHandle after) const {
+    if (last_found_ < siblings.size() && siblings[last_found_] == after) {
+        return siblings.begin() + static_cast<std::ptrdiff_t>(last_found_);
+    }
+    return std::find(siblings.begin(), siblings.end(), after);
 }
 
 void SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {

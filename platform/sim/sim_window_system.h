@@ -95,6 +95,9 @@ class SimWindowSystem final : public WindowSystem {
     std::vector<WindowHandle> top_level_;
 
     WindowHandle Lookup(WindowHandle parent, WindowHandle after, std::string_view cls);
+    std::vector<WindowHandle>::const_iterator StartOfSearch(
+        const std::vector<WindowHandle>& siblings, WindowHandle after) const;
+    std::size_t last_found_ = 0;  // slot among its siblings of the last window a find returned
     void CountLookup();
 
     std::function<void()> change_sink_;

@@ -23,25 +23,30 @@ std::string Folded(std::string_view cls) {
     return folded;
 }
 
-// The name a lookup asks for, folded once for the whole walk; window class names are short.
+// The name a lookup asks for, folded once for the whole walk and only when some window's class
+// is as long: most finds look among windows with no children or none of that length.
 class FoldedQuery {
   public:
-    explicit FoldedQuery(std::string_view cls) : size_(cls.size()) {
-        if (size_ > kMax) return;
-        for (std::size_t i = 0; i < size_; ++i) chars_[i] = Lower(cls[i]);
-    }
-    // An over-long name matches no class a host registers; the slow path keeps it exact.
-    bool Matches(std::string_view folded, std::string_view cls) const {
-        if (folded.size() != size_) return false;
-        if (size_ <= kMax) return folded == std::string_view(chars_.data(), size_);
-        return std::equal(cls.begin(), cls.end(), folded.begin(),
-                          [](char a, char b) { return Lower(a) == b; });
+    explicit FoldedQuery(std::string_view cls) : cls_(cls) {}
+    bool Matches(std::string_view folded) {
+        if (folded.size() != cls_.size()) return false;
+        // An over-long name matches no class a host registers; the slow path keeps it exact.
+        if (cls_.size() > kMax) {
+            return std::equal(cls_.begin(), cls_.end(), folded.begin(),
+                              [](char a, char b) { return Lower(a) == b; });
+        }
+        if (!folded_) {
+            for (std::size_t i = 0; i < cls_.size(); ++i) chars_[i] = Lower(cls_[i]);
+            folded_ = true;
+        }
+        return folded == std::string_view(chars_.data(), cls_.size());
     }
 
   private:
     static constexpr std::size_t kMax = 64;
-    std::array<char, kMax> chars_{};
-    std::size_t size_;
+    std::string_view cls_;
+    bool folded_ = false;
+    std::array<char, kMax> chars_;
 };
 
 const std::string kNoText;
@@ -153,9 +158,9 @@ WindowHandle SimWindowSystem::Lookup(WindowHandle parent, WindowHandle after,
         if (it == siblings.end()) return 0;
         ++it;
     }
-    const FoldedQuery query(cls);
+    FoldedQuery query(cls);
     for (; it != siblings.end(); ++it) {
-        if (query.Matches(Find(*it)->cls, cls)) {
+        if (query.Matches(Find(*it)->cls)) {
             last_found_ = static_cast<std::size_t>(it - siblings.begin());
             return *it;
         }

@@ -45,6 +45,10 @@ fuzz-build:
 	@cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
 
+# Performance measures, built with optimisation; the table also goes to docs/performance.md.
+bench: deps
+	scripts/bench
+
 deps:
 	@scripts/install-deps all
 

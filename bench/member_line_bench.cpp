@@ -1,0 +1,69 @@
+// A line of another room member, from the scanner's wake-up through the owner test to being
+// dropped, on the simulated platform; and how that cost grows with host windows and transcript.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "bench/started_program.h"
+
+namespace kn::bench {
+namespace {
+
+// Each line is timed on its own: the host appending it is its cost, not the program's.
+void MemberLineDropped(benchmark::State& state) {
+    StartedProgram program(
+        Room(static_cast<int>(state.range(0)), static_cast<std::size_t>(state.range(1))));
+    sim::SimHost& host = program.world().host();
+    std::vector<double> samples;
+    std::size_t n = 0;
+    for (auto _ : state) {
+        host.MemberSays("Member" + std::to_string(n % 1000), "hello there, how is everyone");
+        ++n;
+        const double start = MonotonicSeconds();
+        program.HandlePending();
+        const double took = MonotonicSeconds() - start;
+        state.SetIterationTime(took);
+        samples.push_back(took);
+    }
+    state.counters["median_us"] = Median(samples) * 1e6;
+}
+
+void Grid(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"windows", "transcript"});
+    b->Args({20, 1 << 10});  // the headline: 20 host windows, a short transcript
+    for (int windows : {1, 10, 100}) {
+        for (int bytes : {1 << 10, 64 << 10, 1 << 20}) b->Args({windows, bytes});
+    }
+}
+
+BENCHMARK(MemberLineDropped)
+    ->Apply(Grid)
+    ->UseManualTime()
+    ->MinTime(0.1)
+    ->Unit(benchmark::kMicrosecond);
+
+// The owner test alone, which walks every host window in front of the welcome window.
+void OwnScreenName(benchmark::State& state) {
+    StartedProgram program(Room(static_cast<int>(state.range(0)), 1 << 10));
+    for (auto _ : state) benchmark::DoNotOptimize(program.bridge().GetOwnScreenName());
+}
+BENCHMARK(OwnScreenName)->ArgName("windows")->Arg(1)->Arg(10)->Arg(100);
+
+// Posting one line: the room search, the input box and the host saying it.
+void PostLine(benchmark::State& state) {
+    StartedProgram program(Room(static_cast<int>(state.range(0)), 1 << 10));
+    const std::string line =
+        "</b><font color=#c0c0c0 face=\"tahoma\">            \xE2\x80\xBA <font color=#99ccff>"
+        "abc <font color=#c0c0c0>is idle. H <font color=#99ccff>0<font color=#c0c0c0>  M "
+        "<font color=#99ccff>1";
+    for (auto _ : state) {
+        program.bridge().ChatSend(line);
+        state.PauseTiming();
+        program.HandlePending();  // the line coming back through the scanner is not posting
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(PostLine)->ArgName("windows")->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kn::bench

@@ -222,4 +222,21 @@ bool Program::WaitUntilShown() {
     return form && WaitUntil([&] { return IsWindowVisible(form) != FALSE; });
 }
 
+HWND Descendant(HWND parent, int id) {
+    struct Query {
+        int id;
+        HWND found;
+    } q{id, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(lp);
+            if (GetDlgCtrlID(w) != q->id) return TRUE;
+            q->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
+}
+
 }  // namespace kn::wintest

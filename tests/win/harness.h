@@ -92,6 +92,9 @@ class Program {
     Process process_;
 };
 
+// The first window under `parent`, at any depth, whose control id is `id`; null if none.
+HWND Descendant(HWND parent, int id);
+
 // UTF-8 to UTF-16 and back, for window texts.
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);

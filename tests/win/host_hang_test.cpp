@@ -29,23 +29,6 @@ long long MillisSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-HWND Descendant(HWND parent, int id) {
-    struct Query {
-        int id;
-        HWND found;
-    } q{id, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* q = reinterpret_cast<Query*>(lp);
-            if (GetDlgCtrlID(w) != q->id) return TRUE;
-            q->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&q));
-    return q.found;
-}
-
 std::string TextOf(HWND w) {
     wchar_t text[64] = L"";
     GetWindowTextW(w, text, 64);

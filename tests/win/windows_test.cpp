@@ -15,24 +15,9 @@ constexpr int kPicture3 = win32::kFirstControlId + 2;
 constexpr int kPicture5 = win32::kFirstControlId + 5;
 constexpr int kCommand4 = win32::kFirstControlId + 4;
 
-HWND Descendant(HWND parent, int id) {
-    struct Query {
-        int id;
-        HWND found;
-    } q{id, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* q = reinterpret_cast<Query*>(lp);
-            if (GetDlgCtrlID(w) != q->id) return TRUE;
-            q->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&q));
-    return q.found;
+void Send(INPUT in) {
+    ASSERT_EQ(SendInput(1, &in, sizeof in), 1u);
 }
-
-void Send(INPUT in) { ASSERT_EQ(SendInput(1, &in, sizeof in), 1u); }
 
 void Click(HWND control) {
     ASSERT_NE(control, nullptr);
@@ -126,9 +111,10 @@ TEST_F(ProgramWindows, TheColourEditorsPreviewPostsItsLine) {
     }));
     Click(Descendant(editor, kCommand4));
     EXPECT_TRUE(host_.WaitFor(
-        "post", kFace + " <font color=#99ccff>k<font color=#c0c0c0>elvar <font color=#99ccff>n"
-                        "<font color=#c0c0c0>ook <font color=#99ccff> " + kMark +
-                    " <font color=#c0c0c0> colors preview"));
+        "post", kFace +
+                    " <font color=#99ccff>k<font color=#c0c0c0>elvar <font color=#99ccff>n"
+                    "<font color=#c0c0c0>ook <font color=#99ccff> " +
+                    kMark + " <font color=#c0c0c0> colors preview"));
 }
 
 }  // namespace

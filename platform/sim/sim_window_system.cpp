@@ -3,7 +3,6 @@
 #include "platform/sim/sim_window_system.h"
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <utility>
 
@@ -23,31 +22,15 @@ std::string Folded(std::string_view cls) {
     return folded;
 }
 
-// The name a lookup asks for, folded once for the whole walk and only when some window's class
-// is as long: most finds look among windows with no children or none of that length.
-class FoldedQuery {
-  public:
-    explicit FoldedQuery(std::string_view cls) : cls_(cls) {}
-    bool Matches(std::string_view folded) {
-        if (folded.size() != cls_.size()) return false;
-        // An over-long name matches no class a host registers; the slow path keeps it exact.
-        if (cls_.size() > kMax) {
-            return std::equal(cls_.begin(), cls_.end(), folded.begin(),
-                              [](char a, char b) { return Lower(a) == b; });
-        }
-        if (!folded_) {
-            for (std::size_t i = 0; i < cls_.size(); ++i) chars_[i] = Lower(cls_[i]);
-            folded_ = true;
-        }
-        return folded == std::string_view(chars_.data(), cls_.size());
+// The name a lookup asks for against a window's folded class, folding as it goes: class names
+// are short and a walk compares one or two per find, too few to pay for folding ahead.
+bool ClassMatches(std::string_view asked, std::string_view folded) {
+    if (asked.size() != folded.size()) return false;
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        if (Lower(asked[i]) != folded[i]) return false;
     }
-
-  private:
-    static constexpr std::size_t kMax = 64;
-    std::string_view cls_;
-    bool folded_ = false;
-    std::array<char, kMax> chars_;
-};
+    return true;
+}
 
 const std::string kNoText;
 
@@ -150,17 +133,17 @@ WindowHandle SimWindowSystem::FindChild(WindowHandle parent, WindowHandle after,
 
 WindowHandle SimWindowSystem::Lookup(WindowHandle parent, WindowHandle after,
                                      std::string_view cls) {
-    if (parent != 0 && !Exists(parent)) return 0;
-    const auto& siblings = SiblingsOf(parent);
+    const Window* holder = parent == 0 ? nullptr : Find(parent);
+    if (parent != 0 && holder == nullptr) return 0;
+    const auto& siblings = holder ? holder->children : top_level_;
     auto it = siblings.begin();
     if (after != 0) {
         it = StartOfSearch(siblings, after);
         if (it == siblings.end()) return 0;
         ++it;
     }
-    FoldedQuery query(cls);
     for (; it != siblings.end(); ++it) {
-        if (query.Matches(Find(*it)->cls)) {
+        if (ClassMatches(cls, Find(*it)->cls)) {
             last_found_ = static_cast<std::size_t>(it - siblings.begin());
             return *it;
         }

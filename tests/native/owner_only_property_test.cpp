@@ -140,7 +140,7 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
     sim::World world(options);
 
     int happenings = 0;  // record lines while the cases run: posts, keywords, windows, exit
-    int ran = 0, controls = 0;
+    int ran = 0, controls = 0, answered = 0;
     std::string failure;
     Once check([&] {
         Cases cases(seed);
@@ -171,7 +171,8 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
             }
             if (i % kControlEvery == 0 && !owner.empty()) {
                 HandleChatLine(world.program(), owner, "reason?");
-                controls += happenings == 1;
+                ++controls;
+                answered += happenings == 1;
                 happenings = 0;
             }
         }
@@ -181,7 +182,9 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
 
     EXPECT_EQ(failure, "");
     EXPECT_EQ(ran, kCases);
-    EXPECT_GT(controls, kCases / kControlEvery / 2);
+    // Every control the owner could give was answered; how many there were is up to chance.
+    EXPECT_GT(controls, 0);
+    EXPECT_EQ(answered, controls);
     EXPECT_EQ(dir.Read("kelvarnook.ini"), settings);
 }
 

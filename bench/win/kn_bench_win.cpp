@@ -60,6 +60,9 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// As the program's window system sends, so that both sides wait on a host alike.
+constexpr UINT kSendFlags = SMTO_ABORTIFHUNG | SMTO_NORMAL;
+
 constexpr std::size_t kIdleLines = 64;
 HWND BareChatRoom();
 
@@ -77,7 +80,11 @@ void IdleBesideHost(const std::wstring& host_exe, const std::wstring& program_ex
     if (!host.ready()) return Print("error_host_not_started", 1);
     Fill(host, kIdleLines, 1024, 0);
     const HWND transcript = FindWindowExA(BareChatRoom(), nullptr, "RICHCNTLREADONLY", nullptr);
-    Print("idle_transcript_bytes", GetWindowTextLengthA(transcript));
+    // GetWindowTextLength of another process's window gives the title the window manager
+    // keeps, not the control's text: the transcript is asked as the program asks it.
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(transcript, WM_GETTEXTLENGTH, 0, 0, kSendFlags, 5000, &length);
+    Print("idle_transcript_bytes", static_cast<double>(length));
     Process program(copy.wstring(), L"", idle_dir.wstring());
     if (!program.WaitForWindow(L"kelvarnook.Form1")) return Print("error_program_not_started", 1);
     Sleep(3000);  // start-up's announcement and the first full read are not idling
@@ -87,9 +94,6 @@ void IdleBesideHost(const std::wstring& host_exe, const std::wstring& program_ex
     Sleep(static_cast<DWORD>(seconds) * 1000 + 2000);
     Print("idle_done", 1);
 }
-
-// As the program's window system sends, so that both sides wait on a host alike.
-constexpr UINT kSendFlags = SMTO_ABORTIFHUNG | SMTO_NORMAL;
 
 // What handling a member line has to ask of user32, made bare: the room search, the
 // transcript's length and text, then the owner test's walk to the welcome window.

@@ -52,6 +52,15 @@ bool MenuOpen() {
     return menu && IsWindowVisible(menu);
 }
 
+// The menu shows before its loop takes the input: keys sent in between go to the window
+// behind it and are lost to the menu.
+bool MenuTakesKeys(HWND owner) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return MenuOpen() && GetGUIThreadInfo(GetWindowThreadProcessId(owner, nullptr), &info) &&
+           (info.flags & GUI_INMENUMODE) != 0;
+}
+
 class ProgramWindows : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -72,6 +81,7 @@ class ProgramWindows : public ::testing::Test {
             WaitUntil(MenuOpen, 3s);
         }
         ASSERT_TRUE(MenuOpen()) << "the menu did not open";
+        ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); })) << "the menu took no keys";
         for (WORD k : keys) Key(k);
         Key(VK_RETURN);
         ASSERT_TRUE(WaitUntil([] { return !MenuOpen(); }));

@@ -49,7 +49,7 @@ endif()
 
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-file(GLOB KN_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp tests/shared/*.cpp)
+file(GLOB KN_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp tests/win/shared/*.cpp tests/shared/*.cpp)
 if(KN_WIN_TESTS)
     add_executable(kn_wintests ${KN_WIN_TESTS})
     target_link_libraries(kn_wintests PRIVATE kn_win32 gtest gmock gtest_main)
@@ -101,7 +101,7 @@ set_tests_properties(exe.imports_check_refuses_size PROPERTIES
 # The Windows measures of `make bench`, run under Wine beside the stand-in host.
 file(GLOB KN_WIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/win/*.cpp)
 if(KN_WIN_BENCH_SOURCES AND TARGET kn-standin-host)
-    add_executable(kn_bench_win ${KN_WIN_BENCH_SOURCES})
+    add_executable(kn_bench_win ${KN_WIN_BENCH_SOURCES} tests/win/shared/processes.cpp)
     target_link_libraries(kn_bench_win PRIVATE kn_win32)
     target_link_options(kn_bench_win PRIVATE -municode)
     add_dependencies(kn_bench_win kelvarnook kn-standin-host)

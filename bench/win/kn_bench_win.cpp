@@ -24,13 +24,6 @@ namespace {
 constexpr char kSettings[] =
     "[prefs]\r\nHANDLE=abc\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\nREASON=gone fishing\r\n";
 
-// Under Wine the build's Unix paths are reached through drive Z:.
-std::wstring WindowsPath(std::wstring path) {
-    if (!path.empty() && path.front() == L'/') path.insert(0, L"Z:");
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
-
 std::filesystem::path OwnDirectory() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -198,7 +191,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: kn_bench_win HOST_EXE PROGRAM_EXE [IDLE_SECONDS]\n");
         return 2;
     }
-    const std::wstring host = WindowsPath(argv[1]), program = WindowsPath(argv[2]);
+    const std::wstring host = kn::wintest::WindowsPath(argv[1]),
+                       program = kn::wintest::WindowsPath(argv[2]);
     const int idle_seconds = argc > 3 ? _wtoi(argv[3]) : 30;
     const int samples = argc > 4 ? _wtoi(argv[4]) : 1000;
     const std::filesystem::path dir = OwnDirectory();

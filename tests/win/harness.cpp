@@ -1,5 +1,5 @@
-// The test side of the two processes. Waits poll with short sleeps until a deadline: the
-// sleeps only pace the polling, never decide a result.
+// The test side of the two processes: the host's record read back, and the program copied
+// into the scratch directory and found by its windows.
 #include "tests/win/harness.h"
 
 #include <filesystem>
@@ -11,18 +11,6 @@
 namespace kn::wintest {
 
 namespace {
-
-constexpr std::chrono::milliseconds kPollEvery = 20ms;
-
-// Under Wine the build's Unix paths are reached through drive Z:.
-std::wstring WindowsPath(std::string_view path) {
-    std::wstring out = Wide(path);
-    if (!out.empty() && out.front() == L'/') out.insert(0, L"Z:");
-    for (wchar_t& c : out) {
-        if (c == L'/') c = L'\\';
-    }
-    return out;
-}
 
 std::wstring Quoted(const std::wstring& s) {
     return L"\"" + s + L"\"";
@@ -52,29 +40,9 @@ RecordLine Parse(const std::string& line) {
     return r;
 }
 
-struct WindowQuery {
-    DWORD process;
-    const wchar_t* cls;
-    const wchar_t* caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK Match(HWND w, LPARAM lp) {
-    auto* q = reinterpret_cast<WindowQuery*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    wchar_t text[256];
-    if (owner != q->process || !GetClassNameW(w, text, 256) || lstrcmpiW(text, q->cls) != 0) {
-        return TRUE;
-    }
-    if (q->caption && (GetWindowTextW(w, text, 256), lstrcmpW(text, q->caption) != 0)) return TRUE;
-    q->found = w;
-    return FALSE;
-}
-
 std::wstring CopyProgramInto(const testing::ScratchDir& dir) {
     const std::filesystem::path target = dir.dir() / "kelvarnook.exe";
-    CopyFileW(WindowsPath(KN_PROGRAM_EXE).c_str(), target.wstring().c_str(), FALSE);
+    CopyFileW(WindowsPath(Wide(KN_PROGRAM_EXE)).c_str(), target.wstring().c_str(), FALSE);
     return target.wstring();
 }
 
@@ -97,53 +65,9 @@ std::string Utf8(std::wstring_view wide) {
     return out;
 }
 
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds patience) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-        if (done()) return true;
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        Sleep(static_cast<DWORD>(kPollEvery.count()));
-    }
-}
-
-Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& dir) {
-    std::wstring command = Quoted(exe) + L" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        dir.c_str(), &startup, &info_)) {
-        info_ = {};
-    }
-}
-
-Process::~Process() {
-    if (!info_.hProcess) return;
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(info_.hProcess, 1);
-        WaitForSingleObject(info_.hProcess, INFINITE);
-    }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-}
-
-bool Process::WaitForExit(std::chrono::milliseconds patience) {
-    return info_.hProcess &&
-           WaitForSingleObject(info_.hProcess, static_cast<DWORD>(patience.count())) ==
-               WAIT_OBJECT_0;
-}
-
-HWND Process::WaitForWindow(const wchar_t* cls, const wchar_t* caption) {
-    WindowQuery q{info_.dwProcessId, cls, caption};
-    WaitUntil([&] {
-        EnumWindows(Match, reinterpret_cast<LPARAM>(&q));
-        return q.found != nullptr;
-    });
-    return q.found;
-}
-
 Standin::Standin(const testing::ScratchDir& dir, const std::wstring& extra_arguments)
     : record_path_(dir.Path("record.txt")),
-      process_(WindowsPath(KN_HOST_EXE),
+      process_(WindowsPath(Wide(KN_HOST_EXE)),
                L"--record " + Quoted(Wide(record_path_)) + L" " + extra_arguments,
                dir.dir().wstring()) {
     control_ = process_.WaitForWindow(standin::kControlClass);
@@ -151,14 +75,7 @@ Standin::Standin(const testing::ScratchDir& dir, const std::wstring& extra_argum
 }
 
 bool Standin::Send(std::string_view line) {
-    COPYDATASTRUCT data{};
-    data.dwData = standin::kControlTag;
-    data.cbData = static_cast<DWORD>(line.size());
-    data.lpData = const_cast<char*>(line.data());
-    DWORD_PTR done = FALSE;
-    SendMessageTimeoutW(control_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
-                        5000, &done);
-    return done == TRUE;
+    return SendControlLine(control_, line);
 }
 
 std::vector<RecordLine> Standin::Record() const {

@@ -5,48 +5,20 @@
 
 #include <windows.h>
 
-#include <chrono>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "tests/shared/profile_conformance.h"
+#include "tests/win/shared/processes.h"
 
 namespace kn::wintest {
-
-using namespace std::chrono_literals;
-
-// How long any wait for the other processes may take before the test gives up.
-inline constexpr std::chrono::milliseconds kPatience = 15s;
-
-// Polls `done` until it holds or `patience` is over; true when it held.
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds patience = kPatience);
 
 // One line of the host's record: "T kind text", T in hundredths of a second.
 struct RecordLine {
     long centis = 0;
     std::string kind, text;
-};
-
-// A process this test started, ended (if still running) when the object goes.
-class Process {
-  public:
-    Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& dir);
-    ~Process();
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-
-    DWORD id() const { return info_.dwProcessId; }
-    // True when the process has ended within `patience`.
-    bool WaitForExit(std::chrono::milliseconds patience = kPatience);
-    // The first top-level window of class `cls` (and caption `caption`, when given) that
-    // belongs to this process, waiting for it to appear; null when it does not.
-    HWND WaitForWindow(const wchar_t* cls, const wchar_t* caption = nullptr);
-
-  private:
-    PROCESS_INFORMATION info_{};
 };
 
 // kn-standin-host.exe in a scratch directory, recording into "record.txt" there.

@@ -8,7 +8,6 @@
 
 #include <fstream>
 #include <map>
-#include <random>
 #include <sstream>
 
 #include "app/sim/world.h"
@@ -338,68 +337,6 @@ const UnusableDir kUnusableDirs[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, UnusableDirs, testing::ValuesIn(kUnusableDirs),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-std::string Junk(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    std::string out(size, '\0');
-    for (char& c : out) c = static_cast<char>(random());
-    return out;
-}
-
-struct BadFile {
-    const char* name;
-    std::string bytes;
-    std::string handle, reason;  // as read at start; an empty handle is asked for
-};
-
-void PrintTo(const BadFile& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class DamagedSettings : public testing::TestWithParam<BadFile> {};
-
-// Whatever the file holds, the owner's changes are stored, read back at the next start, and
-// the rest of the file keeps its bytes.
-TEST_P(DamagedSettings, StoreTheOwnersChangesAndKeepTheRest) {
-    const BadFile& c = GetParam();
-    TempDir dir;
-    dir.Write("kelvarnook.ini", c.bytes);
-    const std::string ask = c.handle.empty() ? "@0.6 answer zed\n" : "";
-    const SimRun first = RunScript(dir, ask +
-                                            "@1 dump\n@2 owner handle Bob\n@3 owner reason gone\n"
-                                            "@4 owner end\n");
-    ASSERT_EQ(first.status, 0) << first.errors;
-    const auto at_start = State(first);
-    EXPECT_EQ(at_start.at("Form1.Label5"), c.handle.empty() ? "zed" : c.handle);
-    EXPECT_EQ(at_start.at("Form1.Text1"), c.reason);
-
-    const std::string after = dir.Read("kelvarnook.ini");
-    // Only whole entries change, so the file's first line break still comes after the same
-    // bytes (for the 10 MB file: ten megabytes of them).
-    const std::size_t head = std::min(c.bytes.find_first_of("\r\n"), c.bytes.size());
-    EXPECT_EQ(after.compare(0, head, c.bytes, 0, head), 0);
-    EXPECT_GE(after.size() + 64, c.bytes.size());
-
-    const SimRun second = RunScript(dir, "@1 dump\n");
-    EXPECT_EQ(Lines(second, "prompt").size(), 0u);
-    const auto again = State(second);
-    EXPECT_EQ(again.at("Form1.Label5"), "Bob");
-    EXPECT_EQ(again.at("Form1.Text1"), "gone");
-}
-
-using namespace std::string_literals;
-
-// Noise and a byte-order mark are among the start-up cases of the bad settings tests.
-const BadFile kDamagedSettings[] = {
-    {"garbage_text", "this is not a settings file\r\n=\r\n[[[\r\nreason gone\r\n", "", ""},
-    {"ten_megabytes", Junk(10 << 20, 2) + "\r\n[prefs]\r\nHANDLE=abc\r\nREASON=away\r\n", "abc",
-     "away"},
-    {"lf_and_cr_lf_mixed", "[prefs]\nHANDLE=abc\r\nREASON=away\nCOLOR1=ff0000\r\n", "abc", "away"},
-    {"nul_bytes", "[prefs]\r\nHANDLE=ab\0c\r\n\0\0\r\nREASON=away\0\r\n\0"s, "ab", "away"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Faults, DamagedSettings, testing::ValuesIn(kDamagedSettings),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct Trim {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <random>
 
 #include "app/sim/world.h"
 #include "core/dispatcher.h"
+#include "tests/native/lookalike_lines.h"
 #include "tests/native/sim_run.h"
 #include "windows/forms.h"
 
@@ -20,73 +20,6 @@ constexpr int kControlEvery = 1000;  // the owner's own "reason?" shows the prog
 const char* const kSignOns[] = {"Owner", "kit kat", "Zo\xC3\xAB", "x", "abc", "Owner2"};
 const char* const kOddTitles[] = {"Welcome, !",       "Welcome, Owner",   "welcome, Owner!",
                                   " Welcome, Owner!", "Welcome,  Owner!", "Welcome, Ow!ner!"};
-
-class Cases {
-  public:
-    explicit Cases(unsigned seed) : random_(seed) {}
-
-    std::size_t Pick(std::size_t n) {
-        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
-    }
-
-    // A name that is not `owner` but near it: case, blanks, a cut, a suffix, the handle.
-    std::string Speaker(const std::string& owner) {
-        for (;;) {
-            std::string name = Near(owner);
-            if (name != owner) return name;
-        }
-    }
-
-    // Every case is a line the owner could type to run a command: a table word in any case,
-    // with an argument exactly when the word wants one. A few are markup of the program's.
-    std::string Line() {
-        const auto table = CommandTable();
-        const CommandEntry& entry = table[Pick(table.size())];
-        std::string word(entry.word);
-        for (char& c : word) {
-            if (c >= 'a' && c <= 'z' && Pick(2)) c = static_cast<char>(c - 'a' + 'A');
-        }
-        if (entry.rule == ArgumentRule::None) return Pick(8) ? word : word + " ";
-        return word + " " + Junk(1 + Pick(12));
-    }
-
-  private:
-    std::string Junk(std::size_t n) {
-        static const std::string kChars = " !#:<>?abcXYZ019\t\xE2\x80\xBA";
-        std::string out;
-        while (out.size() < n) out += kChars[Pick(kChars.size())];
-        return out;
-    }
-
-    std::string Near(const std::string& owner) {
-        std::string s = owner;
-        switch (Pick(10)) {
-            case 0:
-                for (char& c : s) c = static_cast<char>(c ^ (Pick(2) ? 0x20 : 0));
-                return s;
-            case 1:
-                return " " + owner;
-            case 2:
-                return owner + " ";
-            case 3:
-                return "";
-            case 4:
-                return owner.substr(0, owner.empty() ? 0 : Pick(owner.size()));
-            case 5:
-                return owner + Junk(1);
-            case 6:
-                return "abc";  // the owner's handle, which is not a screen name
-            case 7:
-                return owner + "!";
-            case 8:
-                return kSignOns[Pick(std::size(kSignOns))];
-            default:
-                return Junk(1 + Pick(8));
-        }
-    }
-
-    std::mt19937 random_;
-};
 
 // The fields every command would change, as one string.
 std::string Fields(sim::World& w) {
@@ -143,7 +76,7 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
     int ran = 0, controls = 0, answered = 0;
     std::string failure;
     Once check([&] {
-        Cases cases(seed);
+        LookalikeLines cases(seed);
         world.record().AddObserver(
             [&](sim::Micros, std::string_view, std::string_view) { ++happenings; });
         const std::string fields = Fields(world);
@@ -161,8 +94,8 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
                 }
             }
             const std::string owner = world.program().bridge().GetOwnScreenName();
-            const std::string speaker = cases.Speaker(owner);
-            const std::string line = cases.Line();
+            const std::string speaker = cases.Name(owner, kSignOns);
+            const std::string line = cases.Command();
             HandleChatLine(world.program(), speaker, line);
             ++ran;
             if (happenings != 0 || Fields(world) != fields) {

@@ -2,110 +2,14 @@
 // that only look like the owner's run no command, post nothing and change nothing.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <map>
-#include <random>
 
 #include "platform/sim/record.h"
+#include "tests/native/lookalike_lines.h"
 #include "tests/native/sim_run.h"
 
 namespace kn::test {
 namespace {
-
-const char* const kWords[] = {"idleon", "idleoff", "reason", "end",  "reason?", "handle",
-                              "cmds",   "xcmds",   "show",   "hide", "mini",    "maxi",
-                              "colors", "xcolors", "pr",     "reset"};
-
-// Characters a junk text may hold: anything a script line can carry, markup and the mark
-// included; no line breaks.
-const std::string kJunk =
-    " \t!\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
-    "abcdefghijklmnopqrstuvwxyz{|}~\xC3\xA9\xE2\x80\xBA";
-
-class LineMaker {
-  public:
-    explicit LineMaker(unsigned seed) : random_(seed) {}
-
-    // A screen name that differs from `owner` in one of the ways a lookalike would. No
-    // control characters: the host's screen names have none, and a tab would let a name
-    // end early in the transcript's "NAME:<tab>TEXT".
-    std::string Name(const std::string& owner) {
-        std::string name;
-        do {
-            name = Lookalike(owner);
-            std::erase(name, '\t');
-        } while (name == owner || name.find(": ") != std::string::npos);
-        return name;
-    }
-
-    // A command word (in any case) with a random argument, or junk.
-    std::string Text() {
-        switch (Pick(4)) {
-            case 0:
-                return Junk(Pick(30));
-            case 1:
-                return Cased(kWords[Pick(16)]);
-            case 2:
-                return Cased(kWords[Pick(16)]) + " " + Junk(Pick(20));
-            default:
-                return Junk(Pick(3)) + kWords[Pick(16)] + Junk(Pick(3));
-        }
-    }
-
-  private:
-    std::size_t Pick(std::size_t n) {
-        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
-    }
-
-    std::string Cased(std::string s) {
-        for (char& c : s) {
-            if (c >= 'a' && c <= 'z' && Pick(2)) c = static_cast<char>(c - 'a' + 'A');
-        }
-        return s;
-    }
-
-    std::string Junk(std::size_t size) {
-        std::string out;
-        while (out.size() < size) {
-            const std::size_t at = Pick(kJunk.size());
-            const unsigned char c = static_cast<unsigned char>(kJunk[at]);
-            // Multi-byte characters go in whole.
-            const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : 3;
-            if (c >= 0x80 && (c & 0xC0) == 0x80) continue;
-            out += kJunk.substr(at, len);
-        }
-        return out;
-    }
-
-    std::string Lookalike(const std::string& owner) {
-        std::string flipped = owner;
-        switch (Pick(9)) {
-            case 0:
-                for (char& c : flipped) {
-                    if (std::isalpha(static_cast<unsigned char>(c)) && Pick(2)) c ^= 0x20;
-                }
-                return flipped;
-            case 1:
-                return " " + owner;
-            case 2:
-                return owner + " ";
-            case 3:
-                return "";
-            case 4:
-                return owner + Junk(1 + Pick(3));
-            case 5:
-                return Junk(1 + Pick(3)) + owner;
-            case 6:
-                return owner.substr(0, Pick(owner.size()));
-            case 7:
-                return owner + " " + owner;
-            default:
-                return Junk(1 + Pick(12));
-        }
-    }
-
-    std::mt19937 random_;
-};
 
 struct Owner {
     const char* name;
@@ -127,7 +31,7 @@ TEST_P(Lookalikes, NeitherRunCommandsNorChangeAnything) {
     const std::string settings = SettingsAfterFirstStart("abc");
     TempDir dir;
     dir.Write("kelvarnook.ini", settings);
-    LineMaker lines(c.seed);
+    LookalikeLines lines(c.seed);
     std::map<std::string, std::string> said_at;  // record time -> the chat line, for failures
     std::string script = "@1 dump\n@2 owner reason?\n";
     for (int i = 1; i <= kCases; ++i) {

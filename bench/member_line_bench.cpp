@@ -15,8 +15,8 @@ void MemberLineDropped(benchmark::State& state) {
         Room(static_cast<int>(state.range(0)), static_cast<std::size_t>(state.range(1))));
     sim::SimHost& host = program.world().host();
     std::size_t n = 0;
-    // After a benchmark that slept, the first tenths of a second run slow on this kind of
-    // machine; lines handled untimed until then keep that out of the median.
+    // Lines handled untimed first, so that the allocator and caches are as in a session that
+    // has been running, not as just after start-up.
     for (const double until = MonotonicSeconds() + 0.3; MonotonicSeconds() < until; ++n) {
         host.MemberSays("Member" + std::to_string(n % 1000), "hello there, how is everyone");
         program.HandlePending();

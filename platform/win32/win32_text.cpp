@@ -2,6 +2,7 @@
 // that measures and a second that fills.
 #include "platform/win32/win32_text.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace kn::win32 {
@@ -10,6 +11,15 @@ namespace {
 
 int Clamp(std::size_t n) {
     return n > INT_MAX ? INT_MAX : static_cast<int>(n);
+}
+
+// The code pages whose WideCharToMultiByte takes no flag but WC_ERR_INVALID_CHARS, and
+// 57002 to 57011 beside them.
+constexpr UINT kFlagless[] = {42, 50220, 50221, 50222, 50225, 50227, 50229, 54936, 65000, 65001};
+
+int Convert(UINT cp, DWORD flags, std::wstring_view wide, char* out, int size) {
+    return WideCharToMultiByte(cp, flags, wide.data(), Clamp(wide.size()), out, size, nullptr,
+                               nullptr);
 }
 
 }  // namespace
@@ -22,16 +32,26 @@ std::wstring FromCodePage(UINT cp, std::string_view bytes) {
     return out;
 }
 
-// No best-fit mapping: a character the code page lacks must come out as its default
-// character, never as a look-alike.
+DWORD ConversionFlags(UINT cp) {
+    const bool flagless =
+        std::ranges::find(kFlagless, cp) != std::end(kFlagless) || (cp >= 57002 && cp <= 57011);
+    return flagless ? 0 : WC_NO_BEST_FIT_CHARS;
+}
+
+// No best-fit mapping where the code page allows it: a character the code page lacks must
+// come out as its default character, never as a look-alike.
 std::string ToCodePage(UINT cp, std::wstring_view wide) {
     if (wide.empty()) return {};
-    DWORD flags = cp == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    int n = WideCharToMultiByte(cp, flags, wide.data(), Clamp(wide.size()), nullptr, 0, nullptr,
-                                nullptr);
+    // Windows fails the call with ERROR_INVALID_FLAGS on a refused flag; Wine ignores it.
+    DWORD flags = ConversionFlags(cp == CP_ACP ? GetACP() : cp);
+    int n = Convert(cp, flags, wide, nullptr, 0);
+    // A page the table misses fails the call: look-alikes are better than an empty line.
+    if (n == 0 && flags != 0) {
+        flags = 0;
+        n = Convert(cp, flags, wide, nullptr, 0);
+    }
     std::string out(n, '\0');
-    WideCharToMultiByte(cp, flags, wide.data(), Clamp(wide.size()), out.data(), n, nullptr,
-                        nullptr);
+    Convert(cp, flags, wide, out.data(), n);
     return out;
 }
 

@@ -17,6 +17,10 @@ std::string Narrow(std::wstring_view wide);
 std::wstring FromCodePage(UINT cp, std::string_view bytes);
 std::string ToCodePage(UINT cp, std::wstring_view wide);
 
+// The WideCharToMultiByte flags for the code page `cp` (never CP_ACP): no best-fit
+// look-alikes, where the code page accepts that flag at all.
+DWORD ConversionFlags(UINT cp);
+
 std::string WindowTextUtf8(HWND w);
 void SetWindowTextUtf8(HWND w, std::string_view utf8);
 

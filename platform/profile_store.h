@@ -1,5 +1,6 @@
 // The profile (INI) strings: how the settings file is read and written.
-// Every string is in the ANSI code page, as GetPrivateProfileStringA takes it.
+// Section, key, value and fallback are in the ANSI code page, as the file holds them; the path
+// is UTF-8, so that a directory named outside the ANSI code page is reached.
 #pragma once
 
 #include <cstddef>
@@ -23,7 +24,8 @@ class ProfileStore {
 
     // WritePrivateProfileStringA(section, key, value, path): replaces the entry of `key` in
     // place, or appends it at the end of `section`, creating the file and the section when
-    // missing; every other line of the file is kept byte for byte. Returns false on failure.
+    // missing; every other line of the file is kept byte for byte. A process killed while it
+    // writes leaves the old file or the new one whole. Returns false on failure.
     virtual bool WriteString(std::string_view section, std::string_view key, std::string_view value,
                              std::string_view path) = 0;
 };

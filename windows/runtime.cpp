@@ -21,13 +21,12 @@ bool Runtime::FileListed(std::string_view path) {
 std::string Runtime::GetProfileString(std::string_view section, std::string_view key,
                                       std::size_t capacity, std::string_view path) {
     return cp_.FromAnsi(
-        profiles_.GetString(cp_.ToAnsi(section), cp_.ToAnsi(key), "", capacity, cp_.ToAnsi(path)));
+        profiles_.GetString(cp_.ToAnsi(section), cp_.ToAnsi(key), "", capacity, path));
 }
 
 bool Runtime::WriteProfileString(std::string_view section, std::string_view key,
                                  std::string_view value, std::string_view path) {
-    return profiles_.WriteString(cp_.ToAnsi(section), cp_.ToAnsi(key), cp_.ToAnsi(value),
-                                 cp_.ToAnsi(path));
+    return profiles_.WriteString(cp_.ToAnsi(section), cp_.ToAnsi(key), cp_.ToAnsi(value), path);
 }
 
 std::string Runtime::InputBox(std::string_view prompt, std::string_view title) {

@@ -1,5 +1,5 @@
-// The profile strings through kernel32's own GetPrivateProfileStringA and
-// WritePrivateProfileStringA.
+// The profile strings through kernel32's GetPrivateProfileStringW and
+// WritePrivateProfileStringW, each write made through a copy of the file.
 #pragma once
 
 #include "platform/profile_store.h"

@@ -12,11 +12,21 @@
 
 namespace kn::testing {
 
+namespace {
+
+// Polish and Cyrillic letters, which no ANSI code page but UTF-8 holds together: every file the
+// tests make lies in a directory that only the wide file functions reach.
+constexpr std::string_view kDirPrefix =
+    "kn-\xC5\x81\xC3\xB3"
+    "d\xC5\xBA-\xD0\x96\xD1\x83\xD0\xBA-";
+
+}  // namespace
+
 ScratchDir::ScratchDir() {
     static std::mt19937_64 random{std::random_device{}()};
     std::filesystem::path base = std::filesystem::temp_directory_path();
     for (;;) {
-        dir_ = base / ("kn-profile-" + std::to_string(random()));
+        dir_ = base / FsPath(std::string(kDirPrefix) + std::to_string(random()));
         if (std::filesystem::create_directory(dir_)) return;
     }
 }
@@ -27,18 +37,23 @@ ScratchDir::~ScratchDir() {
 }
 
 std::string ScratchDir::Path(std::string_view name) const {
-    return (dir_ / name).string();
+    const std::u8string utf8 = (dir_ / name).u8string();
+    return {utf8.begin(), utf8.end()};
+}
+
+std::filesystem::path FsPath(std::string_view utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FsPath(path), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
 }
 
 void WriteBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
@@ -66,12 +81,13 @@ TEST_F(ProfileConformance, FirstWriteCreatesFileAndSection) {
 
 TEST_F(ProfileConformance, MissingFileGivesFallbackAndStaysMissing) {
     EXPECT_EQ(Get("prefs", "KEY"), kFallback);
-    EXPECT_FALSE(std::filesystem::exists(path_));
+    EXPECT_FALSE(std::filesystem::exists(FsPath(path_)));
 }
 
 TEST_F(ProfileConformance, WriteIntoMissingDirectoryFails) {
     std::filesystem::path missing = scratch_.dir() / "no such dir";
-    EXPECT_FALSE(store_->WriteString("prefs", "KEY", "v", (missing / "settings.ini").string()));
+    EXPECT_FALSE(
+        store_->WriteString("prefs", "KEY", "v", scratch_.Path("no such dir/settings.ini")));
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 

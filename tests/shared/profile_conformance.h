@@ -22,13 +22,15 @@ class ScratchDir {
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     const std::filesystem::path& dir() const { return dir_; }
-    // `name` inside the directory, as the narrow string the store takes.
+    // `name` inside the directory, in UTF-8 as the store takes it.
     std::string Path(std::string_view name) const;
 
   private:
     std::filesystem::path dir_;
 };
 
+// A UTF-8 path as the file system functions take it.
+std::filesystem::path FsPath(std::string_view utf8);
 // The file's bytes, or "" when it can't be read.
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, std::string_view bytes);

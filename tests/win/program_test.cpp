@@ -1,6 +1,6 @@
 // kelvarnook.exe end to end beside the stand-in host: the first start through the handle
-// prompt, the banner lines and their pause, the settings file's bytes, closing from outside,
-// and owner commands typed into the room coming back as the program's lines.
+// prompt and a restart, the banner lines and their pause, the settings file's bytes, closing from
+// outside, and owner commands typed into the room coming back as the program's lines.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -56,7 +56,10 @@ TEST_F(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClos
     const auto unloaded = host_.WaitFor("post", kUnloaded);
     ASSERT_TRUE(user_again && unloaded);
     EXPECT_GE(unloaded->centis - user_again->centis, kPause);
-    EXPECT_TRUE(program_->WaitForExit());
+    ASSERT_TRUE(program_->WaitForExit());
+
+    program_.emplace(dir_);  // a restart reads the handle back, with no prompt
+    EXPECT_TRUE(host_.WaitFor("post", UserBanner("abc"), 3));
 }
 
 class OwnerCommands : public ProgramBesideHost {

@@ -1,8 +1,71 @@
 // Runs the shared profile store cases against kernel32's profile functions, so the simulator's
-// store is held to what Windows really does.
+// store is held to what Windows really does; and the writes through a copy, which only the
+// Windows store makes.
+#include <gtest/gtest.h>
+
 #include "platform/win32/win32_profile_store.h"
 #include "tests/shared/profile_conformance.h"
+#include "tests/win/harness.h"
 
 std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest() {
     return std::make_unique<kn::Win32ProfileStore>();
 }
+
+namespace kn::testing {
+namespace {
+
+constexpr std::string_view kOld = "[prefs]\r\nHANDLE=old\r\nCOLOR1=c0c0c0\r\n";
+constexpr std::string_view kNew = "[prefs]\r\nHANDLE=new\r\nCOLOR1=c0c0c0\r\n";
+
+class WriteThroughCopy : public ::testing::Test {
+  protected:
+    bool Write() { return store_.WriteString("prefs", "HANDLE", "new", path_); }
+    DWORD Attributes(const std::string& path) {
+        return GetFileAttributesW(wintest::Wide(path).c_str());
+    }
+
+    DWORD Hidden() { return Attributes(path_) & FILE_ATTRIBUTE_HIDDEN; }
+
+    Win32ProfileStore store_;
+    ScratchDir scratch_;
+    std::string path_ = scratch_.Path("kelvarnook.ini");
+    std::string copy_ = path_ + ".new";
+};
+
+TEST_F(WriteThroughCopy, RemovesACopyThatAKillLeft) {
+    for (const bool fresh : {true, false}) {
+        SCOPED_TRACE(fresh ? "no file yet" : "a file");
+        if (!fresh) WriteBytes(path_, kOld);
+        WriteBytes(copy_, "[prefs]\r\nHAN");
+        SetFileAttributesW(wintest::Wide(copy_).c_str(),
+                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+        ASSERT_TRUE(Write());
+        EXPECT_EQ(ReadBytes(path_), fresh ? "[prefs]\r\nHANDLE=new\r\n" : std::string(kNew));
+        EXPECT_EQ(Attributes(copy_), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
+TEST_F(WriteThroughCopy, KeepsAHiddenFileHidden) {
+    WriteBytes(path_, kOld);
+    SetFileAttributesW(wintest::Wide(path_).c_str(), FILE_ATTRIBUTE_HIDDEN);
+    if (Hidden() == 0) GTEST_SKIP() << "no hidden files here: " << Attributes(path_);
+    ASSERT_TRUE(Write());
+    EXPECT_EQ(ReadBytes(path_), kNew);
+    EXPECT_NE(Hidden(), 0u);
+}
+
+// A reader that does not share deletion makes Windows refuse the replace.
+TEST_F(WriteThroughCopy, WritesInPlaceWhileAnotherProcessHoldsTheFile) {
+    WriteBytes(path_, kOld);
+    HANDLE held =
+        CreateFileW(wintest::Wide(path_).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(Write());
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(path_), kNew);
+    EXPECT_EQ(Attributes(copy_), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace kn::testing

@@ -1,0 +1,44 @@
+// The copy's life: removed if a kill left it, made from the file, written, then moved over the
+// file; every failure on the way falls back to the write in place the caller would have done.
+#include "platform/win32/win32_copy_write.h"
+
+#include <windows.h>
+
+namespace kn::win32 {
+
+namespace {
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// CopyFile gave the copy the file's attributes; a read-only or hidden one can't be deleted or
+// copied over as it is.
+void Discard(const std::wstring& copy) {
+    SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+    (void)DeleteFileW(copy.c_str());  // nothing to remove is the usual case
+}
+
+// The copy in the file's place. ReplaceFile keeps the replaced file's attributes (a hidden
+// file stays hidden), which a plain move would lose.
+bool PutInPlace(const std::wstring& path, const std::wstring& copy, bool existed) {
+    if (!existed) return MoveFileW(copy.c_str(), path.c_str()) != FALSE;
+    // Windows refuses while another process holds the file open without FILE_SHARE_DELETE.
+    if (ReplaceFileW(path.c_str(), copy.c_str(), nullptr, 0, nullptr, nullptr)) return true;
+    // ERROR_UNABLE_TO_MOVE_REPLACEMENT leaves the file gone and the copy whole.
+    return !Exists(path) && MoveFileW(copy.c_str(), path.c_str()) != FALSE;
+}
+
+}  // namespace
+
+bool WriteThroughCopy(const std::wstring& path, const std::function<bool(const wchar_t*)>& write) {
+    const std::wstring copy = path + L".new";
+    Discard(copy);
+    const bool existed = Exists(path);
+    if (existed && !CopyFileW(path.c_str(), copy.c_str(), FALSE)) return write(path.c_str());
+    if (write(copy.c_str()) && PutInPlace(path, copy, existed)) return true;
+    Discard(copy);
+    return write(path.c_str());
+}
+
+}  // namespace kn::win32

@@ -15,18 +15,19 @@ bool Exists(const std::wstring& path) {
 // CopyFile gave the copy the file's attributes; a read-only or hidden one can't be deleted or
 // copied over as it is.
 void Discard(const std::wstring& copy) {
-    SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
-    (void)DeleteFileW(copy.c_str());  // nothing to remove is the usual case
+    // Both fail when there is nothing to remove, the usual case.
+    (void)SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+    (void)DeleteFileW(copy.c_str());
 }
 
-// The copy in the file's place. ReplaceFile keeps the replaced file's attributes (a hidden
-// file stays hidden), which a plain move would lose.
+// The copy in the file's place, by one rename. It carries the file's attributes, given by
+// CopyFile, so a hidden file stays hidden. ReplaceFile would keep the file's security and
+// creation time too, but Wine's moves the file away before it moves the copy in, and a kill in
+// between leaves no file at all.
 bool PutInPlace(const std::wstring& path, const std::wstring& copy, bool existed) {
-    if (!existed) return MoveFileW(copy.c_str(), path.c_str()) != FALSE;
-    // Windows refuses while another process holds the file open without FILE_SHARE_DELETE.
-    if (ReplaceFileW(path.c_str(), copy.c_str(), nullptr, 0, nullptr, nullptr)) return true;
-    // ERROR_UNABLE_TO_MOVE_REPLACEMENT leaves the file gone and the copy whole.
-    return !Exists(path) && MoveFileW(copy.c_str(), path.c_str()) != FALSE;
+    // Windows refuses while another process holds the file open; so does Wine.
+    return MoveFileExW(copy.c_str(), path.c_str(), existed ? MOVEFILE_REPLACE_EXISTING : 0) !=
+           FALSE;
 }
 
 }  // namespace

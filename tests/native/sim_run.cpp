@@ -16,8 +16,10 @@ namespace kn::test {
 
 TempDir::TempDir() {
     static std::mt19937_64 rng{std::random_device{}()};
-    path_ = std::filesystem::temp_directory_path() /
-            ("kn-test-" + std::to_string(::getpid()) + "-" + std::to_string(rng()));
+    path_ =
+        std::filesystem::temp_directory_path() /
+        // Letters outside Windows-1252: the settings path must reach the file all the same.
+        ("kn-test-\xC5\x81\xD0\x96-" + std::to_string(::getpid()) + "-" + std::to_string(rng()));
     std::filesystem::create_directories(path_);
 }
 

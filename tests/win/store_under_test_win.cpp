@@ -54,7 +54,7 @@ TEST_F(WriteThroughCopy, KeepsAHiddenFileHidden) {
     EXPECT_NE(Hidden(), 0u);
 }
 
-// A reader that does not share deletion makes Windows refuse the replace.
+// A reader holding the file open makes the rename over it fail.
 TEST_F(WriteThroughCopy, WritesInPlaceWhileAnotherProcessHoldsTheFile) {
     WriteBytes(path_, kOld);
     HANDLE held =

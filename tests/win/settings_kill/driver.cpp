@@ -5,10 +5,10 @@
 //        kn_settings_kill --self-check
 // Each round it prints "go R" as the burst's first write begins, reads "kill" or "spare" and,
 // after a kill, "killed" or "gone"; then it waits for the program to end and prints
-// "file R whole|cut|torn DETAIL" ("window MS" after a spared round: how long the writes took).
-// "cut" is a file that stops short of a whole one, as a writer killed mid-write leaves it;
-// "torn" is damage no interrupted write explains. It ends with
-// "summary rounds=N cut=C torn=T before=B amid=A after=F" and fails when T is not 0.
+// "file R whole|torn DETAIL" ("window MS" after a spared round: how long the writes took).
+// "torn" is any file but a whole one of values the rounds wrote, an empty one included. It ends
+// with "summary rounds=N torn=T before=B amid=A after=F copies=C" (C: rounds that left a copy
+// of the file beside it) and fails when T is not 0.
 #include <windows.h>
 
 #include <chrono>
@@ -17,21 +17,21 @@
 #include <iostream>
 #include <string>
 #include <string_view>
-#include <thread>
-#include <vector>
 
 #include "host/win32/standin_ids.h"
 #include "tests/win/expected_lines.h"
 #include "tests/win/settings_kill/settings_check.h"
+#include "tests/win/shared/processes.h"
 
 namespace kn::killtest {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using namespace std::chrono_literals;
+using wintest::Process;
+using wintest::WaitUntil;
 
-constexpr auto kPatience = 15s;
 constexpr int kHandlesPerRound = 16;
+
 std::wstring Wide(std::string_view s) {
     const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
     std::wstring out(n, L'\0');
@@ -39,38 +39,16 @@ std::wstring Wide(std::string_view s) {
     return out;
 }
 
-// Under Wine the Unix paths are reached through drive Z:.
-std::wstring WindowsPath(std::string_view unix_path) {
-    std::wstring out = L"Z:" + Wide(unix_path);
-    for (wchar_t& c : out) {
-        if (c == L'/') c = L'\\';
-    }
-    return out;
-}
-
-bool WaitUntil(const auto& done) {
-    const auto deadline = Clock::now() + kPatience;
-    while (!done()) {
-        if (Clock::now() > deadline) return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
-
-// The file's bytes from `offset` on; the host may be writing it meanwhile.
-std::string ReadShared(const std::wstring& path, long long offset = 0) {
+// The file's bytes; another process may be writing it meanwhile.
+std::string ReadShared(const std::wstring& path) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return {};
-    LARGE_INTEGER at{};
-    at.QuadPart = offset;
     std::string bytes;
-    if (SetFilePointerEx(h, at, nullptr, FILE_BEGIN)) {
-        char chunk[4096];
-        DWORD n = 0;
-        while (ReadFile(h, chunk, sizeof chunk, &n, nullptr) && n > 0) bytes.append(chunk, n);
-    }
+    char chunk[4096];
+    DWORD n = 0;
+    while (ReadFile(h, chunk, sizeof chunk, &n, nullptr) && n > 0) bytes.append(chunk, n);
     CloseHandle(h);
     return bytes;
 }
@@ -83,82 +61,26 @@ void WriteWhole(const std::wstring& path, const std::string& bytes) {
     CloseHandle(h);
 }
 
-HANDLE Start(const std::wstring& exe, const std::wstring& arguments, const std::wstring& dir) {
-    std::wstring command = L"\"" + exe + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        dir.c_str(), &startup, &info)) {
-        return nullptr;
-    }
-    CloseHandle(info.hThread);
-    return info.hProcess;
-}
-
-HWND WindowOf(HANDLE process, const wchar_t* cls) {
-    struct Query {
-        DWORD pid;
-        const wchar_t* cls;
-        HWND found;
-    } q{GetProcessId(process), cls, nullptr};
-    WaitUntil([&] {
-        EnumWindows(
-            [](HWND w, LPARAM lp) -> BOOL {
-                auto* q = reinterpret_cast<Query*>(lp);
-                DWORD owner = 0;
-                wchar_t name[64];
-                GetWindowThreadProcessId(w, &owner);
-                if (owner != q->pid || !GetClassNameW(w, name, 64) || lstrcmpW(name, q->cls)) {
-                    return TRUE;
-                }
-                q->found = w;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&q));
-        return q.found != nullptr;
-    });
-    return q.found;
-}
-
 // The stand-in host, its control window and its record.
 class Host {
   public:
     Host(const std::wstring& exe, const std::wstring& dir)
         : record_(dir + L"\\record.txt"),
-          process_(Start(exe, L"--record \"" + record_ + L"\"", dir)),
-          control_(process_ ? WindowOf(process_, standin::kControlClass) : nullptr) {}
-    ~Host() {
-        if (!process_) return;
-        TerminateProcess(process_, 0);
-        WaitForSingleObject(process_, INFINITE);
-        CloseHandle(process_);
-    }
-    Host(const Host&) = delete;
-    Host& operator=(const Host&) = delete;
+          process_(exe, L"--record \"" + record_ + L"\"", dir),
+          control_(process_.WaitForWindow(standin::kControlClass)) {}
 
     bool Ready() const { return control_ != nullptr; }
-
-    bool Send(const std::string& line) {
-        COPYDATASTRUCT data{standin::kControlTag, static_cast<DWORD>(line.size()),
-                            const_cast<char*>(line.data())};
-        DWORD_PTR done = FALSE;
-        SendMessageTimeoutW(control_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                            SMTO_ABORTIFHUNG, 5000, &done);
-        return done == TRUE;
-    }
-
+    bool Send(const std::string& line) { return wintest::SendControlLine(control_, line); }
     // Where the record ends now.
-    long long Mark() const { return static_cast<long long>(ReadShared(record_).size()); }
-
+    std::size_t Mark() const { return ReadShared(record_).size(); }
     // Whether the record holds "post TEXT" after `mark`.
-    bool PostedSince(long long mark, const std::string& text) const {
-        return ReadShared(record_, mark).find(" post " + text + "\n") != std::string::npos;
+    bool PostedSince(std::size_t mark, const std::string& text) const {
+        return ReadShared(record_).find(" post " + text + "\n", mark) != std::string::npos;
     }
 
   private:
     std::wstring record_;
-    HANDLE process_;
+    Process process_;
     HWND control_;
 };
 
@@ -177,23 +99,21 @@ std::string ReasonOf(int round) {
 // The bytes on one line, line ends shown as \r and \n.
 std::string Escaped(const std::string& bytes) {
     std::string out;
-    for (char c : bytes) {
-        out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-    }
+    for (char c : bytes) out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     return out;
 }
 
 struct Tally {
-    int rounds = 0, cut = 0, torn = 0, before = 0, amid = 0, after = 0;
+    int rounds = 0, torn = 0, before = 0, amid = 0, after = 0, copies = 0;
 };
 
 class Rounds {
   public:
-    Rounds(Host& host, std::wstring program, std::wstring dir)
+    Rounds(Host& host, std::wstring program, const std::wstring& dir)
         : host_(host),
           program_(std::move(program)),
-          dir_(std::move(dir)),
-          settings_(dir_ + L"\\kelvarnook.ini") {
+          dir_(dir),
+          settings_(dir + L"\\kelvarnook.ini") {
         old_ = {{"HANDLE", "h0"}, {"COLOR1", "c0c0c0"}, {"COLOR2", "99ccff"}, {"REASON", "r0"}};
         WriteWhole(settings_, SettingsBytes(old_));
     }
@@ -205,24 +125,21 @@ class Rounds {
         if (!host_.Send("host room close") || !host_.Send("host room open")) {
             return Say("error the host could not renew its room");
         }
-        const long long mark = host_.Mark();
-        HANDLE program = Start(program_, L"", dir_);
-        if (!program) return Say("error could not start the program");
+        const std::size_t mark = host_.Mark();
+        Process program(program_, L"", dir_);
         // Its first banner follows its scanner's first look, so the burst is news to it; and
         // it shows that the start read the handle the last round left.
-        const std::string banner = wintest::UserBanner(old_["HANDLE"]);
-        if (!WaitUntil([&] { return host_.PostedSince(mark, banner); })) {
-            return Stop(program, "error the start did not read HANDLE=" + old_["HANDLE"]);
+        if (!WaitUntil(
+                [&] { return host_.PostedSince(mark, wintest::UserBanner(old_["HANDLE"])); })) {
+            return Say("error the start did not read HANDLE=" + old_["HANDLE"]);
         }
-        if (!SayBurst(round)) return Stop(program, "error the host refused the burst");
+        if (!SayBurst(round)) return Say("error the host refused the burst");
         // The kill is aimed from the first write on: the confirmation comes just before it.
         WaitUntil([&] { return host_.PostedSince(mark, Confirmation(round, 1)); });
         const auto go = Clock::now();
         std::printf("go %d\n", round);
-        if (!Answered(round, go, mark)) return Stop(program, "error no answer");
-        const bool ended = WaitForSingleObject(program, 15000) == WAIT_OBJECT_0;
-        CloseHandle(program);
-        if (!ended) return Say("error the program did not end");
+        if (!Answered(round, go, mark)) return Say("error no answer");
+        if (!program.WaitForExit()) return Say("error the program did not end");
         Judge(round);
         return true;
     }
@@ -239,22 +156,15 @@ class Rounds {
     }
 
     // "spare", or "kill" and then "killed" or "gone".
-    bool Answered(int round, Clock::time_point go, long long mark) {
+    bool Answered(int round, Clock::time_point go, std::size_t mark) {
         std::string answer;
         if (!std::getline(std::cin, answer)) return false;
-        if (answer == "spare") {
-            ReportWindow(round, go, mark);
-            return true;
-        }
-        return static_cast<bool>(std::getline(std::cin, answer));
-    }
-
-    // The last handle's confirmation is posted just before the last write of the burst.
-    void ReportWindow(int round, Clock::time_point go, long long mark) {
-        const std::string last = Confirmation(round, kHandlesPerRound);
-        WaitUntil([&] { return host_.PostedSince(mark, last); });
+        if (answer != "spare") return static_cast<bool>(std::getline(std::cin, answer));
+        // The last handle's confirmation is posted just before the last write of the burst.
+        WaitUntil([&] { return host_.PostedSince(mark, Confirmation(round, kHandlesPerRound)); });
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - go);
         std::printf("window %lld\n", static_cast<long long>(ms.count()));
+        return true;
     }
 
     Allowed AllowedIn(int round) {
@@ -267,42 +177,31 @@ class Rounds {
 
     void Judge(int round) {
         ++tally_.rounds;
+        if (GetFileAttributesW((settings_ + L".new").c_str()) != INVALID_FILE_ATTRIBUTES) {
+            ++tally_.copies;
+        }
         const std::string bytes = ReadShared(settings_);
-        const Allowed allowed = AllowedIn(round);
         std::string why;
         const std::optional<Values> now = ParseSettings(bytes, &why);
-        if (now) why = Disallowed(*now, allowed);
+        if (now) why = Disallowed(*now, AllowedIn(round));
         if (!now || !why.empty()) {
-            const bool cut = CutShort(bytes, allowed);
-            ++(cut ? tally_.cut : tally_.torn);
-            std::printf("file %d %s %s: %s\n", round, cut ? "cut" : "torn", why.c_str(),
-                        Escaped(bytes).c_str());
+            ++tally_.torn;
+            std::printf("file %d torn %s: %s\n", round, why.c_str(), Escaped(bytes).c_str());
             WriteWhole(settings_, SettingsBytes(old_));  // the next round starts from a whole file
             return;
         }
         const std::string& handle = now->at("HANDLE");
-        ++Where(round, handle);
+        ++(handle == old_["HANDLE"]                      ? tally_.before
+           : handle == HandleOf(round, kHandlesPerRound) ? tally_.after
+                                                         : tally_.amid);
         std::printf("file %d whole HANDLE=%s REASON=%s\n", round, handle.c_str(),
                     now->at("REASON").c_str());
         old_ = *now;
     }
 
-    // Where in the burst the round ended, by the handle the file kept.
-    int& Where(int round, const std::string& handle) {
-        if (handle == old_["HANDLE"]) return tally_.before;
-        return handle == HandleOf(round, kHandlesPerRound) ? tally_.after : tally_.amid;
-    }
-
-    bool Say(const std::string& line) {
+    static bool Say(const std::string& line) {
         std::printf("%s\n", line.c_str());
         return false;
-    }
-
-    bool Stop(HANDLE program, const std::string& line) {
-        TerminateProcess(program, 1);
-        WaitForSingleObject(program, INFINITE);
-        CloseHandle(program);
-        return Say(line);
     }
 
     Host& host_;
@@ -313,13 +212,13 @@ class Rounds {
 
 int Drive(const std::string& host_exe, const std::string& program_exe, const std::string& dir,
           int rounds) {
-    const std::wstring win_dir = WindowsPath(dir);
+    const std::wstring win_dir = wintest::WindowsPath(Wide(dir));
     const std::wstring program = win_dir + L"\\kelvarnook.exe";
-    if (!CopyFileW(WindowsPath(program_exe).c_str(), program.c_str(), FALSE)) {
+    if (!CopyFileW(wintest::WindowsPath(Wide(program_exe)).c_str(), program.c_str(), FALSE)) {
         std::printf("error could not copy the program\n");
         return 2;
     }
-    Host host(WindowsPath(host_exe), win_dir);
+    Host host(wintest::WindowsPath(Wide(host_exe)), win_dir);
     if (!host.Ready()) {
         std::printf("error the stand-in host did not start\n");
         return 2;
@@ -329,8 +228,8 @@ int Drive(const std::string& host_exe, const std::string& program_exe, const std
         if (!runner.Run(round)) return 2;
     }
     const Tally& t = runner.tally();
-    std::printf("summary rounds=%d cut=%d torn=%d before=%d amid=%d after=%d\n", t.rounds, t.cut,
-                t.torn, t.before, t.amid, t.after);
+    std::printf("summary rounds=%d torn=%d before=%d amid=%d after=%d copies=%d\n", t.rounds,
+                t.torn, t.before, t.amid, t.after, t.copies);
     return t.torn == 0 ? 0 : 1;
 }
 

@@ -29,10 +29,6 @@ std::string Disallowed(const Values& values, const Allowed& allowed);
 // The bytes of a whole file holding `values`.
 std::string SettingsBytes(const Values& values);
 
-// Whether `bytes` stop short of a whole file of allowed values: what a writer leaves when it
-// is killed between emptying the file and writing it out.
-bool CutShort(std::string_view bytes, const Allowed& allowed);
-
 // The checks above against files torn in each way; empty when all were judged right,
 // otherwise the first case judged wrong.
 std::string SelfCheck();

@@ -11,7 +11,7 @@ namespace kn::win32 {
 // place in one step that keeps the file's attributes; when the file is missing, the copy
 // `write` creates becomes it. Should the copy fail or the file refuse to be replaced (another
 // process holds it open), `write` runs on the file itself. A copy left by an earlier kill is
-// removed first. Returns what the last `write` returned, or false when the result is lost.
+// removed first. Returns whether the file now holds what `write` wrote.
 bool WriteThroughCopy(const std::wstring& path, const std::function<bool(const wchar_t*)>& write);
 
 }  // namespace kn::win32

@@ -2,9 +2,9 @@
 #include "core/dispatcher.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/owner_commands.h"
+#include "platform/ascii.h"
 #include "windows/program.h"
 
 namespace kn {
@@ -31,11 +31,8 @@ std::span<const CommandEntry> CommandTable() {
 CutLine CutCommand(std::string_view text) {
     const std::size_t blank = text.find(' ');
     CutLine cut;
-    cut.word = std::string(text.substr(0, blank));
     // Only ASCII letters fold, as the command words are ASCII; other bytes stay as typed.
-    for (char& c : cut.word) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    cut.word = LowerAscii(text.substr(0, blank));
     if (blank != std::string_view::npos) cut.argument = std::string(text.substr(blank + 1));
     return cut;
 }

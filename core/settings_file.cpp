@@ -2,21 +2,11 @@
 #include "core/settings_file.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/ascii.h"
 #include "windows/program.h"
 
 namespace kn {
-
-namespace {
-
-std::string Cased(std::string_view s, int (*convert)(int)) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(convert(static_cast<unsigned char>(c)));
-    return out;
-}
-
-}  // namespace
 
 std::string SettingsPath(Program& program) {
     return program.runtime().AppPath() + "/kelvarnook.ini";
@@ -24,7 +14,7 @@ std::string SettingsPath(Program& program) {
 
 std::string ReadIni(Program& program, std::string_view section, std::string_view key,
                     std::string_view file) {
-    const std::string lower = Cased(key, ::tolower);
+    const std::string lower = LowerAscii(key);
     // The profile call cuts what doesn't fit; grow until the value comes back whole.
     for (std::size_t capacity = 750;; capacity *= 4) {
         std::string value = program.runtime().GetProfileString(section, lower, capacity, file);
@@ -38,7 +28,7 @@ void WriteIni(Program& program, std::string_view section, std::string_view key,
     std::replace_if(
         one_line.begin(), one_line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     // The result is ignored on purpose: a failed write is not the owner's to handle.
-    (void)program.runtime().WriteProfileString(section, Cased(key, ::toupper), one_line, file);
+    (void)program.runtime().WriteProfileString(section, UpperAscii(key), one_line, file);
 }
 
 bool FileExists(Program& program, std::string_view path) {

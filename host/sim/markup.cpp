@@ -4,19 +4,15 @@
 
 #include <cctype>
 
+#include "platform/ascii.h"
+
 namespace kn::sim {
 
 namespace {
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 // The value of `color=` in a font tag's inside, without a leading "#".
 std::string ColorOf(std::string_view tag) {
-    const std::string lower = Lower(tag);
+    const std::string lower = LowerAscii(tag);
     std::size_t at = lower.find("color=");
     if (at == std::string::npos) return {};
     at += 6;
@@ -35,7 +31,7 @@ std::string ColorOf(std::string_view tag) {
 }
 
 bool IsFontTag(std::string_view inside) {
-    return Lower(inside.substr(0, 4)) == "font" &&
+    return LowerAscii(inside.substr(0, 4)) == "font" &&
            (inside.size() == 4 || std::isspace(static_cast<unsigned char>(inside[4])));
 }
 

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <optional>
 
+#include "platform/ascii.h"
+
 namespace kn {
 
 namespace {
@@ -24,18 +26,6 @@ std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-char FoldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-    }
-    return true;
 }
 
 // One line of the file as offsets into it: [begin, text_end) is its text and
@@ -102,14 +92,14 @@ Spot Locate(std::string_view data, std::string_view section, std::string_view ke
         Parsed p = Parse(data.substr(line.begin, line.text_end - line.begin));
         if (p.kind == Kind::kHeader) {
             if (inside) break;
-            if (!SameName(p.name, Trim(section))) continue;
+            if (!EqualFoldingAscii(p.name, Trim(section))) continue;
             spot.section_found = inside = true;
             spot.insert_at = line.end;
             continue;
         }
         if (!inside || p.kind == Kind::kBlank) continue;
         spot.insert_at = line.end;
-        if (p.kind == Kind::kEntry && SameName(p.name, Trim(key))) {
+        if (p.kind == Kind::kEntry && EqualFoldingAscii(p.name, Trim(key))) {
             spot.entry = line;
             break;
         }

@@ -6,28 +6,20 @@
 #include <cassert>
 #include <utility>
 
+#include "platform/ascii.h"
+
 namespace kn::sim {
 
 namespace {
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Class names match without regard to case. A window's is folded once when it is made, so a
-// lookup that passes many windows folds only its own side and allocates nothing.
-std::string Folded(std::string_view cls) {
-    std::string folded(cls);
-    for (char& c : folded) c = Lower(c);
-    return folded;
-}
-
-// The name a lookup asks for against a window's folded class, folding as it goes: class names
-// are short and a walk compares one or two per find, too few to pay for folding ahead.
+// lookup that passes many windows folds only its own side and allocates nothing; the name it
+// asks for is folded as it goes: class names are short and a walk compares one or two per
+// find, too few to pay for folding ahead.
 bool ClassMatches(std::string_view asked, std::string_view folded) {
     if (asked.size() != folded.size()) return false;
     for (std::size_t i = 0; i < asked.size(); ++i) {
-        if (Lower(asked[i]) != folded[i]) return false;
+        if (LowerAscii(asked[i]) != folded[i]) return false;
     }
     return true;
 }
@@ -55,7 +47,7 @@ WindowHandle SimWindowSystem::Create(WindowHandle parent, std::string_view cls,
     if (parent != 0 && !Exists(parent)) return 0;
     const WindowHandle w = kFirstHandle + static_cast<WindowHandle>(windows_.size()) * kHandleStep;
     windows_.push_back(
-        Window{true, parent, Folded(cls), std::string(text), std::move(proc), false, {}});
+        Window{true, parent, LowerAscii(cls), std::string(text), std::move(proc), false, {}});
     auto& siblings = SiblingsOf(parent);
     siblings.insert(behind ? siblings.end() : siblings.begin(), w);
     Changed();

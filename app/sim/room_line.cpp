@@ -3,6 +3,7 @@
 #include "app/sim/room_line.h"
 
 #include "host/sim/markup.h"
+#include "platform/sim/utf8.h"
 
 namespace kn::sim {
 
@@ -18,35 +19,6 @@ int HexDigit(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
-}
-
-// The length of the well-formed UTF-8 sequence at the front of `s`, or 0 when it is broken
-// (overlong forms, surrogates and values past U+10FFFF included).
-std::size_t SequenceLength(std::string_view s, char32_t& cp) {
-    const auto b0 = static_cast<unsigned char>(s[0]);
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
-    }
-    std::size_t n = 0;
-    char32_t min = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        n = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        n = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        n = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (s.size() < n) return 0;
-    for (std::size_t i = 1; i < n; ++i) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if ((b & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return n;
 }
 
 std::string Speaker(std::string_view name, bool colour) {
@@ -79,7 +51,7 @@ std::string Printable(std::string_view s) {
     out.reserve(s.size());
     while (!s.empty()) {
         char32_t cp = 0;
-        const std::size_t n = SequenceLength(s, cp);
+        const std::size_t n = DecodeUtf8(s, cp);
         if (n == 0) {
             out += kReplacement;
             s.remove_prefix(1);

@@ -1,74 +1,96 @@
-// The banner lines and the colour preview, piece by piece as the room must receive them.
+// Filling and posting the styled lines, and the banner lines with the colour preview.
 #include "core/chat_lines.h"
+
+#include <array>
+#include <optional>
 
 #include "windows/forms.h"
 #include "windows/program.h"
 
 namespace kn {
 
-std::string Color1(Program& program) {
-    return program.form2().Text1.Text();
-}
-std::string Color2(Program& program) {
-    return program.form2().Text2.Text();
-}
-std::string Handle(Program& program) {
-    return program.form1().Label5.Text();
-}
-std::string Reason(Program& program) {
-    return program.form1().Text1.Text();
-}
+namespace {
 
-std::string Cat(std::initializer_list<std::string_view> pieces) {
+// Where each placeholder's value is held; {room} is the command's argument, held nowhere.
+struct Field {
+    std::string_view name;
+    std::string (*read)(Program& p, std::string_view room);
+};
+
+constexpr Field kFields[] = {
+    {"color1", [](Program& p, std::string_view) { return p.form2().Text1.Text(); }},
+    {"color2", [](Program& p, std::string_view) { return p.form2().Text2.Text(); }},
+    {"handle", [](Program& p, std::string_view) { return p.form1().Label5.Text(); }},
+    {"reason", [](Program& p, std::string_view) { return p.form1().Text1.Text(); }},
+    {"hours", [](Program& p, std::string_view) { return p.form1().Label4.Text(); }},
+    {"minutes", [](Program& p, std::string_view) { return p.form1().Label2.Text(); }},
+    {"room", [](Program&, std::string_view room) { return std::string(room); }},
+};
+
+std::string Fill(Program& p, std::string_view tmpl, std::string_view room) {
+    std::array<std::optional<std::string>, std::size(kFields)> values;
     std::string line;
-    for (std::string_view piece : pieces) line += piece;
-    return line;
+    for (std::size_t open; (open = tmpl.find('{')) != std::string_view::npos;) {
+        line += tmpl.substr(0, open);
+        tmpl.remove_prefix(open);
+        const std::size_t close = tmpl.find('}');
+        const std::string_view name = tmpl.substr(1, close - 1);
+        std::size_t i = 0;
+        while (i < values.size() && kFields[i].name != name) ++i;
+        if (i == values.size()) {  // not a placeholder: the brace is text
+            line += '{';
+            tmpl.remove_prefix(1);
+            continue;
+        }
+        if (!values[i]) values[i] = kFields[i].read(p, room);
+        line += *values[i];
+        tmpl.remove_prefix(close + 1);
+    }
+    return line += tmpl;
 }
 
-std::string UserBannerLine(Program& p) {
-    const std::string c1 = Color1(p), c2 = Color2(p);
-    return Cat({"</b><font color=#", c1, " face=\"tahoma\">            › <font color=#", c2,
-                ">k<font color=#", c1, ">elvar <font color=#", c2, ">›<font color=#", c1,
-                "> user<font color=#", c2, ">   ›<font color=#", c1, "> ", Handle(p)});
+constexpr std::string_view kUserBanner =
+    " <font color=#{color2}>k<font color=#{color1}>elvar <font color=#{color2}>›"
+    "<font color=#{color1}> user<font color=#{color2}>   ›<font color=#{color1}> {handle}";
+constexpr std::string_view kLoadedBanner =
+    " <font color=#{color2}>n<font color=#{color1}>ook      <font color=#{color2}>›"
+    "<font color=#{color1}> status<font color=#{color2}> ›<font color=#{color1}> loaded";
+constexpr std::string_view kUnloadedBanner =
+    " <font color=#{color2}>n<font color=#{color1}>ook      <font color=#{color2}>›"
+    "<font color=#{color1}> status<font color=#{color2}> ›<font color=#{color1}> "
+    "<font color=#{color1}>unloaded";
+constexpr std::string_view kColorPreview =
+    " <font color=#{color2}>k<font color=#{color1}>elvar <font color=#{color2}>n"
+    "<font color=#{color1}>ook <font color=#{color2}> › <font color=#{color1}> colors preview";
+
+}  // namespace
+
+std::string Styled(Program& p, std::string_view body, std::string_view room) {
+    std::string tmpl(kHead);
+    tmpl += body;
+    return Fill(p, tmpl, room);
 }
 
-std::string LoadedBannerLine(Program& p) {
-    const std::string c1 = Color1(p), c2 = Color2(p);
-    return Cat({"</b><font color=#", c1, " face=\"tahoma\">            › <font color=#", c2,
-                ">n<font color=#", c1, ">ook      <font color=#", c2, ">›<font color=#", c1,
-                "> status<font color=#", c2, "> ›<font color=#", c1, "> loaded"});
+void Say(Program& p, std::string_view body, std::string_view room) {
+    p.bridge().ChatSend(Styled(p, body, room));
 }
 
-std::string UnloadedBannerLine(Program& p) {
-    const std::string c1 = Color1(p), c2 = Color2(p);
-    return Cat({"</b><font color=#", c1, " face=\"tahoma\">            › <font color=#", c2,
-                ">n<font color=#", c1, ">ook      <font color=#", c2, ">›<font color=#", c1,
-                "> status<font color=#", c2, "> ›<font color=#", c1, "> <font color=#", c1,
-                ">unloaded"});
+void SayTwo(Program& p, std::string_view first, std::string_view second) {
+    Say(p, first);
+    p.bridge().Pause(kLinePause);
+    Say(p, second);
 }
 
-std::string ColorPreviewLine(Program& p) {
-    const std::string c1 = Color1(p), c2 = Color2(p);
-    return Cat({"</b><font color=#", c1, " face=\"tahoma\">            › <font color=#", c2,
-                ">k<font color=#", c1, ">elvar <font color=#", c2, ">n<font color=#", c1,
-                ">ook <font color=#", c2, "> › <font color=#", c1, "> colors preview"});
-}
-
-std::string Head2(Program& p) {
-    return Cat(
-        {"</b><font color=#", Color1(p), " face=\"tahoma\">            ›<font color=#", Color2(p)});
+void SayColorPreview(Program& p) {
+    Say(p, kColorPreview);
 }
 
 void AnnounceLoaded(Program& p) {
-    p.bridge().ChatSend(UserBannerLine(p));
-    p.bridge().Pause(kLinePause);
-    p.bridge().ChatSend(LoadedBannerLine(p));
+    SayTwo(p, kUserBanner, kLoadedBanner);
 }
 
 void AnnounceUnloaded(Program& p) {
-    p.bridge().ChatSend(UserBannerLine(p));
-    p.bridge().Pause(kLinePause);
-    p.bridge().ChatSend(UnloadedBannerLine(p));
+    SayTwo(p, kUserBanner, kUnloadedBanner);
 }
 
 }  // namespace kn

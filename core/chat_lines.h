@@ -1,8 +1,7 @@
-// The styled chat lines: two-colour markup the host shows as coloured text, built from the
-// values in the window fields at the moment of building, and the two-line announcements.
+// The styled chat lines: two-colour markup the host shows as coloured text. Each line is
+// written once, as the room shows it, with named placeholders for the values it carries.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -10,24 +9,21 @@ namespace kn {
 
 class Program;
 
-// The values a line template reads, each from its field, every time.
-std::string Color1(Program& program);
-std::string Color2(Program& program);
-std::string Handle(Program& program);
-std::string Reason(Program& program);
+// What every styled line starts with, up to its first "›".
+inline constexpr std::string_view kHead = "</b><font color=#{color1} face=\"tahoma\">            ›";
 
-// A template's pieces joined with nothing added, removed or trimmed.
-std::string Cat(std::initializer_list<std::string_view> pieces);
+// kHead followed by `body`, the placeholders {color1}, {color2}, {handle}, {reason}, {hours},
+// {minutes} and {room} filled in one pass. Each value is read from its field when the line
+// first needs it and goes in as it is: a value holding "{color1}" stays as it was typed.
+std::string Styled(Program& program, std::string_view body, std::string_view room = {});
 
-std::string UserBannerLine(Program& program);
-std::string LoadedBannerLine(Program& program);
-std::string UnloadedBannerLine(Program& program);
-std::string ColorPreviewLine(Program& program);
-
-// The head shared by the confirmations of the owner commands, up to the colour-2 value.
-std::string Head2(Program& program);
+// Posts the styled line.
+void Say(Program& program, std::string_view body, std::string_view room = {});
 
 // Two lines as one message: the second is built after the pause, with the values then.
+void SayTwo(Program& program, std::string_view first, std::string_view second);
+
+void SayColorPreview(Program& program);
 void AnnounceLoaded(Program& program);
 void AnnounceUnloaded(Program& program);
 

@@ -25,36 +25,15 @@ void Advance(const Control& counter) {
     counter.SetText(std::to_string(Count(counter) + 1));
 }
 
-std::string StartedLine(Program& p) {
-    const std::string c1 = Color1(p);
-    return Cat({"</b><font color=#", c1, " face=\"tahoma\">            ›<font color=#", Color2(p),
-                "> ", Handle(p), "<font color=#", c1, "> started idle session"});
-}
-
-std::string StartReasonLine(Program& p) {
-    return Cat({"</b><font color=#", Color1(p),
-                " face=\"tahoma\">            › reason: <font color=#", Color2(p), ">", Reason(p)});
-}
-
-std::string EndedLine(Program& p) {
-    return Cat({"</b><font color=#", Color1(p),
-                " face=\"tahoma\">            › idle session <font color=#", Color2(p), ">ended"});
-}
-
-std::string IdleLine(Program& p) {
-    const std::string c1 = Color1(p), c2 = Color2(p);
-    Form1& f = p.form1();
-    return Cat({"</b><font color=#", c1, " face=\"tahoma\">            › <font color=#", c2, ">",
-                Handle(p), " <font color=#", c1, ">is idle. H <font color=#", c2, ">",
-                f.Label4.Text(), "<font color=#", c1, ">  M <font color=#", c2, ">",
-                f.Label2.Text()});
-}
-
-std::string TimedReasonLine(Program& p) {
-    const std::string c1 = Color1(p);
-    return Cat({"</b><font color=#", c1, " face=\"tahoma\">            › <font color=#", c1,
-                ">reason: <font color=#", Color2(p), ">", Reason(p)});
-}
+constexpr std::string_view kStarted =
+    "<font color=#{color2}> {handle}<font color=#{color1}> started idle session";
+constexpr std::string_view kStartReason = " reason: <font color=#{color2}>{reason}";
+constexpr std::string_view kEnded = " idle session <font color=#{color2}>ended";
+constexpr std::string_view kIdle =
+    " <font color=#{color2}>{handle} <font color=#{color1}>is idle. H <font color=#{color2}>"
+    "{hours}<font color=#{color1}>  M <font color=#{color2}>{minutes}";
+constexpr std::string_view kTimedReason =
+    " <font color=#{color1}>reason: <font color=#{color2}>{reason}";
 
 }  // namespace
 
@@ -62,14 +41,12 @@ void StartIdleSession(Program& p) {
     // Enabling a running timer leaves its countdown as it is: "on" twice doesn't delay the
     // next report.
     p.form1().Timer1().SetEnabled(true);
-    p.bridge().ChatSend(StartedLine(p));
-    p.bridge().Pause(kLinePause);
-    p.bridge().ChatSend(StartReasonLine(p));
+    SayTwo(p, kStarted, kStartReason);
 }
 
 void EndIdleSession(Program& p) {
     p.form1().Timer1().SetEnabled(false);
-    p.bridge().ChatSend(EndedLine(p));
+    Say(p, kEnded);
     ResetIdleClock(p);
 }
 
@@ -85,9 +62,7 @@ void IdleTick(Program& p) {
         Advance(f.Label4);
         f.Label2.SetText("0");
     }
-    p.bridge().ChatSend(IdleLine(p));
-    p.bridge().Pause(kLinePause);
-    p.bridge().ChatSend(TimedReasonLine(p));
+    SayTwo(p, kIdle, kTimedReason);
 }
 
 }  // namespace kn

@@ -14,25 +14,42 @@ namespace kn {
 
 namespace {
 
-void Say(Program& p, std::string_view line) {
-    p.bridge().ChatSend(line);
-}
-
-// {head2} + piece + {color1} + state, the shape of every window command's confirmation.
-void ConfirmWindow(Program& p, std::string_view piece, std::string_view state) {
-    Say(p, Cat({Head2(p), piece, Color1(p), state}));
-}
-
-constexpr std::string_view kCommandsPiece = "> kelvar nook commands <font color=#";
-constexpr std::string_view kMainFormPiece = "> kelvar nook › main form <font color=#";
-constexpr std::string_view kEditorPiece = "> kelvar nook › color editor <font color=#";
+// Each command's confirmation, after the head every styled line starts with.
+constexpr std::string_view kNoReasonToIdle =
+    "<font color=#{color2}> please set reason before going <font color=#{color1}>idle";
+constexpr std::string_view kNewReason =
+    "<font color=#{color2}> new idle reason <font color=#{color1}>{reason}";
+constexpr std::string_view kNoReason = "<font color=#{color2}> no idle reason set";
+constexpr std::string_view kReason =
+    "<font color=#{color2}> idle reason <font color=#{color1}>{reason}";
+constexpr std::string_view kNewHandle =
+    "<font color=#{color2}> handle changed to <font color=#{color1}>{handle}";
+constexpr std::string_view kCommandsShown =
+    "<font color=#{color2}> kelvar nook commands <font color=#{color1}>shown";
+constexpr std::string_view kCommandsHidden =
+    "<font color=#{color2}> kelvar nook commands <font color=#{color1}>hidden";
+constexpr std::string_view kMainFormShown =
+    "<font color=#{color2}> kelvar nook › main form <font color=#{color1}>shown";
+constexpr std::string_view kMainFormHidden =
+    "<font color=#{color2}> kelvar nook › main form <font color=#{color1}>hidden";
+constexpr std::string_view kMainFormMinimized =
+    "<font color=#{color2}> kelvar nook › main form <font color=#{color1}>minimized";
+constexpr std::string_view kMainFormMaximized =
+    "<font color=#{color2}> kelvar nook › main form <font color=#{color1}>maximized";
+constexpr std::string_view kEditorShown =
+    "<font color=#{color2}> kelvar nook › color editor <font color=#{color1}>shown";
+constexpr std::string_view kEditorHidden =
+    "<font color=#{color2}> kelvar nook › color editor <font color=#{color1}>hidden";
+constexpr std::string_view kEnteringRoom =
+    "<font color=#{color2}> {handle} attempting to enter <font color=#{color1}>{room}";
+constexpr std::string_view kClockReset =
+    "<font color=#{color2}> kelvar nook › idle time <font color=#{color1}>reset";
 
 }  // namespace
 
 void CmdIdleOn(Program& p, const std::string&) {
-    if (Reason(p).empty()) {
-        Say(p,
-            Cat({Head2(p), "> please set reason before going <font color=#", Color1(p), ">idle"}));
+    if (p.form1().Text1.Text().empty()) {
+        Say(p, kNoReasonToIdle);
         return;
     }
     StartIdleSession(p);
@@ -44,7 +61,7 @@ void CmdIdleOff(Program& p, const std::string&) {
 
 void CmdReason(Program& p, const std::string& reason) {
     p.form1().Text1.SetText(reason);
-    Say(p, Cat({Head2(p), "> new idle reason <font color=#", Color1(p), ">", Reason(p)}));
+    Say(p, kNewReason);
 }
 
 void CmdEnd(Program& p, const std::string&) {
@@ -52,69 +69,67 @@ void CmdEnd(Program& p, const std::string&) {
 }
 
 void CmdReasonQuery(Program& p, const std::string&) {
-    const std::string reason = Reason(p);
-    if (reason.empty()) {
-        Say(p, Cat({Head2(p), "> no idle reason set"}));
+    if (p.form1().Text1.Text().empty()) {
+        Say(p, kNoReason);
     } else {
-        Say(p, Cat({Head2(p), "> idle reason <font color=#", Color1(p), ">", reason}));
+        Say(p, kReason);
     }
 }
 
 void CmdHandle(Program& p, const std::string& handle) {
     p.form1().Label5.SetText(handle);
-    Say(p, Cat({Head2(p), "> handle changed to <font color=#", Color1(p), ">", Handle(p)}));
-    WriteIni(p, "prefs", "handle", Handle(p), SettingsPath(p));
+    Say(p, kNewHandle);
+    WriteIni(p, "prefs", "handle", p.form1().Label5.Text(), SettingsPath(p));
 }
 
 void CmdCmds(Program& p, const std::string&) {
     p.form3().window().Show();
-    ConfirmWindow(p, kCommandsPiece, ">shown");
+    Say(p, kCommandsShown);
 }
 
 void CmdXcmds(Program& p, const std::string&) {
     p.form3().window().Hide();
-    ConfirmWindow(p, kCommandsPiece, ">hidden");
+    Say(p, kCommandsHidden);
 }
 
 void CmdShow(Program& p, const std::string&) {
     p.form1().window().Show();
-    ConfirmWindow(p, kMainFormPiece, ">shown");
+    Say(p, kMainFormShown);
 }
 
 void CmdHide(Program& p, const std::string&) {
     p.form1().window().Hide();
-    ConfirmWindow(p, kMainFormPiece, ">hidden");
+    Say(p, kMainFormHidden);
 }
 
 void CmdMini(Program& p, const std::string&) {
     p.form1().window().SetState(WindowState::Minimized);
-    ConfirmWindow(p, kMainFormPiece, ">minimized");
+    Say(p, kMainFormMinimized);
 }
 
 void CmdMaxi(Program& p, const std::string&) {
     p.form1().window().SetState(WindowState::Normal);
-    ConfirmWindow(p, kMainFormPiece, ">maximized");
+    Say(p, kMainFormMaximized);
 }
 
 void CmdColors(Program& p, const std::string&) {
     p.form2().window().Show();
-    ConfirmWindow(p, kEditorPiece, ">shown");
+    Say(p, kEditorShown);
 }
 
 void CmdXcolors(Program& p, const std::string&) {
     p.form2().window().Hide();
-    ConfirmWindow(p, kEditorPiece, ">hidden");
+    Say(p, kEditorHidden);
 }
 
 void CmdPr(Program& p, const std::string& room) {
-    Say(p, Cat({Head2(p), "> ", Handle(p), " attempting to enter <font color=#", Color1(p), ">",
-                room}));
+    Say(p, kEnteringRoom, room);
     p.bridge().EnterPrivateRoom(room);
 }
 
 void CmdReset(Program& p, const std::string&) {
     ResetIdleClock(p);
-    Say(p, Cat({Head2(p), "> kelvar nook › idle time <font color=#", Color1(p), ">reset"}));
+    Say(p, kClockReset);
 }
 
 }  // namespace kn

@@ -28,7 +28,7 @@ void Form2::Click(std::string_view control) {
     } else if (control == "Command2") {
         window_->Hide();
     } else if (control == "Command4") {
-        program_.bridge().ChatSend(ColorPreviewLine(program_));
+        SayColorPreview(program_);
     }
 }
 

@@ -10,7 +10,7 @@ namespace kn {
 
 void AskForHandle(Program& program) {
     const std::string answer =
-        program.runtime().InputBox("input your handle in lowercase letters please", kProgramTitle);
+        program.gui().InputBox("input your handle in lowercase letters please", kProgramTitle);
     Form1& form1 = program.form1();
     form1.Label5.SetText(answer);
     WriteIni(program, "prefs", "handle", form1.Label5.Text(), SettingsPath(program));

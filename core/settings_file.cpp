@@ -4,12 +4,34 @@
 #include <algorithm>
 
 #include "platform/ascii.h"
+#include "platform/code_page.h"
+#include "platform/gui_runtime.h"
+#include "platform/profile_store.h"
 #include "windows/program.h"
 
 namespace kn {
 
+namespace {
+
+// The profile strings take and give UTF-8 here; the file holds the ANSI code page, and the path
+// stays UTF-8. At most capacity - 1 bytes of the stored value come back.
+std::string GetProfileString(Program& p, std::string_view section, std::string_view key,
+                             std::size_t capacity, std::string_view path) {
+    CodePage& cp = p.code_page();
+    return cp.FromAnsi(
+        p.profiles().GetString(cp.ToAnsi(section), cp.ToAnsi(key), "", capacity, path));
+}
+
+bool WriteProfileString(Program& p, std::string_view section, std::string_view key,
+                        std::string_view value, std::string_view path) {
+    CodePage& cp = p.code_page();
+    return p.profiles().WriteString(cp.ToAnsi(section), cp.ToAnsi(key), cp.ToAnsi(value), path);
+}
+
+}  // namespace
+
 std::string SettingsPath(Program& program) {
-    return program.runtime().AppPath() + "/kelvarnook.ini";
+    return program.gui().ProgramDirectory() + "/kelvarnook.ini";
 }
 
 std::string ReadIni(Program& program, std::string_view section, std::string_view key,
@@ -17,7 +39,7 @@ std::string ReadIni(Program& program, std::string_view section, std::string_view
     const std::string lower = LowerAscii(key);
     // The profile call cuts what doesn't fit; grow until the value comes back whole.
     for (std::size_t capacity = 750;; capacity *= 4) {
-        std::string value = program.runtime().GetProfileString(section, lower, capacity, file);
+        std::string value = GetProfileString(program, section, lower, capacity, file);
         if (value.size() + 1 < capacity || capacity > (std::size_t{1} << 28)) return value;
     }
 }
@@ -28,12 +50,12 @@ void WriteIni(Program& program, std::string_view section, std::string_view key,
     std::replace_if(
         one_line.begin(), one_line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     // The result is ignored on purpose: a failed write is not the owner's to handle.
-    (void)program.runtime().WriteProfileString(section, UpperAscii(key), one_line, file);
+    (void)WriteProfileString(program, section, UpperAscii(key), one_line, file);
 }
 
 bool FileExists(Program& program, std::string_view path) {
     if (path.empty()) return false;
-    return program.runtime().FileListed(path);
+    return program.gui().IsListedFile(path);
 }
 
 }  // namespace kn

@@ -2,6 +2,7 @@
 // must see them.
 #include "core/startup.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "core/chat_lines.h"
@@ -35,7 +36,7 @@ void SaveReason(Program& p) {
 }  // namespace
 
 void StayOnTop(Program& program, FormWindow& window) {
-    program.runtime().MakeTopmost(window);
+    program.window_system().MakeTopmost(window.Handle());
 }
 
 void StartUp(Program& p) {
@@ -58,7 +59,8 @@ void StartUp(Program& p) {
 void ExitProgram(Program& p) {
     SaveReason(p);
     AnnounceUnloaded(p);
-    p.runtime().End();
+    p.gui().EndProcess();
+    std::abort();  // not reached: EndProcess ends the process or unwinds out of the run
 }
 
 // Closed from outside, the program still keeps the reason: without it a reason set since

@@ -7,7 +7,7 @@
 namespace kn {
 
 Program::Program(GuiRuntime& gui, WindowSystem& ws, CodePage& cp, ProfileStore& profiles)
-    : gui_(gui), runtime_(gui, profiles, cp, ws), bridge_(ws, cp, gui) {}
+    : gui_(gui), ws_(ws), cp_(cp), profiles_(profiles), bridge_(ws, cp, gui) {}
 
 Program::~Program() = default;
 

@@ -5,7 +5,10 @@
 #include <memory>
 
 #include "bridge/host_bridge.h"
-#include "windows/runtime.h"
+#include "platform/code_page.h"
+#include "platform/gui_runtime.h"
+#include "platform/profile_store.h"
+#include "platform/window_system.h"
 
 namespace kn {
 
@@ -31,13 +34,17 @@ class Program {
     bool form2_loaded() const { return form2_ != nullptr; }
     bool form3_loaded() const { return form3_ != nullptr; }
 
-    Runtime& runtime() { return runtime_; }
-    HostBridge& bridge() { return bridge_; }
     GuiRuntime& gui() { return gui_; }
+    WindowSystem& window_system() { return ws_; }
+    CodePage& code_page() { return cp_; }
+    ProfileStore& profiles() { return profiles_; }
+    HostBridge& bridge() { return bridge_; }
 
   private:
     GuiRuntime& gui_;
-    Runtime runtime_;
+    WindowSystem& ws_;
+    CodePage& cp_;
+    ProfileStore& profiles_;
     HostBridge bridge_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;

@@ -6,7 +6,7 @@
 #include "platform/win32/win32_gui_runtime.h"
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_window_system.h"
-#include "windows/program.h"
+#include "core/program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kn::Win32WindowSystem ws;

@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "core/program.h"
 #include "windows/forms.h"
-#include "windows/program.h"
 
 namespace kn {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "core/owner_commands.h"
+#include "core/program.h"
 #include "platform/ascii.h"
-#include "windows/program.h"
 
 namespace kn {
 
@@ -37,7 +37,8 @@ CutLine CutCommand(std::string_view text) {
     return cut;
 }
 
-void HandleChatLine(Program& program, const std::string& screen_name, const std::string& text) {
+void Form1_VexoScan1_ChatLine(Program& program, const std::string& screen_name,
+                              const std::string& text) {
     const std::string own = program.bridge().GetOwnScreenName();
     // With no welcome window nobody is the owner, not even a line without a screen name.
     if (own.empty() || own != screen_name) return;

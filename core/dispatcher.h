@@ -29,6 +29,7 @@ struct CutLine {
 CutLine CutCommand(std::string_view text);
 
 // The handler of the scanner's ChatLine event.
-void HandleChatLine(Program& program, const std::string& screen_name, const std::string& text);
+void Form1_VexoScan1_ChatLine(Program& program, const std::string& screen_name,
+                              const std::string& text);
 
 }  // namespace kn

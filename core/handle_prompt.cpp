@@ -1,10 +1,10 @@
 // The handle prompt, shared by start-up and the menu's "handle" item.
 #include "core/handle_prompt.h"
 
+#include "core/program.h"
 #include "core/settings_file.h"
 #include "windows/designs.h"
 #include "windows/forms.h"
-#include "windows/program.h"
 
 namespace kn {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/chat_lines.h"
+#include "core/program.h"
 #include "windows/forms.h"
-#include "windows/program.h"
 
 namespace kn {
 
@@ -55,7 +55,7 @@ void ResetIdleClock(Program& p) {
     p.form1().Label4.SetText("0");
 }
 
-void IdleTick(Program& p) {
+void Form1_Timer1_Timer(Program& p) {
     Form1& f = p.form1();
     Advance(f.Label2);
     if (f.Label2.Text() == "60") {

@@ -9,6 +9,7 @@ class Program;
 void StartIdleSession(Program& program);
 void EndIdleSession(Program& program);
 void ResetIdleClock(Program& program);
-void IdleTick(Program& program);
+// The minute tick of Timer1.
+void Form1_Timer1_Timer(Program& program);
 
 }  // namespace kn

@@ -5,10 +5,10 @@
 
 #include "core/chat_lines.h"
 #include "core/idle_session.h"
+#include "core/program.h"
 #include "core/settings_file.h"
 #include "core/startup.h"
 #include "windows/forms.h"
-#include "windows/program.h"
 
 namespace kn {
 

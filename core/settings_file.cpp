@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
+#include "core/program.h"
 #include "platform/ascii.h"
 #include "platform/code_page.h"
 #include "platform/gui_runtime.h"
 #include "platform/profile_store.h"
-#include "windows/program.h"
 
 namespace kn {
 

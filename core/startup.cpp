@@ -7,9 +7,9 @@
 
 #include "core/chat_lines.h"
 #include "core/handle_prompt.h"
+#include "core/program.h"
 #include "core/settings_file.h"
 #include "windows/forms.h"
-#include "windows/program.h"
 
 namespace kn {
 
@@ -39,7 +39,7 @@ void StayOnTop(Program& program, FormWindow& window) {
     program.window_system().MakeTopmost(window.Handle());
 }
 
-void StartUp(Program& p) {
+void Form1_Form_Load(Program& p) {
     Form1& form1 = p.form1();
     form1.VexoScan1().StartScan();
     StayOnTop(p, form1.window());

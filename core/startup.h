@@ -7,8 +7,8 @@ namespace kn {
 class Program;
 class FormWindow;
 
-// The main window's load handler.
-void StartUp(Program& program);
+// The main window's load handler: start-up.
+void Form1_Form_Load(Program& program);
 
 // Saves the reason, announces the unloading and ends the process; never returns.
 [[noreturn]] void ExitProgram(Program& program);

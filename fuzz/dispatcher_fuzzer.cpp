@@ -36,7 +36,7 @@ class Lines final : public sim::EventSource {
         }
         const OwnerLine& line = lines_[next_++];
         if (!line.through_room || !world_.host().OwnerSays(line.text)) {
-            HandleChatLine(world_.program(), world_.host().screen_name(), line.text);
+            Form1_VexoScan1_ChatLine(world_.program(), world_.host().screen_name(), line.text);
         }
     }
     bool Finished() override { return dumped_; }

@@ -14,7 +14,7 @@
 #include "platform/sim/sim_gui_runtime.h"
 #include "platform/sim/sim_scheduler.h"
 #include "platform/sim/sim_window_system.h"
-#include "windows/program.h"
+#include "core/program.h"
 
 namespace kn::sim {
 

@@ -16,7 +16,7 @@
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_window_system.h"
 #include "windows/forms.h"
-#include "windows/program.h"
+#include "core/program.h"
 
 namespace kn::winbench {
 namespace {

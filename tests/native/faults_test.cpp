@@ -177,7 +177,7 @@ Outcome StrikeAfter(const Vanishing& way, int n) {
         sim::World w(options);
         Program& p = w.program();
         auto say = [&](const char* line, std::string& reason) {
-            HandleChatLine(p, "Owner", line);
+            Form1_VexoScan1_ChatLine(p, "Owner", line);
             reason = p.form1().Text1.Text();
         };
         Timed events({

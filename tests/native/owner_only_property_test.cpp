@@ -96,14 +96,14 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
             const std::string owner = world.program().bridge().GetOwnScreenName();
             const std::string speaker = cases.Name(owner, kSignOns);
             const std::string line = cases.Command();
-            HandleChatLine(world.program(), speaker, line);
+            Form1_VexoScan1_ChatLine(world.program(), speaker, line);
             ++ran;
             if (happenings != 0 || Fields(world) != fields) {
                 failure.append("[").append(speaker).append("] said [").append(line);
                 failure.append("] with the owner [").append(owner).append("]");
             }
             if (i % kControlEvery == 0 && !owner.empty()) {
-                HandleChatLine(world.program(), owner, "reason?");
+                Form1_VexoScan1_ChatLine(world.program(), owner, "reason?");
                 ++controls;
                 answered += happenings == 1;
                 happenings = 0;

@@ -1,5 +1,5 @@
-// The running program: its runtime services, its bridge to the host client and its three
-// windows, each loaded on first use and kept for the whole run.
+// The running program: the platform's services, its bridge to the host client and its three
+// windows, each loaded on first use, bound to its handlers and kept for the whole run.
 #pragma once
 
 #include <memory>

@@ -11,18 +11,23 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_L
     string(APPEND CMAKE_CXX_FLAGS_RELWITHDEBINFO " -Wno-restrict")
 endif()
 
-file(GLOB KN_SIM_SOURCES CONFIGURE_DEPENDS platform/sim/*.cpp platform/null/*.cpp host/sim/*.cpp
-     app/sim/*.cpp)
+kn_layer(kn_platform_sim SOURCES platform/sim/*.cpp SEES platform/sim ${KN_PLATFORM_INTERFACES})
+target_link_libraries(kn_platform_sim PUBLIC Iconv::Iconv)
+
+# The simulator's stand-in host and its replay and terminal front ends, with the program.
+file(GLOB KN_SIM_SOURCES CONFIGURE_DEPENDS host/sim/*.cpp app/sim/*.cpp)
 add_library(kn_sim STATIC ${KN_SIM_SOURCES})
-target_link_libraries(kn_sim PUBLIC kn_program Iconv::Iconv PkgConfig::LIBEDIT CLI11::CLI11)
+target_include_directories(kn_sim PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(kn_sim PUBLIC kn_core kn_platform_sim PkgConfig::LIBEDIT CLI11::CLI11)
 
 add_executable(kelvarnook-sim app/sim_main.cpp)
 target_link_libraries(kelvarnook-sim PRIVATE kn_sim)
 
 if(KN_FUZZ)
     # Coverage feedback from the program and the simulator too, not only from the targets.
-    target_compile_options(kn_program PRIVATE -fsanitize=fuzzer-no-link)
-    target_compile_options(kn_sim PRIVATE -fsanitize=fuzzer-no-link)
+    foreach(lib kn_core kn_windows kn_platform_sim kn_sim)
+        target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link)
+    endforeach()
     file(GLOB KN_FUZZERS CONFIGURE_DEPENDS fuzz/*_fuzzer.cpp)
     foreach(src ${KN_FUZZERS})
         get_filename_component(name ${src} NAME_WE)

@@ -30,11 +30,16 @@ add_library(kn_resources OBJECT windows/resources/kelvarnook.rc)
 target_include_directories(kn_resources PRIVATE ${KN_SKIN_DIR})
 
 # Every program built on the Win32 layer carries the skin, so its tests see the real images.
-file(GLOB KN_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp platform/null/*.cpp)
-add_library(kn_win32 STATIC ${KN_WIN32_SOURCES})
-target_link_libraries(kn_win32 PUBLIC kn_program user32 kernel32 gdi32)
-target_sources(kn_win32 INTERFACE $<TARGET_OBJECTS:kn_resources>)
-add_dependencies(kn_win32 kn_resources)
+kn_layer(kn_platform_win32 SOURCES platform/win32/*.cpp
+         SEES platform/win32 ${KN_PLATFORM_INTERFACES})
+target_link_libraries(kn_platform_win32 PUBLIC user32 kernel32 gdi32)
+target_sources(kn_platform_win32 INTERFACE $<TARGET_OBJECTS:kn_resources>)
+add_dependencies(kn_platform_win32 kn_resources)
+
+# The program on the Win32 layer, for what stands on top of both.
+add_library(kn_win32 INTERFACE)
+target_include_directories(kn_win32 INTERFACE ${CMAKE_SOURCE_DIR})
+target_link_libraries(kn_win32 INTERFACE kn_core kn_platform_win32)
 
 add_executable(kelvarnook WIN32 app/win_main.cpp)
 target_link_libraries(kelvarnook PRIVATE kn_win32)
@@ -43,6 +48,7 @@ target_link_options(kelvarnook PRIVATE -municode -s)
 file(GLOB KN_HOST_SOURCES CONFIGURE_DEPENDS host/win32/*.cpp)
 if(KN_HOST_SOURCES)
     add_executable(kn-standin-host WIN32 ${KN_HOST_SOURCES})
+    target_include_directories(kn-standin-host PRIVATE ${CMAKE_SOURCE_DIR})
     target_link_libraries(kn-standin-host PRIVATE user32 kernel32 gdi32)
     target_link_options(kn-standin-host PRIVATE -municode -s)
 endif()
@@ -113,6 +119,7 @@ endif()
 if(TARGET kn-standin-host)
     add_executable(kn_settings_kill tests/win/settings_kill/driver.cpp
                    tests/win/settings_kill/settings_check.cpp tests/win/shared/processes.cpp)
+    target_include_directories(kn_settings_kill PRIVATE ${CMAKE_SOURCE_DIR})
     target_link_libraries(kn_settings_kill PRIVATE user32 kernel32)
     add_dependencies(kn_settings_kill kelvarnook kn-standin-host)
     add_test(NAME wine.settings_kill COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-settings-kill

@@ -2,11 +2,11 @@
 // Everything it does starts from the main window's load; this only wires the platform in.
 #include <windows.h>
 
+#include "core/program.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_gui_runtime.h"
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_window_system.h"
-#include "core/program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kn::Win32WindowSystem ws;

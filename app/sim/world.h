@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/sim/script.h"
+#include "core/program.h"
 #include "host/sim/sim_host.h"
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/ini_profile_store.h"
@@ -14,7 +15,6 @@
 #include "platform/sim/sim_gui_runtime.h"
 #include "platform/sim/sim_scheduler.h"
 #include "platform/sim/sim_window_system.h"
-#include "core/program.h"
 
 namespace kn::sim {
 

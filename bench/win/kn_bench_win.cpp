@@ -11,12 +11,12 @@
 
 #include "bench/win/side_by_side.h"
 #include "bridge/chat_scanner.h"
+#include "core/program.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_gui_runtime.h"
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_window_system.h"
 #include "windows/forms.h"
-#include "core/program.h"
 
 namespace kn::winbench {
 namespace {

@@ -11,16 +11,19 @@ namespace kn {
 
 namespace {
 
-HWND ToHwnd(WindowHandle w) { return static_cast<HWND>(ULongToHandle(w)); }
+HWND ToHwnd(WindowHandle w) {
+    return static_cast<HWND>(ULongToHandle(w));
+}
 
-WindowHandle FromHwnd(HWND w) { return HandleToULong(w); }
+WindowHandle FromHwnd(HWND w) {
+    return HandleToULong(w);
+}
 
 // False when the message timed out or the window is gone; `result` is then meaningless.
 bool Send(WindowHandle w, UINT msg, WPARAM wp, LPARAM lp, DWORD_PTR* result = nullptr) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(ToHwnd(w), msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_NORMAL,
-                               Win32WindowSystem::kTimeoutMs,
-                               result ? result : &ignored) != 0;
+                               Win32WindowSystem::kTimeoutMs, result ? result : &ignored) != 0;
 }
 
 int BufferSize(std::size_t capacity) {
@@ -35,8 +38,8 @@ WindowHandle Win32WindowSystem::FindTopLevel(std::string_view cls) {
 
 WindowHandle Win32WindowSystem::FindChild(WindowHandle parent, WindowHandle after,
                                           std::string_view cls) {
-    return FromHwnd(FindWindowExA(ToHwnd(parent), ToHwnd(after), std::string(cls).c_str(),
-                                  nullptr));
+    return FromHwnd(
+        FindWindowExA(ToHwnd(parent), ToHwnd(after), std::string(cls).c_str(), nullptr));
 }
 
 void Win32WindowSystem::SetText(WindowHandle w, std::string_view ansi) {
@@ -44,7 +47,9 @@ void Win32WindowSystem::SetText(WindowHandle w, std::string_view ansi) {
     Send(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void Win32WindowSystem::SendChar(WindowHandle w, unsigned ch) { Send(w, WM_CHAR, ch, 0); }
+void Win32WindowSystem::SendChar(WindowHandle w, unsigned ch) {
+    Send(w, WM_CHAR, ch, 0);
+}
 
 // Asked in UTF-16 units and scaled to the most bytes they can take in the ANSI code page: under
 // Wine an ANSI WM_GETTEXTLENGTH to a Unicode window ignores the time limit (the ANSI length

@@ -7,10 +7,9 @@
 namespace kn {
 
 class Win32WindowSystem final : public WindowSystem {
-public:
+  public:
     WindowHandle FindTopLevel(std::string_view cls) override;
-    WindowHandle FindChild(WindowHandle parent, WindowHandle after,
-                           std::string_view cls) override;
+    WindowHandle FindChild(WindowHandle parent, WindowHandle after, std::string_view cls) override;
     void SetText(WindowHandle w, std::string_view ansi) override;
     void SendChar(WindowHandle w, unsigned ch) override;
     std::size_t TextLength(WindowHandle w) override;

@@ -81,7 +81,11 @@ void TerminalSource::RunVerb(const std::string& line) {
         return feed_.Error(*bad + " (/help lists the verbs)");
     }
     // The room shows what these two did; for the others, say what was done.
-    if (event.verb != Verb::Chat && event.verb != Verb::Owner) feed_.Notice(line);
+    if (world_.HeldByPrompt(event)) {
+        feed_.Notice(line + ": the handle prompt is open; answer it or /cancel first");
+    } else if (event.verb != Verb::Chat && event.verb != Verb::Owner) {
+        feed_.Notice(line);
+    }
     Perform(event);
 }
 

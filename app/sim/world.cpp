@@ -120,28 +120,39 @@ SimForm& World::LoadedForm(const Event& e, std::string_view name) {
     return *form;
 }
 
+// The prompt disables the program's other windows, so a person's clicks and keys there are
+// lost; a close from outside the program still reaches the main window.
+bool World::HeldByPrompt(const Event& e) const {
+    if (!gui_.PromptOpen()) return false;
+    return e.verb == Verb::Click || e.verb == Verb::Type ||
+           (e.verb == Verb::Close && e.first != "Form1");
+}
+
 void World::Click(const Event& e) {
-    const std::string& target = e.first;
-    if (target.starts_with("Form2.")) {
-        LoadedForm(e, "Form2");
-        gui_.Events("Form2")->Click(std::string_view(target).substr(6));
+    const std::string_view target = e.first;
+    const bool editor = target.starts_with("Form2.");
+    LoadedForm(e, editor ? "Form2" : "Form1");
+    if (HeldByPrompt(e)) return;
+    if (editor) {
+        gui_.Events("Form2")->Click(target.substr(6));
     } else if (target.starts_with("mnu")) {
-        LoadedForm(e, "Form1");
         gui_.Events("Form1")->MenuChosen(target);
     } else {
-        LoadedForm(e, "Form1");
         gui_.Events("Form1")->Click(target);
     }
 }
 
 void World::TypeInto(const Event& e) {
     const std::size_t dot = e.first.find('.');
-    LoadedForm(e, e.first.substr(0, dot)).SetText(e.first.substr(dot + 1), e.second);
+    SimForm& form = LoadedForm(e, e.first.substr(0, dot));
+    if (HeldByPrompt(e)) return;
+    form.SetText(e.first.substr(dot + 1), e.second);
 }
 
 void World::Close(const Event& e) {
     SimForm& form = LoadedForm(e, e.first);
     if (e.first != "Form1" && !form.Visible()) throw EventFault{e.line, e.first + " is hidden"};
+    if (HeldByPrompt(e)) return;
     gui_.Events(e.first)->CloseRequested();
 }
 

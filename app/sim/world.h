@@ -50,6 +50,10 @@ class World {
     // The `dump` lines.
     void Dump();
 
+    // True when `event` is a click, key or close that the open handle prompt keeps from the
+    // program's windows: it is then checked as usual but does nothing.
+    bool HeldByPrompt(const Event& event) const;
+
     SimHost& host() { return host_; }
     SimGuiRuntime& gui() { return gui_; }
     Record& record() { return record_; }

@@ -2,6 +2,7 @@
 // the handle prompt on the scheduler's clock, and the record of what the windows do.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -50,7 +51,11 @@ class SimGuiRuntime final : public GuiRuntime {
     SimForm* Form(std::string_view name);
     FormEvents* Events(std::string_view name);
     bool TimerEnabled(std::string_view form, unsigned id);
-    bool PromptOpen() const { return !prompts_.empty(); }
+    // An answered prompt no longer holds the windows, though its dialog loop has yet to end.
+    bool PromptOpen() const {
+        return std::any_of(prompts_.begin(), prompts_.end(),
+                           [](const Prompt& p) { return !p.closed; });
+    }
     std::string OpenPrompt() const { return prompts_.empty() ? "" : prompts_.back().prompt; }
     // Closes the innermost open prompt with `answer` (OK) or "" (Cancel).
     bool Answer(std::string answer);

@@ -73,6 +73,7 @@ void SimWindowSystem::SetRawText(WindowHandle w, std::string text) {
     Window* window = Find(w);
     if (!window) return;
     window->text = std::move(text);
+    window->caret = 0;
     Changed();
 }
 
@@ -85,6 +86,11 @@ std::vector<WindowHandle> SimWindowSystem::Children(WindowHandle parent) const {
 WindowHandle SimWindowSystem::Parent(WindowHandle w) const {
     const Window* window = Find(w);
     return window ? window->parent : 0;
+}
+
+std::size_t SimWindowSystem::Caret(WindowHandle w) const {
+    const Window* window = Find(w);
+    return window ? window->caret : 0;
 }
 
 bool SimWindowSystem::Topmost(WindowHandle w) const {
@@ -196,6 +202,10 @@ std::string SimWindowSystem::Text(WindowHandle w, std::size_t capacity) {
 
 void SimWindowSystem::MakeTopmost(WindowHandle w) {
     if (Window* window = Find(w)) window->topmost = true;
+}
+
+void SimWindowSystem::SetCaret(WindowHandle w, std::size_t at) {
+    if (Window* window = Find(w)) window->caret = std::min(at, window->text.size());
 }
 
 }  // namespace kn::sim

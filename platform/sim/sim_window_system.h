@@ -32,6 +32,9 @@ class SimWindowSystem final : public WindowSystem {
     std::vector<WindowHandle> Children(WindowHandle parent) const;
     WindowHandle Parent(WindowHandle w) const;
     bool Topmost(WindowHandle w) const;
+    // Where the caret stands. Any change of the text puts it at the start, as WM_SETTEXT does
+    // in an edit control.
+    std::size_t Caret(WindowHandle w) const;
 
     // Called whenever a window's text or the tree changes, so that the runtime can schedule
     // the text-change listener; the listener itself is never called from in here.
@@ -64,6 +67,7 @@ class SimWindowSystem final : public WindowSystem {
     std::size_t TitleLength(WindowHandle w) override;
     std::string Title(WindowHandle w, std::size_t capacity) override;
     void MakeTopmost(WindowHandle w) override;
+    void SetCaret(WindowHandle w, std::size_t at) override;
     void WatchTextChanges(std::function<void()> changed) override {
         listener_ = std::move(changed);
     }
@@ -77,6 +81,7 @@ class SimWindowSystem final : public WindowSystem {
         WindowProc proc;
         bool topmost = false;
         std::vector<WindowHandle> children;  // front to back
+        std::size_t caret = 0;
     };
     std::vector<WindowHandle>& SiblingsOf(WindowHandle parent);
     // Handles are handed out in steps from a first one and never reused, so a window's slot

@@ -9,8 +9,19 @@
 namespace kn {
 
 namespace {
+
 constexpr unsigned kEnter = 13;
+
+// A box Enter left full holds what the host refused or what the owner typed since; either
+// way it is not ours to overwrite. The caret goes back where the owner was typing: a byte
+// count is never fewer than the characters, and the box stops it at the end.
+void PutBackDraft(WindowSystem& ws, WindowHandle input, const std::string& draft) {
+    if (draft.empty() || ws.TextLength(input) != 0) return;
+    ws.SetText(input, draft);
+    ws.SetCaret(input, draft.size());
 }
+
+}  // namespace
 
 void HostBridge::ChatSend(std::string_view line) {
     const WindowHandle room = FindChatRoom();
@@ -21,7 +32,7 @@ void HostBridge::ChatSend(std::string_view line) {
     const std::string draft = ws_.Text(input, ws_.TextLength(input) + 1);
     ws_.SetText(input, cp_.ToAnsi(line));
     ws_.SendChar(input, kEnter);
-    if (!draft.empty()) ws_.SetText(input, draft);
+    PutBackDraft(ws_, input, draft);
 }
 
 void HostBridge::Pause(double seconds) {

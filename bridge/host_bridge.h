@@ -20,7 +20,8 @@ class HostBridge {
     WindowHandle FindChatRoom();
 
     // Posts `line` into the chat room: sets the room's input box to it and presses Enter
-    // there. Text the owner had typed into the box and not sent is put back afterwards.
+    // there. Text the owner had typed into the box and not sent is put back afterwards, with
+    // the caret at its end, if Enter emptied the box.
     void ChatSend(std::string_view line);
 
     // Returns after at least `seconds` on the monotonic clock, handling events meanwhile.

@@ -50,6 +50,11 @@ class WindowSystem {
     // GetWindowTextA into a buffer of `capacity` bytes, NUL included: the bytes copied.
     virtual std::string Title(WindowHandle w, std::size_t capacity) = 0;
 
+    // EM_SETSEL(at, at): puts the caret of an edit or rich-edit control before the character
+    // at index `at` with nothing selected; an index past the end of the text stands at its end.
+    // Sent and bounded as SetText.
+    virtual void SetCaret(WindowHandle w, std::size_t at) = 0;
+
     // SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); the result is ignored.
     virtual void MakeTopmost(WindowHandle w) = 0;
 

@@ -96,6 +96,13 @@ void Win32WindowSystem::MakeTopmost(WindowHandle w) {
     SetWindowPos(ToHwnd(w), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+// EM_SETSEL carries two numbers and no pointer, so it means the same in the host's process.
+// Both controls clamp a position past the text to its end, which is what a byte count asks.
+void Win32WindowSystem::SetCaret(WindowHandle w, std::size_t at) {
+    const int index = BufferSize(at);
+    Send(w, EM_SETSEL, static_cast<WPARAM>(index), index);
+}
+
 // The host's controls live in another process and raise nothing we could hear without a hook
 // inside that process; the chat scanner's poll timer finds every change on its own.
 void Win32WindowSystem::WatchTextChanges(std::function<void()>) {}

@@ -17,6 +17,7 @@ class Win32WindowSystem final : public WindowSystem {
     std::size_t TitleLength(WindowHandle w) override;
     std::string Title(WindowHandle w, std::size_t capacity) override;
     void MakeTopmost(WindowHandle w) override;
+    void SetCaret(WindowHandle w, std::size_t at) override;
     void WatchTextChanges(std::function<void()> changed) override;
 
     // How long one message to another window may take before it is given up.

@@ -192,13 +192,14 @@ class InputBox : public Bridge {
                           },
                           [this](WindowHandle w, unsigned ch) {
                               chars_.push_back(ch);
-                              if (ch == 13) ws.SetRawText(w, "");
+                              if (ch == 13 && enter_empties_) ws.SetRawText(w, "");
                           }});
     }
 
     WindowHandle room_ = 0, box_ = 0;
     std::vector<std::string> texts_;
     std::vector<unsigned> chars_;
+    bool enter_empties_ = true;  // false: the host refused the line and kept it in the box
 };
 
 struct Send {
@@ -207,6 +208,8 @@ struct Send {
     std::string line;   // UTF-8
     std::vector<std::string> texts;
     std::string box_after;
+    std::size_t caret = 0;
+    bool enter_empties = true;
 };
 
 TEST_F(InputBox, GetsTheLineInTheCodePageThenEnterThenTheDraftBack) {
@@ -214,18 +217,26 @@ TEST_F(InputBox, GetsTheLineInTheCodePageThenEnterThenTheDraftBack) {
         {"mark_is_one_byte", "", "a \xE2\x80\xBA b", {"a \x9B b"}, ""},
         {"latin_and_euro", "", "caf\xC3\xA9 \xE2\x82\xAC", {"caf\xE9 \x80"}, ""},
         {"outside_the_code_page", "", "\xE4\xB8\xAD!", {"?!"}, ""},
-        {"draft_put_back", "half a thought", "line", {"line", "half a thought"}, "half a thought"},
-        {"draft_bytes_kept", "caf\xE9 \x9B", "line", {"line", "caf\xE9 \x9B"}, "caf\xE9 \x9B"},
+        {"draft_put_back",
+         "half a thought",
+         "line",
+         {"line", "half a thought"},
+         "half a thought",
+         14},
+        {"draft_bytes_kept", "caf\xE9 \x9B", "line", {"line", "caf\xE9 \x9B"}, "caf\xE9 \x9B", 6},
+        {"box_left_full_keeps_it", "half", "line", {"line"}, "line", 0, false},
     };
     for (const Send& c : cases) {
         SCOPED_TRACE(c.name);
         ws.SetRawText(box_, c.draft);
+        enter_empties_ = c.enter_empties;
         texts_.clear();
         chars_.clear();
         bridge.ChatSend(c.line);
         EXPECT_EQ(texts_, c.texts);
         EXPECT_EQ(chars_, std::vector<unsigned>{13});
         EXPECT_EQ(ws.RawText(box_), c.box_after);
+        EXPECT_EQ(ws.Caret(box_), c.caret);
     }
 }
 

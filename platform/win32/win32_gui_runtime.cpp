@@ -2,7 +2,10 @@
 // until a message or the time arrives; nothing here spins.
 #include "platform/win32/win32_gui_runtime.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/win32_form_window.h"
 #include "platform/win32/win32_handles.h"
@@ -17,9 +20,15 @@ Win32GuiRuntime::Win32GuiRuntime() {
     QueryPerformanceFrequency(&frequency_);
 }
 
+// A form first loaded while the prompt is open (by a command from the room) waits for it too.
 std::unique_ptr<FormWindow> Win32GuiRuntime::CreateForm(const FormDesign& design,
                                                         FormEvents& events) {
-    return std::make_unique<Win32FormWindow>(design, events);
+    auto form = std::make_unique<Win32FormWindow>(design, events);
+    if (held_) {
+        (void)EnableWindow(form->hwnd(), FALSE);  // the previous state is known: enabled
+        held_->push_back(form->hwnd());
+    }
+    return form;
 }
 
 // Every FormWindow this runtime hands out is a Win32FormWindow.
@@ -30,8 +39,58 @@ std::unique_ptr<Timer> Win32GuiRuntime::CreateTimer(FormWindow& owner, unsigned 
                                         std::move(tick));
 }
 
+namespace {
+
+BOOL CALLBACK AddEnabledForm(HWND w, LPARAM forms) {
+    if (Win32FormWindow::IsForm(w) && IsWindowEnabled(w)) {
+        reinterpret_cast<std::vector<HWND>*>(forms)->push_back(w);
+    }
+    return TRUE;
+}
+
+// The program's forms that take input now.
+std::vector<HWND> EnabledForms() {
+    std::vector<HWND> forms;
+    // FALSE only when the callback stops the walk, which it never does.
+    (void)EnumThreadWindows(GetCurrentThreadId(), AddEnabledForm, reinterpret_cast<LPARAM>(&forms));
+    return forms;
+}
+
+bool OnScreen(HWND w) {
+    return IsWindowVisible(w) && !IsIconic(w);
+}
+
+// The form the person was using, else any form on screen: the prompt stays in front of it and
+// the activation returns to it. With none on screen (the first start, before the main window
+// is shown) the prompt has no owner, as an owned window gets no taskbar button and the person
+// would have nothing there to bring it back by.
+HWND PromptOwner(const std::vector<HWND>& forms) {
+    const HWND active = GetActiveWindow();
+    if (std::find(forms.begin(), forms.end(), active) != forms.end() && OnScreen(active)) {
+        return active;
+    }
+    const auto shown = std::find_if(forms.begin(), forms.end(), OnScreen);
+    return shown == forms.end() ? nullptr : *shown;
+}
+
+}  // namespace
+
+// The prompt is modal to all the program's windows, not only to its owner: clicks on the
+// others would run their handlers (a second prompt, the exit) under the open one.
 std::string Win32GuiRuntime::InputBox(std::string_view prompt, std::string_view title) {
-    return win32::RunInputBox(win32::Widen(prompt), win32::Widen(title));
+    std::vector<HWND> forms = EnabledForms();
+    const HWND owner = PromptOwner(forms);
+    auto enable = [&forms](BOOL on) {
+        // The result is the previous state, which the list already says.
+        for (HWND w : forms) (void)EnableWindow(w, on);
+    };
+    enable(FALSE);
+    std::vector<HWND>* outer = std::exchange(held_, &forms);
+    std::string answer =
+        win32::RunInputBox(win32::Widen(prompt), win32::Widen(title), owner, [&] { enable(TRUE); });
+    held_ = outer;
+    enable(TRUE);  // again, for a dialog that could not be made or went without OK or Cancel
+    return answer;
 }
 
 // WM_QUIT is never posted by the program; one from outside ends it like the last window.

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/gui_runtime.h"
 
 namespace kn {
@@ -26,6 +28,7 @@ class Win32GuiRuntime final : public GuiRuntime {
 
   private:
     LARGE_INTEGER frequency_{};
+    std::vector<HWND>* held_ = nullptr;  // the forms the open prompt keeps disabled
 };
 
 }  // namespace kn

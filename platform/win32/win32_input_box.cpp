@@ -68,6 +68,7 @@ class DialogTemplate {
 };
 
 struct Dialog {
+    const std::function<void()>& closing;
     std::wstring answer;
 };
 
@@ -86,21 +87,26 @@ INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     auto* d = reinterpret_cast<Dialog*>(GetWindowLongPtrW(dlg, DWLP_USER));
     if (msg != WM_COMMAND || !d) return FALSE;
     WORD id = LOWORD(wp);
+    if (id != IDOK && id != IDCANCEL) return FALSE;
     if (id == IDOK) d->answer = EditText(dlg);
-    if (id == IDOK || id == IDCANCEL) EndDialog(dlg, id);
-    return id == IDOK || id == IDCANCEL;
+    // Windows hands the activation to an enabled window as the dialog goes: the program's must
+    // be enabled by then, or another application gets it (Wine does not enforce this).
+    d->closing();
+    EndDialog(dlg, id);
+    return TRUE;
 }
 
 }  // namespace
 
-std::string RunInputBox(const std::wstring& prompt, const std::wstring& title) {
+std::string RunInputBox(const std::wstring& prompt, const std::wstring& title, HWND owner,
+                        const std::function<void()>& closing) {
     DialogTemplate t(title, 236, 78, 4);
     t.Item(0x0082, 0xFFFF, SS_LEFT, 7, 7, 166, 40, prompt);
     t.Item(0x0081, kInputBoxEditId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 56, 222, 14, L"");
     t.Item(0x0080, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 179, 7, 50, 14, L"OK");
     t.Item(0x0080, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 179, 25, 50, 14, L"Cancel");
-    Dialog d;
-    INT_PTR r = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t.get(), nullptr, DialogProc,
+    Dialog d{closing, {}};
+    INT_PTR r = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t.get(), owner, DialogProc,
                                         reinterpret_cast<LPARAM>(&d));
     return r == IDOK ? Narrow(d.answer) : std::string();
 }

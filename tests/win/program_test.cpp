@@ -24,6 +24,12 @@ class ProgramBesideHost : public ::testing::Test {
         if (settings) testing::WriteBytes(Settings(), *settings);
         program_.emplace(dir_);
         if (!settings) {
+            // Nothing of the program is on screen yet: the prompt keeps a taskbar button, which
+            // an owned window has not.
+            HWND prompt = nullptr;
+            ASSERT_TRUE(
+                WaitUntil([&] { return (prompt = FindWindowW(L"#32770", L"kelvar nook")); }));
+            EXPECT_EQ(GetWindow(prompt, GW_OWNER), nullptr);
             ASSERT_TRUE(program_->AnswerPrompt(L"abc"));
         }
         ASSERT_TRUE(program_->WaitUntilShown());

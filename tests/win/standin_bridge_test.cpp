@@ -126,6 +126,11 @@ TEST_F(StandinBridge, ChatSendPutsTheOwnersDraftBack) {
     bridge_.ChatSend("hello");
     ASSERT_TRUE(host_.WaitFor("post", "hello"));
     EXPECT_EQ(ws_.Text(Input(), 64), "half a thought");
+    // The answer packs both ends in one number, so no pointer crosses the processes.
+    const auto selection = static_cast<DWORD>(
+        SendMessageW(static_cast<HWND>(ULongToHandle(Input())), EM_GETSEL, 0, 0));
+    EXPECT_EQ(LOWORD(selection), 14) << "the caret is not at the draft's end";
+    EXPECT_EQ(HIWORD(selection), 14);
     EXPECT_TRUE(host_.Lines("chat").empty()) << "the draft was said";
 }
 

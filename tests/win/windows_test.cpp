@@ -14,6 +14,8 @@ constexpr int kPicture2 = win32::kFirstControlId + 0;
 constexpr int kPicture3 = win32::kFirstControlId + 2;
 constexpr int kPicture5 = win32::kFirstControlId + 5;
 constexpr int kCommand4 = win32::kFirstControlId + 4;
+constexpr int kCommand1 = win32::kFirstControlId + 5;
+constexpr int kCommand2 = win32::kFirstControlId + 6;
 
 void Send(INPUT in) {
     ASSERT_EQ(SendInput(1, &in, sizeof in), 1u);
@@ -87,6 +89,17 @@ class ProgramWindows : public ::testing::Test {
         ASSERT_TRUE(WaitUntil([] { return !MenuOpen(); }));
     }
 
+    // Chooses colors from the menu and waits for the colour editor.
+    HWND OpenEditor() {
+        Choose({VK_DOWN, VK_DOWN});
+        HWND editor = nullptr;
+        WaitUntil([&] {
+            editor = FindWindowW(L"kelvarnook.Form2", nullptr);
+            return editor && IsWindowVisible(editor);
+        });
+        return editor;
+    }
+
     testing::ScratchDir dir_;
     Standin host_{dir_};
     std::optional<Program> program_;
@@ -113,18 +126,59 @@ TEST_F(ProgramWindows, TheBarMinimisesAndMaxiRestores) {
 }
 
 TEST_F(ProgramWindows, TheColourEditorsPreviewPostsItsLine) {
-    Choose({VK_DOWN, VK_DOWN});
-    HWND editor = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        editor = FindWindowW(L"kelvarnook.Form2", nullptr);
-        return editor && IsWindowVisible(editor);
-    }));
+    const HWND editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
     Click(Descendant(editor, kCommand4));
     EXPECT_TRUE(host_.WaitFor(
         "post", kFace +
                     " <font color=#99ccff>k<font color=#c0c0c0>elvar <font color=#99ccff>n"
                     "<font color=#c0c0c0>ook <font color=#99ccff> " +
                     kMark + " <font color=#c0c0c0> colors preview"));
+}
+
+// Clicks that would exit, pop the menu up, minimise, or preview, save and close in the colour
+// editor are lost while the handle prompt is open; Cancel then gives an empty handle and the
+// program has the focus back.
+TEST_F(ProgramWindows, TheHandlePromptHoldsEveryOtherWindow) {
+    const HWND editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    Choose({VK_DOWN, VK_DOWN, VK_DOWN});
+    HWND prompt = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        prompt = FindWindowW(L"#32770", L"kelvar nook");
+        return prompt && IsWindowVisible(prompt);
+    }));
+    EXPECT_FALSE(IsWindowEnabled(form1_));
+    EXPECT_FALSE(IsWindowEnabled(editor));
+    // Into the bottom right corner, out of the way, so that each click lands where it is meant.
+    RECT away;
+    GetWindowRect(prompt, &away);
+    SetWindowPos(prompt, nullptr, GetSystemMetrics(SM_CXSCREEN) - (away.right - away.left),
+                 GetSystemMetrics(SM_CYSCREEN) - (away.bottom - away.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(prompt, &away);
+    const std::size_t posts = host_.Lines("post").size();
+    const HWND targets[] = {Descendant(editor, kCommand4), Descendant(editor, kCommand1),
+                            Descendant(editor, kCommand2), Descendant(form1_, kPicture3),
+                            Descendant(form1_, kPicture2), Descendant(form1_, kPicture5)};
+    for (HWND target : targets) {
+        RECT r, overlap;
+        ASSERT_TRUE(GetWindowRect(target, &r));
+        ASSERT_FALSE(IntersectRect(&overlap, &r, &away)) << "the prompt covers a target";
+        Click(target);
+        EXPECT_FALSE(MenuOpen());
+    }
+    Click(GetDlgItem(prompt, IDCANCEL));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(prompt); }));
+    EXPECT_TRUE(IsWindowEnabled(form1_) && IsWindowEnabled(editor));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == form1_; }, 3s));
+
+    ASSERT_TRUE(host_.Send("owner reason lunch"));
+    ASSERT_TRUE(host_.WaitFor("post", NewReason("lunch")));
+    EXPECT_EQ(host_.Lines("post").size(), posts + 1) << "a click under the prompt went through";
+    EXPECT_FALSE(IsIconic(form1_));
+    EXPECT_TRUE(IsWindowVisible(editor));
+    EXPECT_EQ(testing::ReadBytes(dir_.Path("kelvarnook.ini")), SettingsAfterFirstStart(""));
 }
 
 }  // namespace

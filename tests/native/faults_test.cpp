@@ -1,6 +1,6 @@
-// Faults the program meets unattended beside a host it does not control: the host or its room
-// going away mid-message, the welcome window vanishing mid-lookup, an unusable settings
-// directory, damaged settings files and a transcript trimmed while lines arrive.
+// Faults the program meets unattended that a script can't arrange: the welcome window vanishing
+// mid-lookup, an unusable settings directory, and a transcript trimmed while lines arrive.
+// The host or its room going away inside a pause are story scripts.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -60,79 +60,6 @@ std::map<std::string, std::string> State(const SimRun& run) {
     return state;
 }
 
-struct HostFault {
-    const char* name;
-    std::string script;
-    std::vector<std::string> posts;            // kinds, in order
-    std::map<std::string, std::string> state;  // dump values at the end, when it dumps
-    std::string reason_saved = "REASON=away";  // what the file holds afterwards
-};
-
-void PrintTo(const HostFault& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class HostFaults : public testing::TestWithParam<HostFault> {};
-
-// The half of a message that meets no room is lost; everything else goes on as if nothing
-// had happened, and the program hears its owner again once the host is back.
-TEST_P(HostFaults, LoseOnlyWhatFindsNoRoom) {
-    const HostFault& c = GetParam();
-    TempDir dir;
-    dir.Write("kelvarnook.ini", kSettings);
-    const SimRun run = RunScript(dir, c.script);
-    ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(Kinds(run), c.posts);
-    const auto state = State(run);
-    for (const auto& [key, value] : c.state) EXPECT_EQ(state.at(key), value) << key;
-    EXPECT_NE(dir.Read("kelvarnook.ini").find(c.reason_saved), std::string::npos);
-}
-
-const HostFault kHostFaults[] = {
-    {"host_quits_in_the_pause_of_idleon",
-     "@1 owner idleon\n@1.2 host quit\n@2 host start\n@3 owner reason?\n@4 dump\n",
-     {"user", "loaded", "started", "reason is"},
-     {{"Form1.Timer1", "on"}, {"Form1.Text1", "away"}}},
-    {"host_quits_in_the_pause_of_a_tick",
-     "@1 owner idleon\n@61.2 host quit\n@62 host start\n@63 owner idleoff\n@64 dump\n",
-     {"user", "loaded", "started", "start reason", "idle", "ended"},
-     {{"Form1.Timer1", "off"}, {"Form1.Label2", "0"}}},
-    {"host_quits_in_the_pause_of_the_start_banner",
-     "@0.2 host quit\n@1 host start\n@2 owner reason?\n@3 dump\n",
-     {"user", "reason is"},
-     {{"Form2.Text1", "c0c0c0"}, {"Form1.Label5", "abc"}}},
-    {"host_quits_in_the_pause_of_end",
-     "@1 owner reason gone\n@2 owner end\n@2.2 host quit\n",
-     {"user", "loaded", "new reason", "user"},
-     {},
-     "REASON=gone"},
-    {"host_gone_for_a_tick_and_back",
-     "@1 owner idleon\n@50 host quit\n@70 host start\n@121 owner reset\n@122 dump\n",
-     {"user", "loaded", "started", "start reason", "idle", "timed reason", "reset"},
-     {{"Form1.Timer1", "on"}, {"Form1.Label2", "0"}}},
-    {"room_closes_between_the_start_banners",
-     "@0.2 host room close\n@1 host room open\n@2 owner reason?\n@3 dump\n",
-     {"user", "reason is"},
-     {{"Form1.Text1", "away"}}},
-    {"room_closes_in_the_pause_of_idleon",
-     "@1 owner idleon\n@1.2 host room close\n@1.3 host room open\n@2 owner reason later\n"
-     "@3 dump\n",
-     {"user", "loaded", "started", "start reason", "new reason"},
-     {{"Form1.Timer1", "on"}, {"Form1.Text1", "later"}}},
-    {"room_closes_in_the_pause_of_end_and_another_opens",
-     "@1 owner end\n@1.2 host room close\n@1.3 host room open\n",
-     {"user", "loaded", "user", "unloaded"},
-     {}},
-    {"owner_speaks_in_the_room_gone_half_way",
-     "@1 owner idleon\n@1.2 host room close\n@1.25 host room open\n@1.3 owner idleoff\n"
-     "@3 dump\n",
-     {"user", "loaded", "started", "ended", "start reason"},
-     {{"Form1.Timer1", "off"}}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Faults, HostFaults, testing::ValuesIn(kHostFaults),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 // Script-free events at set times, for faults a script can't time: inside one lookup.
 class Timed final : public sim::EventSource {
   public:
@@ -164,13 +91,13 @@ struct Outcome {
 // "reason x" from the owner with `way` striking after the nth lookup, the host back at 2 s,
 // and "reason y" at 3 s.
 Outcome StrikeAfter(const Vanishing& way, int n) {
-    TempDir dir;
+    ScratchDir dir;
     dir.Write("kelvarnook.ini", kSettings);
     char* buffer = nullptr;
     std::size_t size = 0;
     std::FILE* out = open_memstream(&buffer, &size);
     sim::Options options;
-    options.dir = dir.path().string();
+    options.dir = dir.dir().string();
     options.out = out;
     Outcome outcome;
     {
@@ -237,7 +164,7 @@ TEST(Faults, WelcomeWindowVanishesInTheMiddleOfTheOwnerTest) {
 
 // A forked child may drop root, which passes every permission check, so that a read-only
 // directory is read-only for the run.
-SimRun RunAsNobody(const TempDir& dir, const std::string& script) {
+SimRun RunAsNobody(const ScratchDir& dir, const std::string& script) {
     int fds[2];
     if (::pipe(fds) != 0) return {{}, -1, "no pipe"};
     const pid_t pid = ::fork();
@@ -269,7 +196,7 @@ SimRun RunAsNobody(const TempDir& dir, const std::string& script) {
 
 struct UnusableDir {
     const char* name;
-    std::function<void(const TempDir&)> prepare;
+    std::function<void(const ScratchDir&)> prepare;
     bool as_nobody;
     bool first_start;  // no readable file: the handle is asked for
 };
@@ -284,13 +211,13 @@ class UnusableDirs : public testing::TestWithParam<UnusableDir> {};
 // owner set, and the file that was there is left as it was.
 TEST_P(UnusableDirs, KeepTheOwnersValuesInTheFields) {
     const UnusableDir& c = GetParam();
-    TempDir dir;
+    ScratchDir dir;
     c.prepare(dir);
     const std::string file_before = dir.Read("kelvarnook.ini");
     const std::string script = std::string(c.first_start ? "answer abc\n" : "") +
                                "@1 owner handle Bob\n@2 owner reason gone\n@3 dump\n@4 owner end\n";
     const SimRun run = c.as_nobody ? RunAsNobody(dir, script) : RunScript(dir, script);
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all,
+    std::filesystem::permissions(dir.dir(), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add);
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(Lines(run, "prompt").size(), c.first_start ? 1u : 0u);
@@ -305,32 +232,32 @@ TEST_P(UnusableDirs, KeepTheOwnersValuesInTheFields) {
     EXPECT_EQ(dir.Read("kelvarnook.ini"), file_before);
 }
 
-void ReadOnly(const TempDir& dir) {
-    ::chmod(dir.path().c_str(), 0555);
+void ReadOnly(const ScratchDir& dir) {
+    ::chmod(dir.dir().c_str(), 0555);
 }
 
 const UnusableDir kUnusableDirs[] = {
     {"program_directory_is_a_plain_file",
-     [](const TempDir& dir) {
-         std::filesystem::remove_all(dir.path());
-         std::ofstream(dir.path()) << "not a directory";
+     [](const ScratchDir& dir) {
+         std::filesystem::remove_all(dir.dir());
+         std::ofstream(dir.dir()) << "not a directory";
      },
      false, true},
     {"settings_file_is_a_directory",
-     [](const TempDir& dir) { std::filesystem::create_directory(dir.path() / "kelvarnook.ini"); },
+     [](const ScratchDir& dir) { std::filesystem::create_directory(dir.dir() / "kelvarnook.ini"); },
      false, true},
     {"read_only_directory_without_a_file", ReadOnly, true, true},
     {"read_only_directory_and_file",
-     [](const TempDir& dir) {
+     [](const ScratchDir& dir) {
          dir.Write("kelvarnook.ini", kSettings);
-         ::chmod((dir.path() / "kelvarnook.ini").c_str(), 0444);
+         ::chmod((dir.dir() / "kelvarnook.ini").c_str(), 0444);
          ReadOnly(dir);
      },
      true, false},
     {"read_only_directory_writable_file",
-     [](const TempDir& dir) {
+     [](const ScratchDir& dir) {
          dir.Write("kelvarnook.ini", kSettings);
-         ::chmod((dir.path() / "kelvarnook.ini").c_str(), 0666);
+         ::chmod((dir.dir() / "kelvarnook.ini").c_str(), 0666);
          ReadOnly(dir);
      },
      true, false},
@@ -354,7 +281,7 @@ class TranscriptTrims : public testing::TestWithParam<Trim> {};
 
 TEST_P(TranscriptTrims, RaiseEveryOwnerLineOnce) {
     const Trim& c = GetParam();
-    TempDir dir;
+    ScratchDir dir;
     dir.Write("kelvarnook.ini", kSettings);
     const SimRun run = RunScript(dir, c.script, "Owner",
                                  [&](sim::World& w) { w.host().SetTranscriptLimit(c.keep); });

@@ -1,5 +1,5 @@
-// The host bridge against the stand-in host: who counts as the owner by the welcome title,
-// which window is the chat room, and the bytes a post puts into the room's input box.
+// The host bridge against the stand-in host's windows: which window is the chat room, and the
+// bytes a post puts into the room's input box. Who the owner is shows in story scripts.
 #include "bridge/host_bridge.h"
 
 #include <gtest/gtest.h>
@@ -10,61 +10,11 @@
 #include "host/sim/sim_host.h"
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/sim_gui_runtime.h"
-#include "tests/native/sim_run.h"
 
 namespace kn::test {
 namespace {
 
 using sim::SimWindowSystem;
-
-const std::string kNoReason = kHead2 + "> no idle reason set";
-
-struct Title {
-    const char* name;
-    std::string arrange;  // script lines run before the speaker talks
-    std::string speaker;
-    bool obeyed;
-};
-
-void PrintTo(const Title& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class WelcomeTitles : public testing::TestWithParam<Title> {};
-
-// "reason?" from the speaker is answered exactly when the speaker is the one the title names.
-TEST_P(WelcomeTitles, NameTheOneWhoseCommandsAreObeyed) {
-    const Title& c = GetParam();
-    TempDir dir;
-    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
-    const SimRun run = RunScript(dir, "@1 " + c.arrange + "\n@2 chat " + c.speaker + ": reason?\n");
-    ASSERT_EQ(run.status, 0) << run.errors;
-    std::vector<std::string> posts = Texts(run, "post");
-    posts.erase(posts.begin(), posts.begin() + 2);  // the start-up banners
-    EXPECT_EQ(posts, c.obeyed ? std::vector<std::string>{kNoReason} : std::vector<std::string>{});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Titles, WelcomeTitles,
-    testing::Values(
-        Title{"plain", "host title Welcome, Bob!", "Bob", true},
-        Title{"former_name_no_longer_owner", "host title Welcome, Bob!", "Owner", false},
-        Title{"blank_inside_the_name", "host title Welcome, Bob Smith!", "Bob Smith", true},
-        Title{"part_of_a_name_with_a_blank", "host title Welcome, Bob Smith!", "Bob", false},
-        Title{"up_to_the_first_bang", "host title Welcome, Bob! Have fun!", "Bob", true},
-        Title{"code_page_name", "host title Welcome, Zo\xC3\xAB!", "Zo\xC3\xAB", true},
-        Title{"no_bang_names_nobody", "host title Welcome, Bob", "Bob", false},
-        Title{"no_bang_not_the_rest", "host title Welcome, Bob", "Bob ", false},
-        Title{"empty_name_is_nobody", "host title Welcome, !", "", false},
-        Title{"small_w_is_passed_over", "host window welcome, Eve!", "Owner", true},
-        Title{"welcome_further_on_is_passed_over", "host window Hi Welcome, Eve!", "Owner", true},
-        Title{"no_comma", "host title Welcome Bob!", "Bob", false},
-        Title{"signed_off_nobody", "host signoff", "Owner", false},
-        Title{"signed_off_not_even_empty", "host signoff", "", false},
-        Title{"signed_on_again_in_front", "host signoff\n+0 host signon Eve", "Eve", true},
-        Title{"front_welcome_wins", "host window Welcome, Eve!", "Eve", true},
-        Title{"behind_welcome_loses", "host window Welcome, Eve!", "Owner", false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A bridge on a bare window system, with the stand-in host to put its windows there.
 class Bridge : public testing::Test {
@@ -238,19 +188,6 @@ TEST_F(InputBox, GetsTheLineInTheCodePageThenEnterThenTheDraftBack) {
         EXPECT_EQ(ws.RawText(box_), c.box_after);
         EXPECT_EQ(ws.Caret(box_), c.caret);
     }
-}
-
-// Through the whole round: the owner's text goes into the room in the code page, comes back
-// through the scanner, and is posted again; the record shows it in UTF-8 as typed.
-TEST(ChatSend, CodePageTextComesBackAsTyped) {
-    TempDir dir;
-    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
-    const std::string reason =
-        "\xE2\x80\xBA caf\xC3\xA9 \xE2\x82\xAC"
-        "5";
-    const SimRun run = RunScript(dir, "@1 owner reason " + reason + "\n");
-    EXPECT_EQ(Texts(run, "post").back(),
-              kHead2 + "> new idle reason <font color=#c0c0c0>" + reason);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 
 #include "tests/shared/profile_conformance.h"
 
-namespace kn::testing {
+namespace kn::test {
 namespace {
 
 using namespace std::string_literals;
@@ -215,4 +215,4 @@ INSTANTIATE_TEST_SUITE_P(Ini, IniFailures, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace kn::testing
+}  // namespace kn::test

@@ -61,14 +61,14 @@ unsigned Seed() {
 TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
     const unsigned seed = Seed();
     SCOPED_TRACE("KN_PROPERTY_SEED=" + std::to_string(seed));
-    TempDir dir;
+    ScratchDir dir;
     const std::string settings =
         "[prefs]\r\nHANDLE=abc\r\nREASON=away\r\nCOLOR1=c0c0c0\r\n"
         "COLOR2=99ccff\r\n";
     dir.Write("kelvarnook.ini", settings);
     std::FILE* out = std::fopen("/dev/null", "w");
     sim::Options options;
-    options.dir = dir.path().string();
+    options.dir = dir.dir().string();
     options.out = out;
     sim::World world(options);
 

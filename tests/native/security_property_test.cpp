@@ -29,7 +29,7 @@ constexpr int kCheckEvery = 250;  // the owner's own "reason?" shows the program
 TEST_P(Lookalikes, NeitherRunCommandsNorChangeAnything) {
     const Owner& c = GetParam();
     const std::string settings = SettingsAfterFirstStart("abc");
-    TempDir dir;
+    ScratchDir dir;
     dir.Write("kelvarnook.ini", settings);
     LookalikeLines lines(c.seed);
     std::map<std::string, std::string> said_at;  // record time -> the chat line, for failures

@@ -1,12 +1,8 @@
 // In-process replay for the tests, writing the record into memory.
 #include "tests/native/sim_run.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <random>
 #include <sstream>
 
 #include "app/sim/replay.h"
@@ -14,34 +10,7 @@
 
 namespace kn::test {
 
-TempDir::TempDir() {
-    static std::mt19937_64 rng{std::random_device{}()};
-    path_ =
-        std::filesystem::temp_directory_path() /
-        // Letters outside Windows-1252: the settings path must reach the file all the same.
-        ("kn-test-\xC5\x81\xD0\x96-" + std::to_string(::getpid()) + "-" + std::to_string(rng()));
-    std::filesystem::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
-}
-
-std::string TempDir::Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void TempDir::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-}
-
-SimRun RunScript(const TempDir& dir, const std::string& script, const std::string& screen_name,
+SimRun RunScript(const ScratchDir& dir, const std::string& script, const std::string& screen_name,
                  const std::function<void(sim::World&)>& setup,
                  const std::function<void(sim::World&)>& inspect) {
     SimRun run;
@@ -53,7 +22,7 @@ SimRun RunScript(const TempDir& dir, const std::string& script, const std::strin
     try {
         std::vector<sim::Event> events = sim::ParseScript(script);
         sim::Options options;
-        options.dir = dir.path().string();
+        options.dir = dir.dir().string();
         options.screen_name = screen_name;
         options.out = out;
         sim::World world(options);

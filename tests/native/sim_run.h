@@ -2,10 +2,11 @@
 // read like the behaviour: a script in, record lines and the settings file out.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "tests/shared/scratch_dir.h"
 
 namespace kn::sim {
 class World;
@@ -19,22 +20,12 @@ struct SimRun {
     std::string errors;  // what went to standard error
 };
 
-// A fresh directory for the program, removed with the object.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    const std::filesystem::path& path() const { return path_; }
-    std::string Read(const std::string& name) const;  // "" when missing
-    void Write(const std::string& name, const std::string& bytes) const;
-
-  private:
-    std::filesystem::path path_;
-};
+// The name the chat scanner's tests know the scratch directory by.
+using TempDir = ScratchDir;
 
 // Replays `script` with the program in `dir`; `setup` sees the world before the run and
 // `inspect` as the run left it.
-SimRun RunScript(const TempDir& dir, const std::string& script,
+SimRun RunScript(const ScratchDir& dir, const std::string& script,
                  const std::string& screen_name = "Owner",
                  const std::function<void(sim::World&)>& setup = {},
                  const std::function<void(sim::World&)>& inspect = {});

@@ -162,10 +162,10 @@ TEST(StatusPanel, ShortTerminalsKeepTheClockLongest) {
 }
 
 TEST(Face, IsReadFromTheWindowsFields) {
-    test::TempDir dir;
+    test::ScratchDir dir;
     dir.Write("kelvarnook.ini", test::SettingsAfterFirstStart("abc"));
     Options options;
-    options.dir = dir.path().string();
+    options.dir = dir.dir().string();
     options.out = nullptr;
     World world(options);
     ReplaySource source(world, ParseScript("owner reason gone fishing\n"
@@ -197,9 +197,9 @@ TEST(PlainInput, SplitsLinesAndKeepsALastOneWithoutALineFeed) {
 }
 
 // Runs the simulator with `input` on a pipe and its output on another; returns the output.
-std::string RunPiped(const test::TempDir& dir, const std::string& input, int& status) {
-    const std::string in_path = (dir.path() / "input").string();
-    const std::string out_path = (dir.path() / "output").string();
+std::string RunPiped(const test::ScratchDir& dir, const std::string& input, int& status) {
+    const std::string in_path = (dir.dir() / "input").string();
+    const std::string out_path = (dir.dir() / "output").string();
     dir.Write("input", input);
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -207,7 +207,7 @@ std::string RunPiped(const test::TempDir& dir, const std::string& input, int& st
         const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(in, 0);
         ::dup2(out, 1);
-        ::execl(KN_SIM_BINARY, KN_SIM_BINARY, "--dir", dir.path().c_str(), "--speed", "600",
+        ::execl(KN_SIM_BINARY, KN_SIM_BINARY, "--dir", dir.dir().c_str(), "--speed", "600",
                 static_cast<char*>(nullptr));
         ::_exit(127);
     }
@@ -218,7 +218,7 @@ std::string RunPiped(const test::TempDir& dir, const std::string& input, int& st
 }
 
 TEST(Interactive, OffATerminalTheRoomIsPlainLinesAndTheEndUnloads) {
-    test::TempDir dir;
+    test::ScratchDir dir;
     int status = -1;
     const std::string out =
         RunPiped(dir, "abc\nhello room\n/chat Bob: <b>hi</b>\n/bogus\n", status);

@@ -4,58 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
-#include <sstream>
-#include <system_error>
 #include <vector>
 
-namespace kn::testing {
-
-namespace {
-
-// Polish and Cyrillic letters, which no ANSI code page but UTF-8 holds together: every file the
-// tests make lies in a directory that only the wide file functions reach.
-constexpr std::string_view kDirPrefix =
-    "kn-\xC5\x81\xC3\xB3"
-    "d\xC5\xBA-\xD0\x96\xD1\x83\xD0\xBA-";
-
-}  // namespace
-
-ScratchDir::ScratchDir() {
-    static std::mt19937_64 random{std::random_device{}()};
-    std::filesystem::path base = std::filesystem::temp_directory_path();
-    for (;;) {
-        dir_ = base / FsPath(std::string(kDirPrefix) + std::to_string(random()));
-        if (std::filesystem::create_directory(dir_)) return;
-    }
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-}
-
-std::string ScratchDir::Path(std::string_view name) const {
-    const std::u8string utf8 = (dir_ / name).u8string();
-    return {utf8.begin(), utf8.end()};
-}
-
-std::filesystem::path FsPath(std::string_view utf8) {
-    return std::u8string(utf8.begin(), utf8.end());
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(FsPath(path), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+namespace kn::test {
 
 namespace {
 
@@ -259,4 +211,4 @@ TEST_F(ProfileConformance, AnyValueWithoutLineBreaksReadsBackAsWritten) {
 
 }  // namespace
 
-}  // namespace kn::testing
+}  // namespace kn::test

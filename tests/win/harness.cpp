@@ -40,7 +40,7 @@ RecordLine Parse(const std::string& line) {
     return r;
 }
 
-std::wstring CopyProgramInto(const testing::ScratchDir& dir) {
+std::wstring CopyProgramInto(const test::ScratchDir& dir) {
     const std::filesystem::path target = dir.dir() / "kelvarnook.exe";
     CopyFileW(WindowsPath(Wide(KN_PROGRAM_EXE)).c_str(), target.wstring().c_str(), FALSE);
     return target.wstring();
@@ -65,7 +65,7 @@ std::string Utf8(std::wstring_view wide) {
     return out;
 }
 
-Standin::Standin(const testing::ScratchDir& dir, const std::wstring& extra_arguments)
+Standin::Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments)
     : record_path_(dir.Path("record.txt")),
       process_(WindowsPath(Wide(KN_HOST_EXE)),
                L"--record " + Quoted(Wide(record_path_)) + L" " + extra_arguments,
@@ -114,7 +114,7 @@ std::vector<RecordLine> Standin::WaitForCount(std::string_view kind, std::size_t
     return lines;
 }
 
-Program::Program(const testing::ScratchDir& dir)
+Program::Program(const test::ScratchDir& dir)
     : process_(CopyProgramInto(dir), L"", dir.dir().wstring()) {}
 
 HWND Program::Form1() {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/shared/profile_conformance.h"
+#include "tests/shared/scratch_dir.h"
 #include "tests/win/shared/processes.h"
 
 namespace kn::wintest {
@@ -24,7 +24,7 @@ struct RecordLine {
 // kn-standin-host.exe in a scratch directory, recording into "record.txt" there.
 class Standin {
   public:
-    explicit Standin(const testing::ScratchDir& dir, const std::wstring& extra_arguments = L"");
+    explicit Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments = L"");
 
     // Sends one control line; the host's answer (true: done).
     bool Send(std::string_view line);
@@ -49,7 +49,7 @@ class Standin {
 // is the directory's own.
 class Program {
   public:
-    explicit Program(const testing::ScratchDir& dir);
+    explicit Program(const test::ScratchDir& dir);
 
     // The main window, once it exists; null when it never appears.
     HWND Form1();

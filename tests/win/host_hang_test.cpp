@@ -51,7 +51,7 @@ class HungHost : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
-        testing::WriteBytes(dir_.Path("kelvarnook.ini"),
+        test::WriteBytes(dir_.Path("kelvarnook.ini"),
                             SettingsAfterFirstStart("abc") + "REASON=lunch\r\n");
         program_.emplace(dir_);
         ASSERT_TRUE(program_->WaitUntilShown());
@@ -106,7 +106,7 @@ class HungHost : public ::testing::Test {
         return false;
     }
 
-    testing::ScratchDir dir_;
+    test::ScratchDir dir_;
     Standin host_{dir_};
     std::optional<Program> program_;
     HWND form1_ = nullptr, label2_ = nullptr;

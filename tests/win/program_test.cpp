@@ -21,7 +21,7 @@ class ProgramBesideHost : public ::testing::Test {
 
     // Starts the program, with `settings` as its file when given, and waits for its banner.
     void Start(const std::optional<std::string>& settings) {
-        if (settings) testing::WriteBytes(Settings(), *settings);
+        if (settings) test::WriteBytes(Settings(), *settings);
         program_.emplace(dir_);
         if (!settings) {
             // Nothing of the program is on screen yet: the prompt keeps a taskbar button, which
@@ -43,7 +43,7 @@ class ProgramBesideHost : public ::testing::Test {
         return host_.WaitFor("post", reply);
     }
 
-    testing::ScratchDir dir_;
+    test::ScratchDir dir_;
     Standin host_{dir_};
     std::optional<Program> program_;
     HWND form1_ = nullptr;
@@ -55,7 +55,7 @@ TEST_F(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClos
     const auto loaded = host_.WaitFor("post", kLoaded);
     ASSERT_TRUE(user && loaded);
     EXPECT_GE(loaded->centis - user->centis, kPause);
-    EXPECT_EQ(testing::ReadBytes(Settings()), SettingsAfterFirstStart("abc"));
+    EXPECT_EQ(test::ReadBytes(Settings()), SettingsAfterFirstStart("abc"));
 
     PostMessageW(form1_, WM_CLOSE, 0, 0);
     const auto user_again = host_.WaitFor("post", UserBanner("abc"), 2);
@@ -103,7 +103,7 @@ TEST_F(OwnerCommands, EndSavesTheReasonSaysGoodbyeAndEnds) {
     ASSERT_TRUE(Command("reason gone fishing", NewReason("gone fishing")));
     ASSERT_TRUE(Command("end", kUnloaded));
     EXPECT_TRUE(program_->WaitForExit());
-    EXPECT_EQ(testing::ReadBytes(Settings()),
+    EXPECT_EQ(test::ReadBytes(Settings()),
               SettingsAfterFirstStart("abc") + "REASON=gone fishing\r\n");
 }
 

@@ -31,7 +31,7 @@ class StandinBridge : public ::testing::Test {
         return ws_.Text(t, ws_.TextLength(t) + 1);
     }
 
-    testing::ScratchDir dir_;
+    test::ScratchDir dir_;
     Standin host_;
     Win32WindowSystem ws_;
     Win32CodePage cp_;

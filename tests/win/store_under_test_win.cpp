@@ -11,7 +11,7 @@ std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest() {
     return std::make_unique<kn::Win32ProfileStore>();
 }
 
-namespace kn::testing {
+namespace kn::test {
 namespace {
 
 constexpr std::string_view kOld = "[prefs]\r\nHANDLE=old\r\nCOLOR1=c0c0c0\r\n";
@@ -68,4 +68,4 @@ TEST_F(WriteThroughCopy, WritesInPlaceWhileAnotherProcessHoldsTheFile) {
 }
 
 }  // namespace
-}  // namespace kn::testing
+}  // namespace kn::test

@@ -67,7 +67,7 @@ class ProgramWindows : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
-        testing::WriteBytes(dir_.Path("kelvarnook.ini"), SettingsAfterFirstStart("abc"));
+        test::WriteBytes(dir_.Path("kelvarnook.ini"), SettingsAfterFirstStart("abc"));
         program_.emplace(dir_);
         ASSERT_TRUE(program_->WaitUntilShown());
         form1_ = program_->Form1();
@@ -100,7 +100,7 @@ class ProgramWindows : public ::testing::Test {
         return editor;
     }
 
-    testing::ScratchDir dir_;
+    test::ScratchDir dir_;
     Standin host_{dir_};
     std::optional<Program> program_;
     HWND form1_ = nullptr;
@@ -178,7 +178,7 @@ TEST_F(ProgramWindows, TheHandlePromptHoldsEveryOtherWindow) {
     EXPECT_EQ(host_.Lines("post").size(), posts + 1) << "a click under the prompt went through";
     EXPECT_FALSE(IsIconic(form1_));
     EXPECT_TRUE(IsWindowVisible(editor));
-    EXPECT_EQ(testing::ReadBytes(dir_.Path("kelvarnook.ini")), SettingsAfterFirstStart(""));
+    EXPECT_EQ(test::ReadBytes(dir_.Path("kelvarnook.ini")), SettingsAfterFirstStart(""));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// What a story's record can't show of the program's own windows: every event their tables bind
-// is one the window raises, and every button and menu item has its handler.
+// What a story's record can't show of the program's own windows: each stays above the host's
+// windows once loaded, every event their tables bind is one the window raises, and every
+// button and menu item has its handler.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -11,6 +12,20 @@
 
 namespace kn::test {
 namespace {
+
+TEST(ProgramWindows, StayOnTopOfTheHost) {
+    ScratchDir dir;
+    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    std::vector<std::string> topmost;
+    RunScript(dir, "@1 click mnucolors\n@2 click mnucommands\n", "Owner", {}, [&](sim::World& w) {
+        for (const char* form : {"Form1", "Form2", "Form3"}) {
+            if (w.host().window_system().Topmost(w.gui().Form(form)->Handle())) {
+                topmost.push_back(form);
+            }
+        }
+    });
+    EXPECT_EQ(topmost, (std::vector<std::string>{"Form1", "Form2", "Form3"}));
+}
 
 // A name in a table that its window never raises (a typo) would leave the event unhandled;
 // every button, menu item, load and close must have its handler.

@@ -202,6 +202,7 @@ TEST_P(IniFailures, LeaveTheOldFileWhole) {
 
 const Failure kFailures[] = {
     {"ReadOnlyDirectory", 0555, 0644, DropRoot},
+    {"ReadOnlyDirectoryWritableFile", 0555, 0666, DropRoot},
     {"ReadOnlyFile", 0777, 0444, DropRoot},
     {"DiskFull", 0755, 0644,
      [] {

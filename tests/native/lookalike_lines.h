@@ -1,5 +1,5 @@
-// Seeded random room lines for the owner-only properties: screen names that only look like
-// the owner's, and texts that are, or nearly are, the owner's commands.
+// Seeded random room lines for the owner-only property: screen names that only look like
+// the owner's, and the owner's commands.
 #pragma once
 
 #include <cctype>
@@ -39,22 +39,6 @@ class LookalikeLines {
         const std::string word = Cased(std::string(entry.word));
         if (entry.rule == ArgumentRule::None) return Pick(8) ? word : word + " ";
         return word + " " + Junk(1 + Pick(12));
-    }
-
-    // A command, a command word with junk around it, or junk.
-    std::string Text() {
-        const auto table = CommandTable();
-        const std::string word(table[Pick(table.size())].word);
-        switch (Pick(4)) {
-            case 0:
-                return Junk(Pick(30));
-            case 1:
-                return Command();
-            case 2:
-                return Cased(word) + " " + Junk(Pick(20));
-            default:
-                return Junk(Pick(3)) + word + Junk(Pick(3));
-        }
     }
 
   private:

@@ -1,6 +1,8 @@
 // Fuzzes the chat line dispatcher with the whole program on the simulated host: any owner
 // lines, at any gaps (inside pauses and idle ticks too), never crash, every post is a styled
 // line, and the same lines from the same state give the same record and settings file.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -104,21 +106,20 @@ constexpr sim::Micros kGaps[] = {0,       50000,   100000,  200000,  300000, 400
 }  // namespace
 }  // namespace kn::fuzz
 
-// The input: the stored reason, then up to six lines, each a gap byte and its text up to "\n".
+// The input: the stored reason, then up to six owner lines, each at a gap after the last.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kn::fuzz;
-    Bytes in(data, size);
-    const std::string reason = in.Until('\n');
-    std::string stored = reason;
+    FuzzedDataProvider in(data, size);
+    std::string stored = in.ConsumeRandomLengthString();
     std::erase_if(stored, [](char c) { return c == '\r' || c == '\n'; });
     const std::string settings =
         "[prefs]\r\nHANDLE=abc\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\nREASON=" + stored + "\r\n";
     std::vector<OwnerLine> lines;
     kn::sim::Micros at = 1000000;
-    while (!in.empty() && lines.size() < 6) {
-        const std::uint8_t choice = in.Byte();
-        at += kGaps[choice % std::size(kGaps)];
-        lines.push_back({at, (choice & 0x80) != 0, in.Until('\n')});
+    while (in.remaining_bytes() > 0 && lines.size() < 6) {
+        at += in.PickValueInArray(kGaps);
+        const bool through_room = in.ConsumeBool();
+        lines.push_back({at, through_room, in.ConsumeRandomLengthString()});
     }
     const Outcome first = RunOnce("a", settings, lines);
     const Outcome second = RunOnce("b", settings, lines);

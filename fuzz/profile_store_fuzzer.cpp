@@ -1,5 +1,7 @@
 // Fuzzes the simulator's profile store on any file bytes: a value without CR, LF or NUL reads
 // back as written but for the trimming of blanks and quotes, and a write changes only its entry.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -128,28 +130,29 @@ class Run {
 }  // namespace
 }  // namespace kn::fuzz
 
-// The input: a count of operations, the operations, then the file's bytes.
+// The input: up to seven reads and writes, then the file's bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kn::fuzz;
-    Bytes in(data, size);
-    const std::size_t ops = in.Below(8);
+    FuzzedDataProvider in(data, size);
     struct Op {
         bool write;
         std::size_t name;
         std::string value;
+        std::size_t capacity;
     };
-    std::vector<Op> plan;
-    for (std::size_t i = 0; i < ops; ++i) {
-        const bool write = !in.Bit();
-        const std::size_t name = in.Below(std::size(kNames));
-        plan.push_back({write, name, write ? in.Take(40) : std::string(1, char(in.Below(12)))});
+    std::vector<Op> plan(in.ConsumeIntegralInRange<std::size_t>(0, 7));
+    for (Op& op : plan) {
+        op.write = in.ConsumeBool();
+        op.name = in.ConsumeIntegralInRange<std::size_t>(0, std::size(kNames) - 1);
+        op.value = op.write ? in.ConsumeRandomLengthString(40) : "";
+        op.capacity = in.ConsumeIntegralInRange<std::size_t>(1, 48);
     }
-    Run run(in.Rest());
+    Run run(in.ConsumeRemainingBytesAsString());
     for (const Op& op : plan) {
         if (op.write) {
             run.Write(kNames[op.name], op.value);
         } else {
-            run.ReadCut(op.name, 1 + static_cast<unsigned char>(op.value[0]));
+            run.ReadCut(op.name, op.capacity);
         }
     }
     return 0;

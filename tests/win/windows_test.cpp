@@ -181,5 +181,34 @@ TEST_F(ProgramWindows, TheHandlePromptHoldsEveryOtherWindow) {
     EXPECT_EQ(test::ReadBytes(dir_.Path("kelvarnook.ini")), SettingsAfterFirstStart(""));
 }
 
+// The editor and the list, opened by the owner's commands, stay above the host as the main
+// window does; their close button hides them and keeps them, with what they hold.
+TEST_F(ProgramWindows, TheEditorAndTheListStayOnTopAndTheirCloseButtonHides) {
+    const auto topmost = [](HWND w) {
+        return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    };
+    EXPECT_TRUE(topmost(form1_));
+    ASSERT_TRUE(host_.Send("owner colors"));
+    ASSERT_TRUE(host_.Send("owner cmds"));
+    for (const wchar_t* cls : {L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
+        HWND w = nullptr;
+        ASSERT_TRUE(WaitUntil([&] {
+            w = FindWindowW(cls, nullptr);
+            return w && IsWindowVisible(w);
+        })) << Utf8(cls);
+        EXPECT_TRUE(topmost(w)) << Utf8(cls);
+        PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); })) << Utf8(cls);
+        EXPECT_TRUE(IsWindow(w)) << Utf8(cls);
+    }
+}
+
+// Windows ending the session ends the program as its close does: the unload lines, then exit.
+TEST_F(ProgramWindows, TheEndOfTheSessionRunsTheUnload) {
+    PostMessageW(form1_, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(host_.WaitFor("post", kUnloaded));
+    EXPECT_TRUE(program_->WaitForExit());
+}
+
 }  // namespace
 }  // namespace kn::wintest

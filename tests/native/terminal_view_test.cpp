@@ -9,7 +9,6 @@
 #include <regex>
 
 #include "app/sim/face.h"
-#include "app/sim/line_input.h"
 #include "app/sim/replay.h"
 #include "app/sim/room_line.h"
 #include "app/sim/status_panel.h"
@@ -182,20 +181,6 @@ TEST(Face, IsReadFromTheWindowsFields) {
     EXPECT_FALSE(face.commands_shown);
 }
 
-TEST(PlainInput, SplitsLinesAndKeepsALastOneWithoutALineFeed) {
-    int fds[2];
-    ASSERT_EQ(::pipe(fds), 0);
-    const std::string text = "one\r\ntwo\n\nthree";
-    ASSERT_EQ(::write(fds[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
-    ::close(fds[1]);
-    PlainInput input(fds[0]);
-    std::vector<std::string> lines;
-    while (input.Read(lines)) {
-    }
-    ::close(fds[0]);
-    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "", "three"}));
-}
-
 // Runs the simulator with `input` on a pipe and its output on another; returns the output.
 std::string RunPiped(const test::ScratchDir& dir, const std::string& input, int& status) {
     const std::string in_path = (dir.dir() / "input").string();
@@ -217,11 +202,12 @@ std::string RunPiped(const test::ScratchDir& dir, const std::string& input, int&
     return dir.Read("output");
 }
 
+// Lines end in LF or CR LF, and the last one needs neither.
 TEST(Interactive, OffATerminalTheRoomIsPlainLinesAndTheEndUnloads) {
     test::ScratchDir dir;
     int status = -1;
     const std::string out =
-        RunPiped(dir, "abc\nhello room\n/chat Bob: <b>hi</b>\n/bogus\n", status);
+        RunPiped(dir, "abc\r\nhello room\n\n/chat Bob: <b>hi</b>\n/bogus", status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(out.find('\x1b'), std::string::npos);
     const std::string expectations[] = {

@@ -60,7 +60,8 @@ if(KN_WIN_TESTS)
     add_executable(kn_wintests ${KN_WIN_TESTS})
     target_link_libraries(kn_wintests PRIVATE kn_win32 gtest gmock gtest_main)
     add_dependencies(kn_wintests kelvarnook)
-    target_compile_definitions(kn_wintests PRIVATE KN_PROGRAM_EXE="$<TARGET_FILE:kelvarnook>")
+    target_compile_definitions(kn_wintests PRIVATE KN_PROGRAM_EXE="$<TARGET_FILE:kelvarnook>"
+                               KN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     if(TARGET kn-standin-host)
         add_dependencies(kn_wintests kn-standin-host)
         target_compile_definitions(kn_wintests PRIVATE

@@ -139,6 +139,19 @@ bool Program::WaitUntilShown() {
     return form && WaitUntil([&] { return IsWindowVisible(form) != FALSE; });
 }
 
+std::string StoryFile(const std::string& name) {
+    return test::ReadBytes(Utf8(WindowsPath(Wide(KN_SOURCE_DIR "/tests/scripts/" + name))));
+}
+
+std::string StoryPost(const std::string& story, const std::string& time) {
+    std::istringstream record(StoryFile(story + ".expected"));
+    const std::string head = time + " post ";
+    for (std::string line; std::getline(record, line);) {
+        if (line.starts_with(head)) return line.substr(head.size());
+    }
+    return "";
+}
+
 HWND Descendant(HWND parent, int id) {
     struct Query {
         int id;

@@ -67,6 +67,12 @@ class Program {
 // The first window under `parent`, at any depth, whose control id is `id`; null if none.
 HWND Descendant(HWND parent, int id);
 
+// A file beside the story scripts (tests/scripts). Their golden records hold the program's
+// lines byte for byte, so the Windows tests expect the lines from there, not from a copy.
+std::string StoryFile(const std::string& name);
+// The text of the post at `time` in the golden record of `story`; "" when there is none.
+std::string StoryPost(const std::string& story, const std::string& time);
+
 // UTF-8 to UTF-16 and back, for window texts.
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/win32/win32_ids.h"
-#include "tests/win/expected_lines.h"
 #include "tests/win/harness.h"
 
 namespace kn::wintest {
@@ -24,6 +23,12 @@ constexpr UINT_PTR kTimer1 = 1;
 constexpr long long kOnsetMs = 9000;
 constexpr long long kOnsetStallMs = 10000;
 constexpr long long kPromptMs = 1000;
+
+// The idle line of the nth minute: the first minute's line with its count changed.
+std::string IdleLine(const std::string& minutes) {
+    const std::string first = StoryPost("first_start_idle", "70.00");
+    return first.substr(0, first.size() - 1) + minutes;
+}
 
 long long MillisSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
@@ -51,16 +56,15 @@ class HungHost : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
-        test::WriteBytes(dir_.Path("kelvarnook.ini"),
-                            SettingsAfterFirstStart("abc") + "REASON=lunch\r\n");
+        test::WriteBytes(dir_.Path("kelvarnook.ini"), StoryFile("first_start_idle.ini"));
         program_.emplace(dir_);
         ASSERT_TRUE(program_->WaitUntilShown());
         form1_ = program_->Form1();
         label2_ = Descendant(form1_, kLabel2);
         ASSERT_NE(label2_, nullptr);
-        ASSERT_TRUE(host_.WaitFor("post", kLoaded));
+        ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "2.51")));
         ASSERT_TRUE(host_.Send("owner idleon"));
-        ASSERT_TRUE(host_.WaitFor("post", StartReason("lunch")));
+        ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "10.51")));
     }
 
     long long NullMessage() {
@@ -139,17 +143,18 @@ TEST_F(HungHost, TheProgramAnswersLosesItsLinesAndPostsAgainAfter) {
 
     // Back again: a command is confirmed and the next tick reports the ticks missed meanwhile.
     ASSERT_TRUE(host_.WaitFor("hang", "over"));
-    ASSERT_TRUE(host_.Send("owner reason back"));
-    ASSERT_TRUE(host_.WaitFor("post", NewReason("back")));
+    ASSERT_TRUE(host_.Send("owner reason lunch"));
+    ASSERT_TRUE(host_.WaitFor("post", StoryPost("owner_words", "18.00")));
     ASSERT_GE(Tick(), 0);
     const std::string next = std::to_string(ticks_);
-    EXPECT_TRUE(host_.WaitFor("post", IdleLine("abc", "0", next)));
-    EXPECT_TRUE(host_.WaitFor("post", TimedReason("back")));
+    EXPECT_TRUE(host_.WaitFor("post", IdleLine(next)));
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("welcome_and_rooms", "74.51")));
     for (int missed = 1; missed < ticks_; ++missed) {
-        EXPECT_FALSE(Posted(IdleLine("abc", "0", std::to_string(missed))))
+        EXPECT_FALSE(Posted(IdleLine(std::to_string(missed))))
             << "the line of tick " << missed << " reached the room after the hang";
     }
-    EXPECT_FALSE(Posted(TimedReason("lunch"))) << "a reason line of the hang reached the room";
+    EXPECT_FALSE(Posted(StoryPost("first_start_idle", "70.51")))
+        << "a reason line of the hang reached the room";
     // Nothing read before the hang is raised again once the host answers: only the new
     // reason and the tick's two lines are posted after it.
     const std::vector<RecordLine> record = host_.Record();

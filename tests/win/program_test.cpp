@@ -1,11 +1,11 @@
 // kelvarnook.exe end to end beside the stand-in host: the first start through the handle
 // prompt and a restart, the banner lines and their pause, the settings file's bytes, closing from
-// outside, and owner commands typed into the room coming back as the program's lines.
+// outside, and owner commands typed into the room coming back as the program's lines, byte for
+// byte as the story scripts' golden records hold them.
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "tests/win/expected_lines.h"
 #include "tests/win/harness.h"
 
 namespace kn::wintest {
@@ -51,60 +51,43 @@ class ProgramBesideHost : public ::testing::Test {
 
 TEST_F(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClosed) {
     Start(std::nullopt);
-    const auto user = host_.WaitFor("post", UserBanner("abc"));
-    const auto loaded = host_.WaitFor("post", kLoaded);
+    const auto user = host_.WaitFor("post", StoryPost("first_start_idle", "2.00"));
+    const auto loaded = host_.WaitFor("post", StoryPost("first_start_idle", "2.51"));
     ASSERT_TRUE(user && loaded);
     EXPECT_GE(loaded->centis - user->centis, kPause);
-    EXPECT_EQ(test::ReadBytes(Settings()), SettingsAfterFirstStart("abc"));
+    EXPECT_EQ(test::ReadBytes(Settings()), StoryFile("first_start_cancelled.ini"));
 
     PostMessageW(form1_, WM_CLOSE, 0, 0);
-    const auto user_again = host_.WaitFor("post", UserBanner("abc"), 2);
-    const auto unloaded = host_.WaitFor("post", kUnloaded);
+    const auto user_again = host_.WaitFor("post", StoryPost("first_start_idle", "2.00"), 2);
+    const auto unloaded = host_.WaitFor("post", StoryPost("first_start_idle", "140.51"));
     ASSERT_TRUE(user_again && unloaded);
     EXPECT_GE(unloaded->centis - user_again->centis, kPause);
     ASSERT_TRUE(program_->WaitForExit());
 
     program_.emplace(dir_);  // a restart reads the handle back, with no prompt
-    EXPECT_TRUE(host_.WaitFor("post", UserBanner("abc"), 3));
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "2.00"), 3));
 }
 
-class OwnerCommands : public ProgramBesideHost {
-  protected:
-    void SetUp() override {
-        ProgramBesideHost::SetUp();
-        Start(SettingsAfterFirstStart("abc"));
-        ASSERT_TRUE(host_.WaitFor("post", kLoaded));
-    }
-};
-
-TEST_F(OwnerCommands, AReasonTypedInTheRoomIsConfirmed) {
-    ASSERT_TRUE(Command("reason gone fishing", NewReason("gone fishing")));
+// A reason, an idle session and a tick of the minute timer, a private room, and the end.
+TEST_F(ProgramBesideHost, OwnerCommandsAreAnsweredInTheRoomAndEndSavesTheReason) {
+    Start(StoryFile("first_start_cancelled.ini"));
+    ASSERT_TRUE(Command("reason gone fishing", StoryPost("first_start_idle", "5.00")));
     EXPECT_TRUE(host_.WaitFor("chat", "Owner: reason gone fishing"));
-}
-
-TEST_F(OwnerCommands, ATickOfTheMinuteTimerPostsTheIdleLineThenTheReason) {
-    ASSERT_TRUE(Command("reason lunch", NewReason("lunch")));
-    ASSERT_TRUE(Command("idleon", StartReason("lunch")));
+    ASSERT_TRUE(Command("idleon", StoryPost("first_start_idle", "10.51")));
     PostMessageW(form1_, WM_TIMER, 1, 0);
-    const auto idle = host_.WaitFor("post", IdleLine("abc", "0", "1"));
-    const auto reason = host_.WaitFor("post", TimedReason("lunch"));
+    const auto idle = host_.WaitFor("post", StoryPost("first_start_idle", "70.00"));
+    const auto reason = host_.WaitFor("post", StoryPost("first_start_idle", "70.51"));
     ASSERT_TRUE(idle && reason);
     EXPECT_GE(reason->centis - idle->centis, kPause);
-}
 
-TEST_F(OwnerCommands, APrivateRoomIsAnnouncedThenEnteredByKeyword) {
-    const auto announced = Command("pr my room", Attempting("abc", "my room"));
-    const auto keyword = host_.WaitFor("keyword", "aol://2719:2-2-my room");
+    const auto announced = Command("pr My  Room", StoryPost("owner_windows", "14.00"));
+    const auto keyword = host_.WaitFor("keyword", "aol://2719:2-2-My  Room");
     ASSERT_TRUE(announced && keyword);
     EXPECT_LE(announced->centis, keyword->centis);
-}
 
-TEST_F(OwnerCommands, EndSavesTheReasonSaysGoodbyeAndEnds) {
-    ASSERT_TRUE(Command("reason gone fishing", NewReason("gone fishing")));
-    ASSERT_TRUE(Command("end", kUnloaded));
+    ASSERT_TRUE(Command("end", StoryPost("first_start_idle", "140.51")));
     EXPECT_TRUE(program_->WaitForExit());
-    EXPECT_EQ(test::ReadBytes(Settings()),
-              SettingsAfterFirstStart("abc") + "REASON=gone fishing\r\n");
+    EXPECT_EQ(test::ReadBytes(Settings()), StoryFile("first_start_idle.ini"));
 }
 
 }  // namespace

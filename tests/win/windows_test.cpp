@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_ids.h"
-#include "tests/win/expected_lines.h"
 #include "tests/win/harness.h"
 
 namespace kn::wintest {
@@ -67,11 +66,11 @@ class ProgramWindows : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
-        test::WriteBytes(dir_.Path("kelvarnook.ini"), SettingsAfterFirstStart("abc"));
+        test::WriteBytes(dir_.Path("kelvarnook.ini"), StoryFile("idle_clock.before.ini"));
         program_.emplace(dir_);
         ASSERT_TRUE(program_->WaitUntilShown());
         form1_ = program_->Form1();
-        ASSERT_TRUE(host_.WaitFor("post", kLoaded));
+        ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "2.51")));
     }
 
     // Clicks ops, then walks the menu with the keyboard: `keys` in turn, then Return.
@@ -106,34 +105,40 @@ class ProgramWindows : public ::testing::Test {
     HWND form1_ = nullptr;
 };
 
-TEST_F(ProgramWindows, IdleOnFromTheMenuStartsTheSession) {
+// One start for everything that leaves the program running: the menu's idle on and colours,
+// the preview, the editor and the list above the host with their close buttons hiding them
+// and keeping them, and the bar and "maxi".
+TEST_F(ProgramWindows, SkinMenuAndEditorDoTheirThingAndStayOnTop) {
     Choose({VK_DOWN, VK_RIGHT});
-    EXPECT_TRUE(host_.WaitFor("post", kHead2 + "> abc<font color=#c0c0c0> started idle session"));
-    EXPECT_TRUE(host_.WaitFor("post", StartReason("")));
-}
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.00")));
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.51")));
 
-TEST_F(ProgramWindows, TheXRunsTheExitSequence) {
-    Click(Descendant(form1_, kPicture5));
-    EXPECT_TRUE(host_.WaitFor("post", kUnloaded));
-    EXPECT_TRUE(program_->WaitForExit());
-}
+    const HWND editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    Click(Descendant(editor, kCommand4));
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("window_handle", "1.50")));
 
-TEST_F(ProgramWindows, TheBarMinimisesAndMaxiRestores) {
+    const auto topmost = [](HWND w) {
+        return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    };
+    EXPECT_TRUE(topmost(form1_));
+    ASSERT_TRUE(host_.Send("owner cmds"));
+    for (const wchar_t* cls : {L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
+        HWND w = nullptr;
+        ASSERT_TRUE(WaitUntil([&] {
+            w = FindWindowW(cls, nullptr);
+            return w && IsWindowVisible(w);
+        })) << Utf8(cls);
+        EXPECT_TRUE(topmost(w)) << Utf8(cls);
+        PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); })) << Utf8(cls);
+        EXPECT_TRUE(IsWindow(w)) << Utf8(cls);
+    }
+
     Click(Descendant(form1_, kPicture2));
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
     ASSERT_TRUE(host_.Send("owner maxi"));
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(form1_) && IsWindowVisible(form1_); }));
-}
-
-TEST_F(ProgramWindows, TheColourEditorsPreviewPostsItsLine) {
-    const HWND editor = OpenEditor();
-    ASSERT_NE(editor, nullptr);
-    Click(Descendant(editor, kCommand4));
-    EXPECT_TRUE(host_.WaitFor(
-        "post", kFace +
-                    " <font color=#99ccff>k<font color=#c0c0c0>elvar <font color=#99ccff>n"
-                    "<font color=#c0c0c0>ook <font color=#99ccff> " +
-                    kMark + " <font color=#c0c0c0> colors preview"));
 }
 
 // Clicks that would exit, pop the menu up, minimise, or preview, save and close in the colour
@@ -174,39 +179,24 @@ TEST_F(ProgramWindows, TheHandlePromptHoldsEveryOtherWindow) {
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == form1_; }, 3s));
 
     ASSERT_TRUE(host_.Send("owner reason lunch"));
-    ASSERT_TRUE(host_.WaitFor("post", NewReason("lunch")));
+    ASSERT_TRUE(host_.WaitFor("post", StoryPost("owner_words", "18.00")));
     EXPECT_EQ(host_.Lines("post").size(), posts + 1) << "a click under the prompt went through";
     EXPECT_FALSE(IsIconic(form1_));
     EXPECT_TRUE(IsWindowVisible(editor));
-    EXPECT_EQ(test::ReadBytes(dir_.Path("kelvarnook.ini")), SettingsAfterFirstStart(""));
+    EXPECT_EQ(test::ReadBytes(dir_.Path("kelvarnook.ini")),
+              StoryFile("first_start_cancelled_twice.ini"));
 }
 
-// The editor and the list, opened by the owner's commands, stay above the host as the main
-// window does; their close button hides them and keeps them, with what they hold.
-TEST_F(ProgramWindows, TheEditorAndTheListStayOnTopAndTheirCloseButtonHides) {
-    const auto topmost = [](HWND w) {
-        return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    };
-    EXPECT_TRUE(topmost(form1_));
-    ASSERT_TRUE(host_.Send("owner colors"));
-    ASSERT_TRUE(host_.Send("owner cmds"));
-    for (const wchar_t* cls : {L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
-        HWND w = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            w = FindWindowW(cls, nullptr);
-            return w && IsWindowVisible(w);
-        })) << Utf8(cls);
-        EXPECT_TRUE(topmost(w)) << Utf8(cls);
-        PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); })) << Utf8(cls);
-        EXPECT_TRUE(IsWindow(w)) << Utf8(cls);
-    }
+// The skin's x and Windows ending the session both run the exit: the unload lines, then exit.
+TEST_F(ProgramWindows, TheXRunsTheExitSequence) {
+    Click(Descendant(form1_, kPicture5));
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "140.51")));
+    EXPECT_TRUE(program_->WaitForExit());
 }
 
-// Windows ending the session ends the program as its close does: the unload lines, then exit.
-TEST_F(ProgramWindows, TheEndOfTheSessionRunsTheUnload) {
+TEST_F(ProgramWindows, TheEndOfTheSessionRunsTheExitSequence) {
     PostMessageW(form1_, WM_ENDSESSION, TRUE, 0);
-    EXPECT_TRUE(host_.WaitFor("post", kUnloaded));
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "140.51")));
     EXPECT_TRUE(program_->WaitForExit());
 }
 

@@ -132,6 +132,8 @@ TEST_F(ProgramWindows, SkinMenuAndEditorDoTheirThingAndStayOnTop) {
         EXPECT_TRUE(topmost(w)) << Utf8(cls);
         PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); })) << Utf8(cls);
+        // Destroying hides first: the close is over once the program's thread answers again.
+        SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
         EXPECT_TRUE(IsWindow(w)) << Utf8(cls);
     }
 

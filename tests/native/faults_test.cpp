@@ -22,15 +22,10 @@ const std::string kSettings =
 std::string Kind(const std::string& post) {
     static const std::pair<const char*, const char*> kKinds[] = {
         {"> user<", "user"},
-        {"> loaded", "loaded"},
         {">unloaded", "unloaded"},
         {"started idle session", "started"},
         {"\xE2\x80\xBA reason: <", "start reason"},
-        {">reason: <", "timed reason"},
-        {"is idle. H", "idle"},
-        {">ended", "ended"},
         {"> idle reason <", "reason is"},
-        {"> no idle reason set", "no reason"},
         {"> new idle reason <", "new reason"},
         {"> handle changed to <", "handle"},
         {"idle time <", "reset"},
@@ -56,23 +51,6 @@ std::map<std::string, std::string> State(const SimRun& run) {
     }
     return state;
 }
-
-// Script-free events at set times, for faults a script can't time: inside one lookup.
-class Timed final : public sim::EventSource {
-  public:
-    using Event = std::pair<double, std::function<void()>>;
-    explicit Timed(std::vector<Event> events) : events_(std::move(events)) {}
-    std::optional<sim::Micros> NextTime() override {
-        if (Finished()) return std::nullopt;
-        return sim::ToMicros(events_[next_].first);
-    }
-    void DeliverNext() override { events_[next_++].second(); }
-    bool Finished() override { return next_ >= events_.size(); }
-
-  private:
-    std::vector<Event> events_;
-    std::size_t next_ = 0;
-};
 
 struct Vanishing {
     const char* name;
@@ -104,7 +82,7 @@ Outcome StrikeAfter(const Vanishing& way, int n) {
             Form1_VexoScan1_ChatLine(p, "Owner", line);
             reason = p.form1().Text1.Text();
         };
-        Timed events({
+        TimedEvents events({
             {1.0,
              [&] {
                  w.host().window_system().AfterLookups(n, [&] { way.vanish(w.host()); });

@@ -34,24 +34,6 @@ std::string Fields(sim::World& w) {
            (f3.window().Visible() ? "3" : "");
 }
 
-// One event at one second that runs the whole check.
-class Once final : public sim::EventSource {
-  public:
-    explicit Once(std::function<void()> work) : work_(std::move(work)) {}
-    std::optional<sim::Micros> NextTime() override {
-        return done_ ? std::nullopt : std::optional<sim::Micros>(sim::ToMicros(1));
-    }
-    void DeliverNext() override {
-        done_ = true;
-        work_();
-    }
-    bool Finished() override { return done_; }
-
-  private:
-    std::function<void()> work_;
-    bool done_ = false;
-};
-
 unsigned Seed() {
     if (const char* fixed = std::getenv("KN_PROPERTY_SEED"))
         return std::strtoul(fixed, nullptr, 10);
@@ -75,41 +57,42 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
     int happenings = 0;  // record lines while the cases run: posts, keywords, windows, exit
     int ran = 0, controls = 0, answered = 0;
     std::string failure;
-    Once check([&] {
-        LookalikeLines cases(seed);
-        world.record().AddObserver(
-            [&](sim::Micros, std::string_view, std::string_view) { ++happenings; });
-        const std::string fields = Fields(world);
-        for (int i = 0; i < kCases && failure.empty(); ++i) {
-            if (cases.Pick(50) == 0) {
-                switch (cases.Pick(4)) {
-                    case 0:
-                        world.host().SignOff();
-                        break;
-                    case 1:
-                        world.host().SetWelcomeTitle(kOddTitles[cases.Pick(6)]);
-                        break;
-                    default:
-                        world.host().SignOn(kSignOns[cases.Pick(6)]);
-                }
-            }
-            const std::string owner = world.program().bridge().GetOwnScreenName();
-            const std::string speaker = cases.Name(owner, kSignOns);
-            const std::string line = cases.Command();
-            Form1_VexoScan1_ChatLine(world.program(), speaker, line);
-            ++ran;
-            if (happenings != 0 || Fields(world) != fields) {
-                failure.append("[").append(speaker).append("] said [").append(line);
-                failure.append("] with the owner [").append(owner).append("]");
-            }
-            if (i % kControlEvery == 0 && !owner.empty()) {
-                Form1_VexoScan1_ChatLine(world.program(), owner, "reason?");
-                ++controls;
-                answered += happenings == 1;
-                happenings = 0;
-            }
-        }
-    });
+    TimedEvents check(
+        {{1.0, [&] {
+              LookalikeLines cases(seed);
+              world.record().AddObserver(
+                  [&](sim::Micros, std::string_view, std::string_view) { ++happenings; });
+              const std::string fields = Fields(world);
+              for (int i = 0; i < kCases && failure.empty(); ++i) {
+                  if (cases.Pick(50) == 0) {
+                      switch (cases.Pick(4)) {
+                          case 0:
+                              world.host().SignOff();
+                              break;
+                          case 1:
+                              world.host().SetWelcomeTitle(kOddTitles[cases.Pick(6)]);
+                              break;
+                          default:
+                              world.host().SignOn(kSignOns[cases.Pick(6)]);
+                      }
+                  }
+                  const std::string owner = world.program().bridge().GetOwnScreenName();
+                  const std::string speaker = cases.Name(owner, kSignOns);
+                  const std::string line = cases.Command();
+                  Form1_VexoScan1_ChatLine(world.program(), speaker, line);
+                  ++ran;
+                  if (happenings != 0 || Fields(world) != fields) {
+                      failure.append("[").append(speaker).append("] said [").append(line);
+                      failure.append("] with the owner [").append(owner).append("]");
+                  }
+                  if (i % kControlEvery == 0 && !owner.empty()) {
+                      Form1_VexoScan1_ChatLine(world.program(), owner, "reason?");
+                      ++controls;
+                      answered += happenings == 1;
+                      happenings = 0;
+                  }
+              }
+          }}});
     ASSERT_EQ(world.Run(check), 0);
     std::fclose(out);
 

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/sim/sim_scheduler.h"
 #include "tests/shared/scratch_dir.h"
 
 namespace kn::sim {
@@ -18,6 +20,24 @@ struct SimRun {
     std::vector<std::string> record;  // the record's lines, without line ends
     int status = 0;
     std::string errors;  // what went to standard error
+};
+
+// Events at set times without a script: for what a script can't time (inside one lookup) or
+// say (the dispatcher called directly).
+class TimedEvents final : public sim::EventSource {
+  public:
+    using Event = std::pair<double, std::function<void()>>;
+    explicit TimedEvents(std::vector<Event> events) : events_(std::move(events)) {}
+    std::optional<sim::Micros> NextTime() override {
+        if (Finished()) return std::nullopt;
+        return sim::ToMicros(events_[next_].first);
+    }
+    void DeliverNext() override { events_[next_++].second(); }
+    bool Finished() override { return next_ >= events_.size(); }
+
+  private:
+    std::vector<Event> events_;
+    std::size_t next_ = 0;
 };
 
 // The name the chat scanner's tests know the scratch directory by.

@@ -3,7 +3,6 @@
 // line, and the same lines from the same state give the same record and settings file.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "app/sim/world.h"
@@ -55,18 +54,11 @@ struct Outcome {
     int status;
 };
 
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 Outcome RunOnce(const std::string& dir_name, const std::string& settings,
                 const std::vector<OwnerLine>& lines) {
     const std::filesystem::path dir = ScratchDir() / dir_name;
     std::filesystem::create_directories(dir);
-    std::ofstream(dir / "kelvarnook.ini", std::ios::binary | std::ios::trunc) << settings;
+    test::WriteBytes((dir / "kelvarnook.ini").string(), settings);
     char* buffer = nullptr;
     std::size_t size = 0;
     std::FILE* out = open_memstream(&buffer, &size);
@@ -82,7 +74,7 @@ Outcome RunOnce(const std::string& dir_name, const std::string& settings,
     std::fclose(out);
     outcome.record.assign(buffer, size);
     std::free(buffer);
-    outcome.settings = Slurp(dir / "kelvarnook.ini");
+    outcome.settings = test::ReadBytes((dir / "kelvarnook.ini").string());
     return outcome;
 }
 

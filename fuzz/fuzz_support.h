@@ -1,8 +1,6 @@
-// What the fuzz targets share: a reader that turns the fuzzer's bytes into choices, and one
-// scratch directory per process on a memory file system, so that file writes stay cheap.
+// What the fuzz targets share: a reader that turns the fuzzer's bytes into choices, one
+// scratch directory per process, and the way to report a finding.
 #pragma once
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -12,6 +10,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "tests/shared/scratch_dir.h"
 
 namespace kn::fuzz {
 
@@ -60,20 +60,10 @@ class Bytes {
 };
 
 // A directory of this process's own, removed at exit; the targets reuse their file names.
+// run-fuzzers points TMPDIR at a memory file system, so that file writes stay cheap.
 inline const std::filesystem::path& ScratchDir() {
-    static const std::filesystem::path dir = [] {
-        std::filesystem::path base = std::filesystem::exists("/dev/shm")
-                                         ? std::filesystem::path("/dev/shm")
-                                         : std::filesystem::temp_directory_path();
-        std::filesystem::path d = base / ("kn-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(d);
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(ScratchDir(), ec);
-        });
-        return d;
-    }();
-    return dir;
+    static const test::ScratchDir dir;
+    return dir.dir();
 }
 
 // Stops the run with a finding: libFuzzer saves the input that got here.

@@ -2,8 +2,6 @@
 // back as written but for the trimming of blanks and quotes, and a write changes only its entry.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
@@ -34,13 +32,6 @@ constexpr Name kNames[] = {
 };
 
 constexpr std::string_view kFallback = "\x01missing";
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 char Fold(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -94,15 +85,15 @@ void CheckOnlyOneLineChanged(const std::string& before, const std::string& after
 class Run {
   public:
     explicit Run(const std::string& file) {
-        std::ofstream(path_, std::ios::binary | std::ios::trunc) << file;
+        test::WriteBytes(path_, file);
         for (std::size_t i = 0; i < std::size(kNames); ++i) known_[i] = Get(kNames[i], 1 << 20);
     }
 
     void Write(const Name& name, std::string value) {
         std::erase_if(value, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
-        const std::string before = Slurp(path_);
+        const std::string before = test::ReadBytes(path_);
         if (!store_.WriteString(name.section, name.key, value, path_)) Fail("write refused");
-        CheckOnlyOneLineChanged(before, Slurp(path_));
+        CheckOnlyOneLineChanged(before, test::ReadBytes(path_));
         for (std::size_t i = 0; i < std::size(kNames); ++i) {
             if (SameEntry(kNames[i], name)) known_[i] = ReadsBackAs(value);
             if (Get(kNames[i], 1 << 20) != known_[i]) {

@@ -7,6 +7,7 @@
 
 #include "host/win32/standin_ids.h"
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_text.h"
 
 namespace kn::wintest {
 
@@ -17,7 +18,7 @@ std::wstring Quoted(const std::wstring& s) {
 }
 
 std::string ReadShared(const std::string& path) {
-    HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ,
+    HANDLE h = CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return {};
@@ -42,33 +43,16 @@ RecordLine Parse(const std::string& line) {
 
 std::wstring CopyProgramInto(const test::ScratchDir& dir) {
     const std::filesystem::path target = dir.dir() / "kelvarnook.exe";
-    CopyFileW(WindowsPath(Wide(KN_PROGRAM_EXE)).c_str(), target.wstring().c_str(), FALSE);
+    CopyFileW(WindowsPath(win32::Widen(KN_PROGRAM_EXE)).c_str(), target.wstring().c_str(), FALSE);
     return target.wstring();
 }
 
 }  // namespace
 
-std::wstring Wide(std::string_view utf8) {
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(n, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
-std::string Utf8(std::wstring_view wide) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                      nullptr, 0, nullptr, nullptr);
-    std::string out(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                        nullptr, nullptr);
-    return out;
-}
-
 Standin::Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments)
     : record_path_(dir.Path("record.txt")),
-      process_(WindowsPath(Wide(KN_HOST_EXE)),
-               L"--record " + Quoted(Wide(record_path_)) + L" " + extra_arguments,
+      process_(WindowsPath(win32::Widen(KN_HOST_EXE)),
+               L"--record " + Quoted(win32::Widen(record_path_)) + L" " + extra_arguments,
                dir.dir().wstring()) {
     control_ = process_.WaitForWindow(standin::kControlClass);
     if (control_) frame_ = process_.WaitForWindow(L"AOL Frame25");
@@ -140,7 +124,8 @@ bool Program::WaitUntilShown() {
 }
 
 std::string StoryFile(const std::string& name) {
-    return test::ReadBytes(Utf8(WindowsPath(Wide(KN_SOURCE_DIR "/tests/scripts/" + name))));
+    return test::ReadBytes(
+        win32::Narrow(WindowsPath(win32::Widen(KN_SOURCE_DIR "/tests/scripts/" + name))));
 }
 
 std::string StoryPost(const std::string& story, const std::string& time) {

@@ -73,8 +73,4 @@ std::string StoryFile(const std::string& name);
 // The text of the post at `time` in the golden record of `story`; "" when there is none.
 std::string StoryPost(const std::string& story, const std::string& time);
 
-// UTF-8 to UTF-16 and back, for window texts.
-std::wstring Wide(std::string_view utf8);
-std::string Utf8(std::wstring_view wide);
-
 }  // namespace kn::wintest

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
 
 namespace kn::wintest {
@@ -32,12 +33,6 @@ std::string IdleLine(const std::string& minutes) {
 
 long long MillisSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
-
-std::string TextOf(HWND w) {
-    wchar_t text[64] = L"";
-    GetWindowTextW(w, text, 64);
-    return Utf8(text);
 }
 
 // One round of probes during the hang: when it began (ms into the hang) and how long the
@@ -86,7 +81,7 @@ class HungHost : public ::testing::Test {
         const std::string want = std::to_string(++ticks_);
         const auto start = Clock::now();
         PostMessageW(form1_, WM_TIMER, kTimer1, 0);
-        const bool counted = WaitUntil([&] { return TextOf(label2_) == want; });
+        const bool counted = WaitUntil([&] { return win32::WindowTextUtf8(label2_) == want; });
         return counted ? MillisSince(start) : -1;
     }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
 
 namespace kn::wintest {
@@ -128,13 +129,13 @@ TEST_F(ProgramWindows, SkinMenuAndEditorDoTheirThingAndStayOnTop) {
         ASSERT_TRUE(WaitUntil([&] {
             w = FindWindowW(cls, nullptr);
             return w && IsWindowVisible(w);
-        })) << Utf8(cls);
-        EXPECT_TRUE(topmost(w)) << Utf8(cls);
+        })) << win32::Narrow(cls);
+        EXPECT_TRUE(topmost(w)) << win32::Narrow(cls);
         PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); })) << Utf8(cls);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); })) << win32::Narrow(cls);
         // Destroying hides first: the close is over once the program's thread answers again.
         SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-        EXPECT_TRUE(IsWindow(w)) << Utf8(cls);
+        EXPECT_TRUE(IsWindow(w)) << win32::Narrow(cls);
     }
 
     Click(Descendant(form1_, kPicture2));

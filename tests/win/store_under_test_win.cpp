@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_profile_store.h"
+#include "platform/win32/win32_text.h"
 #include "tests/shared/profile_conformance.h"
-#include "tests/win/harness.h"
 
 std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest() {
     return std::make_unique<kn::Win32ProfileStore>();
@@ -21,7 +21,7 @@ class WriteThroughCopy : public ::testing::Test {
   protected:
     bool Write() { return store_.WriteString("prefs", "HANDLE", "new", path_); }
     DWORD Attributes(const std::string& path) {
-        return GetFileAttributesW(wintest::Wide(path).c_str());
+        return GetFileAttributesW(win32::Widen(path).c_str());
     }
 
     DWORD Hidden() { return Attributes(path_) & FILE_ATTRIBUTE_HIDDEN; }
@@ -37,7 +37,7 @@ TEST_F(WriteThroughCopy, RemovesACopyThatAKillLeft) {
         SCOPED_TRACE(fresh ? "no file yet" : "a file");
         if (!fresh) WriteBytes(path_, kOld);
         WriteBytes(copy_, "[prefs]\r\nHAN");
-        SetFileAttributesW(wintest::Wide(copy_).c_str(),
+        SetFileAttributesW(win32::Widen(copy_).c_str(),
                            FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
         ASSERT_TRUE(Write());
         EXPECT_EQ(ReadBytes(path_), fresh ? "[prefs]\r\nHANDLE=new\r\n" : std::string(kNew));
@@ -47,7 +47,7 @@ TEST_F(WriteThroughCopy, RemovesACopyThatAKillLeft) {
 
 TEST_F(WriteThroughCopy, KeepsAHiddenFileHidden) {
     WriteBytes(path_, kOld);
-    SetFileAttributesW(wintest::Wide(path_).c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW(win32::Widen(path_).c_str(), FILE_ATTRIBUTE_HIDDEN);
     if (Hidden() == 0) GTEST_SKIP() << "no hidden files here: " << Attributes(path_);
     ASSERT_TRUE(Write());
     EXPECT_EQ(ReadBytes(path_), kNew);
@@ -58,7 +58,7 @@ TEST_F(WriteThroughCopy, KeepsAHiddenFileHidden) {
 TEST_F(WriteThroughCopy, WritesInPlaceWhileAnotherProcessHoldsTheFile) {
     WriteBytes(path_, kOld);
     HANDLE held =
-        CreateFileW(wintest::Wide(path_).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        CreateFileW(win32::Widen(path_).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(Write());

@@ -13,16 +13,64 @@
 namespace kn {
 
 namespace {
-constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kNameEnd = ":\t";
 
-// The host appends whole lines, each after a line break, so what was seen must end where a
-// line of `current` ends: a match that stops inside a line (a new line that begins with the
-// one a trim took away) is not what was seen.
-bool EndsALine(const std::string& current, std::size_t kept) {
-    return kept == current.size() || current.compare(kept, kLineBreak.size(), kLineBreak) == 0;
-}
+// Where the line break at or after `pos` starts, or text.size(). Each of CR and LF is searched
+// for once per occurrence, not once per line: a transcript of one kind has none of the other.
+class BreakFinder {
+  public:
+    explicit BreakFinder(std::string_view text)
+        : text_(text), cr_(Find('\r', 0)), lf_(Find('\n', 0)) {}
+    std::size_t Next(std::size_t pos) {
+        if (cr_ < pos) cr_ = Find('\r', pos);
+        if (lf_ < pos) lf_ = Find('\n', pos);
+        return std::min(cr_, lf_);
+    }
+
+  private:
+    std::size_t Find(char c, std::size_t pos) const {
+        const std::size_t at = text_.find(c, pos);
+        return at == std::string_view::npos ? text_.size() : at;
+    }
+    std::string_view text_;
+    std::size_t cr_, lf_;
+};
 }  // namespace
+
+std::string JoinedLines(std::string_view transcript) {
+    std::string lines;
+    lines.reserve(transcript.size());
+    BreakFinder breaks(transcript);
+    std::size_t pos = 0;
+    while (pos < transcript.size()) {
+        const std::size_t end = breaks.Next(pos);
+        if (end > pos) {
+            if (!lines.empty()) lines += '\n';
+            lines.append(transcript, pos, end - pos);
+        }
+        pos = end + 1;
+    }
+    return lines;
+}
+
+std::size_t AlreadySeen(std::string_view before, std::string_view now) {
+    // A room that held no line when first seen: every line in it now was said since.
+    if (before.empty()) return 0;
+    // The host trims whole lines from the top, so what is kept of `before` starts a line; the
+    // least trimmed alignment that fits raises the fewest lines.
+    for (std::size_t from = 0;;) {
+        const std::string_view kept = before.substr(from);
+        if (now.starts_with(kept) && (kept.size() == now.size() || now[kept.size()] == '\n')) {
+            return kept.size();
+        }
+        from = before.find('\n', from);
+        if (from == std::string_view::npos) break;
+        ++from;
+    }
+    // Nothing lines up (the host redrew its transcript some other way, or more lines came than
+    // it keeps): taken as seen. A lost line is far better than an old command run again.
+    return now.size();
+}
 
 ChatScanner::ChatScanner(HostBridge& bridge, GuiRuntime& gui, FormWindow& owner,
                          ChatLineHandler handler)
@@ -40,31 +88,19 @@ void ChatScanner::StartScan() {
     bridge_.window_system().WatchTextChanges([this] { Poll(); });
 }
 
-std::size_t AlreadySeen(const std::string& seen, const std::string& current) {
-    if (current.starts_with(seen) && EndsALine(current, seen.size())) return seen.size();
-    // The host trims whole lines, so the kept part of `seen` starts at a line break (or just
-    // after one). The least trimmed alignment that fits is the one taken.
-    for (std::size_t at = seen.find(kLineBreak, 1); at != std::string::npos;
-         at = seen.find(kLineBreak, at + 1)) {
-        for (std::size_t from : {at, at + kLineBreak.size()}) {
-            const std::size_t kept = seen.size() - from;
-            if (kept <= current.size() && current.compare(0, kept, seen, from, kept) == 0 &&
-                EndsALine(current, kept)) {
-                return kept;
-            }
-        }
-    }
-    return 0;  // all of `seen` is gone: everything read now is new
-}
-
 void ChatScanner::Poll() {
     WindowSystem& ws = bridge_.window_system();
     const WindowHandle room = bridge_.FindChatRoom();
     const WindowHandle transcript = room ? ws.FindChild(room, 0, host_class::kTranscript) : 0;
     if (transcript != transcript_) {
         // Another room (or the host restarted): what it already holds was said before we came.
+        std::string text;
+        const std::size_t length = transcript ? ws.TextLength(transcript) : 0;
+        if (transcript && !ReadWhole(transcript, length, text)) return;  // met again next poll
         transcript_ = transcript;
-        seen_ = transcript ? ws.Text(transcript, ws.TextLength(transcript) + 1) : std::string();
+        seen_lines_ = JoinedLines(text);
+        seen_ = std::move(text);
+        seen_length_ = length;
         polls_since_read_ = 0;
         return;
     }
@@ -72,30 +108,42 @@ void ChatScanner::Poll() {
     const std::size_t length = ws.TextLength(transcript);
     if (LooksUnchanged(transcript, length) && ++polls_since_read_ < kFullReadEvery) return;
     polls_since_read_ = 0;
-    std::string current = ws.Text(transcript, length + 1);
-    // A read that filled the length measured before it may have been overtaken by a trim and
-    // an append, cutting its last line short: the next poll reads it whole.
-    if (length != 0 && current.size() == length && ws.TextLength(transcript) > length) return;
-    TakeNewText(std::move(current));
+    std::string current;
+    // A read that filled its buffer may have been overtaken by a trim and an append, cutting
+    // its last line short: the next poll reads it whole.
+    if (!ReadWhole(transcript, length, current)) return;
+    TakeNewText(std::move(current), length);
 }
 
-// The same length and the same first bytes: nothing was appended, or a trim would show.
+// With room to spare beyond `length`, so a read that comes back shorter is known whole without
+// asking the length again.
+bool ChatScanner::ReadWhole(WindowHandle transcript, std::size_t length, std::string& text) {
+    const std::size_t capacity = std::min(length + kReadSpare, kLongestText) + 1;
+    text = bridge_.window_system().Text(transcript, capacity);
+    return text.size() + kWidestChar < capacity;
+}
+
+// The same length as measured at the last read and the same first bytes: nothing was
+// appended, or a trim would show. Lengths are compared with lengths: the one measured may
+// exceed the bytes read (on double-byte systems it always does).
 bool ChatScanner::LooksUnchanged(WindowHandle transcript, std::size_t length) {
-    if (length != seen_.size()) return false;
-    const std::string head = bridge_.window_system().Text(transcript, kHeadBytes + 1);
-    return head.size() == std::min(length, kHeadBytes) && seen_.starts_with(head);
+    if (length != seen_length_) return false;
+    constexpr std::size_t kCapacity = kHeadBytes + 1;
+    const std::string head = bridge_.window_system().Text(transcript, kCapacity);
+    return head.size() + kWidestChar < kCapacity ? head == seen_ : seen_.starts_with(head);
 }
 
-void ChatScanner::TakeNewText(std::string current) {
+void ChatScanner::TakeNewText(std::string current, std::size_t length) {
     // A host that does not answer in time reads as empty. Taken as a room cleared of its lines,
     // that would raise the whole transcript again, commands included, once the host answers.
-    if (current.empty() || current == seen_) return;
-    const std::size_t start = AlreadySeen(seen_, current);
-    const std::string_view fresh = std::string_view(current).substr(start);
+    if (current.empty()) return;
+    seen_length_ = length;
+    if (current == seen_) return;
+    std::string lines = JoinedLines(current);
+    const std::string_view fresh = std::string_view(lines).substr(AlreadySeen(seen_lines_, lines));
     CodePage& cp = bridge_.code_page();
-    std::size_t pos = 0;
-    while (pos < fresh.size()) {
-        std::size_t end = fresh.find(kLineBreak, pos);
+    for (std::size_t pos = 0; pos < fresh.size();) {
+        std::size_t end = fresh.find('\n', pos);
         if (end == std::string_view::npos) end = fresh.size();
         const std::string_view line = fresh.substr(pos, end - pos);
         if (!line.empty()) {
@@ -104,9 +152,11 @@ void ChatScanner::TakeNewText(std::string current) {
             pending_.emplace_back(cp.FromAnsi(named ? line.substr(0, colon) : ""),
                                   cp.FromAnsi(named ? line.substr(colon + 2) : line));
         }
-        pos = end + kLineBreak.size();
+        pos = end + 1;
     }
-    seen_ = std::move(current);  // committed before raising: a handler may poll again
+    // Committed before raising: a handler may poll again.
+    seen_ = std::move(current);
+    seen_lines_ = std::move(lines);
     Raise();
 }
 

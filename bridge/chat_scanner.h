@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "platform/window_system.h"
@@ -40,10 +41,14 @@ class ChatScanner {
     // bounds how long a line can wait then.
     static constexpr std::size_t kHeadBytes = 256;
     static constexpr int kFullReadEvery = 25;
+    // Room beyond the measured length, so that a read known whole needs no second length: a
+    // poll period's lines fit in it many times over.
+    static constexpr std::size_t kReadSpare = 4096;
 
   private:
+    bool ReadWhole(WindowHandle transcript, std::size_t length, std::string& text);
     bool LooksUnchanged(WindowHandle transcript, std::size_t length);
-    void TakeNewText(std::string current);
+    void TakeNewText(std::string current, std::size_t length);
     void Raise();
 
     HostBridge& bridge_;
@@ -51,12 +56,18 @@ class ChatScanner {
     std::unique_ptr<Timer> timer_;
     WindowHandle transcript_ = 0;  // the transcript control watched, 0 when there is no room
     std::string seen_;             // its text as last read, in the ANSI code page
+    std::string seen_lines_;       // the same as JoinedLines gives it
+    std::size_t seen_length_ = 0;  // its length as TextLength measured it for that read
     int polls_since_read_ = 0;
     std::deque<std::pair<std::string, std::string>> pending_;
 };
 
-// How many bytes at the start of `current` were already in `seen` when the host may have
-// trimmed whole lines from the top of `seen` and appended new ones at the end.
-std::size_t AlreadySeen(const std::string& seen, const std::string& current);
+// The transcript's lines joined by "\n", without empty ones: CR LF, CR and LF all end a line,
+// so a host that redraws its transcript with other line breaks shows the same lines.
+std::string JoinedLines(std::string_view transcript);
+
+// How many bytes at the start of `now` were already in `before` (both as JoinedLines gives
+// them) when the host may have trimmed whole lines from the top and appended new ones.
+std::size_t AlreadySeen(std::string_view before, std::string_view now);
 
 }  // namespace kn

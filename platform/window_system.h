@@ -14,6 +14,12 @@ namespace kn {
 // on makes the next lookup search the desktop's top-level windows and a message go nowhere.
 using WindowHandle = std::uint32_t;
 
+// A window's text is read only up to this length: a host that reports a bogus length must not
+// make the program allocate without bound.
+inline constexpr std::size_t kLongestText = std::size_t{16} << 20;
+// The most bytes one character takes in any ANSI code page (UTF-8 included).
+inline constexpr std::size_t kWidestChar = 4;
+
 class WindowSystem {
   public:
     virtual ~WindowSystem() = default;
@@ -36,12 +42,16 @@ class WindowSystem {
     // WM_CHAR with the character code `ch`, wParam only; sent and bounded as SetText.
     virtual void SendChar(WindowHandle w, unsigned ch) = 0;
 
-    // WM_GETTEXTLENGTH: the length in bytes of the window's text; 0 when the window is missing
-    // or does not answer in time.
+    // WM_GETTEXTLENGTH: at least the length in bytes of the window's text (Windows may answer
+    // more, as for some mixtures of ANSI and Unicode), the same answer while the text stays the
+    // same; 0 when the window is missing, does not answer in time or answers more than
+    // kLongestText.
     virtual std::size_t TextLength(WindowHandle w) = 0;
 
-    // WM_GETTEXT into a buffer of `capacity` bytes, NUL included: the bytes the receiver copied,
-    // without the terminating NUL; empty when the window is missing or does not answer in time.
+    // WM_GETTEXT into a buffer of `capacity` bytes (at most kLongestText + 1), NUL included:
+    // the bytes the receiver copied, without the terminating NUL; empty when the window is
+    // missing or does not answer in time. A text cut short ends on a whole character, so it
+    // leaves fewer than kWidestChar bytes of the buffer unused: a read that leaves more is whole.
     virtual std::string Text(WindowHandle w, std::size_t capacity) = 0;
 
     // GetWindowTextLengthA: the length of the window's title, as the window system reports it.

@@ -15,7 +15,7 @@ namespace {
 struct Alignment {
     const char* name;
     std::string seen, current;
-    std::size_t already;
+    std::string fresh;  // the lines of `current` raised, joined by "\n"
 };
 
 void PrintTo(const Alignment& c, std::ostream* os) {
@@ -24,22 +24,34 @@ void PrintTo(const Alignment& c, std::ostream* os) {
 
 class Alignments : public testing::TestWithParam<Alignment> {};
 
-TEST_P(Alignments, FindWhatWasReadBefore) {
-    EXPECT_EQ(AlreadySeen(GetParam().seen, GetParam().current), GetParam().already);
+TEST_P(Alignments, RaiseOnlyLinesNotReadBefore) {
+    const std::string now = JoinedLines(GetParam().current);
+    std::string_view fresh =
+        std::string_view(now).substr(AlreadySeen(JoinedLines(GetParam().seen), now));
+    if (fresh.starts_with('\n')) fresh.remove_prefix(1);
+    EXPECT_EQ(fresh, GetParam().fresh);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Transcripts, Alignments,
     testing::Values(
-        Alignment{"appended", "\r\na:\t1", "\r\na:\t1\r\nb:\t2", 6},
-        Alignment{"unchanged", "\r\na:\t1", "\r\na:\t1", 6},
-        Alignment{"trimmed_and_appended", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2\r\nc:\t3", 6},
-        Alignment{"trimmed_only", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2", 6},
-        Alignment{"all_trimmed", "\r\na:\t1", "\r\nc:\t3", 0},
+        Alignment{"appended", "\r\na:\t1", "\r\na:\t1\r\nb:\t2", "b:\t2"},
+        Alignment{"unchanged", "\r\na:\t1", "\r\na:\t1", ""},
+        Alignment{"trimmed_and_appended", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2\r\nc:\t3", "c:\t3"},
+        Alignment{"trimmed_only", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2", ""},
+        Alignment{"nothing_lines_up", "\r\na:\t1", "\r\nc:\t3\r\nd:\t4", ""},
+        Alignment{"new_line_begins_with_the_trimmed_one", "\r\na:\t1", "\r\na:\t12", ""},
         Alignment{"repeated_line_least_trim", "\r\nb:\t2\r\nb:\t2", "\r\nb:\t2\r\nb:\t2\r\nb:\t2",
-                  12},
-        Alignment{"trim_without_leading_break", "\r\na:\t1\r\nb:\t2", "b:\t2\r\nc:\t3", 4},
-        Alignment{"empty_before", "", "\r\na:\t1", 0}),
+                  "b:\t2"},
+        Alignment{"repeated_across_a_trim", "\r\na:\t1\r\nb:\t2\r\nb:\t2",
+                  "\r\nb:\t2\r\nb:\t2\r\nc:\t3\r\nb:\t2", "c:\t3\nb:\t2"},
+        Alignment{"trim_without_leading_break", "\r\na:\t1\r\nb:\t2", "b:\t2\r\nc:\t3", "c:\t3"},
+        Alignment{"cr_and_lf_alone", "\ra:\t1\nb:\t2", "\ra:\t1\nb:\t2\rc:\t3\nd:\t4",
+                  "c:\t3\nd:\t4"},
+        Alignment{"redrawn_with_other_breaks", "\r\na:\t1\r\nb:\t2", "\na:\t1\nb:\t2\nc:\t3",
+                  "c:\t3"},
+        Alignment{"redrawn_and_trimmed", "\ra:\t1\rb:\t2\rc:\t3", "\r\nb:\t2\r\nc:\t3", ""},
+        Alignment{"empty_before", "", "\r\na:\t1\rb:\t2", "a:\t1\nb:\t2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Many owner commands while the room keeps only a few lines: each runs exactly once.
@@ -69,8 +81,9 @@ TEST(ChatScanner, LineBalancedByATrimIsRaisedAtOnce) {
     TempDir dir;
     dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
     // "\r\nBob:\t123456789" and "\r\nOwner:\treason?" are both 16 bytes long.
-    const SimRun run = RunScript(dir, "@1 chat Bob: 123456789\n@2 owner reason?\n", "Owner",
-                                 [](sim::World& w) { w.host().SetTranscriptLimit(1); });
+    const SimRun run =
+        RunScript(dir, "@1 chat Bob: 123456789\n@1.5 chat Eve: hi\n@2 owner reason?\n", "Owner",
+                  [](sim::World& w) { w.host().SetTranscriptLimit(2); });
     std::vector<std::string> answers;
     for (const std::string& post : Lines(run, "post")) {
         if (post.find("no idle reason set") != std::string::npos) answers.push_back(post);
@@ -105,19 +118,21 @@ TEST(ChatScanner, HostThatStopsAnsweringRaisesNothingTwice) {
     EXPECT_TRUE(Lines(run, "post").back().starts_with("20.00 ")) << "reason? unanswered";
 }
 
-// The host trims and appends between the scanner's length and its read, so the read stops
-// inside the owner's line: the line is raised whole, once, and never as the part read.
+// The host trims and appends between the scanner's length and its read, more than the read's
+// room to spare, so the read stops inside the owner's line: the line is raised whole, once, and
+// never as the part read.
 TEST(ChatScanner, LineCutByAChangeBetweenLengthAndReadIsRaisedWhole) {
     TempDir dir;
     dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+    const std::string reason =
+        "reason " + std::string(ChatScanner::kReadSpare, 'x') + " over the hills";
     const SimRun run = RunScript(
         dir, "@1 chat Bob: one\n@2 chat Bob: two-two-two\n@3 chat Eve: three\n", "Owner",
-        [](sim::World& w) {
-            w.host().SetTranscriptLimit(2);
-            w.record().AddObserver([&w](sim::Micros, std::string_view kind, std::string_view text) {
+        [&reason](sim::World& w) {
+            w.host().SetTranscriptLimit(3);
+            w.record().AddObserver([&](sim::Micros, std::string_view kind, std::string_view text) {
                 if (kind != "chat" || text != "Eve: three") return;
-                w.host().window_system().AfterTextLength(
-                    [&w] { w.host().OwnerSays("reason over the hills"); });
+                w.host().window_system().AfterTextLength([&] { w.host().OwnerSays(reason); });
             });
         });
     EXPECT_EQ(Posts(run, "new idle reason"), 1u);

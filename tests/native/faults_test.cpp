@@ -212,17 +212,17 @@ TEST_P(TranscriptTrims, RaiseEveryOwnerLineOnce) {
 }
 
 const Trim kTrims[] = {
-    {"one_line_kept_members_in_between",
-     1,
+    {"two_lines_kept_members_in_between",
+     2,
      "@1 chat Bob: a\n@1 owner reason x\n@1 chat Eve: b\n@1.1 owner reason?\n@1.1 chat Bob: c\n",
      {"new reason", "reason is"}},
     {"new_line_begins_with_the_one_trimmed",
-     1,
-     "@1 owner reason\n@2 owner reason x\n",
+     2,
+     "@1 owner reason\n@2 owner reason\n@3 owner reason x\n",
      {"new reason"}},
     {"same_length_as_the_line_trimmed",
-     1,
-     "@1 chat Bobby: abcdef\n@2 owner idleon\n",
+     2,
+     "@0.5 chat Bobby: abcdef\n@1 chat Eve: x\n@2 owner idleon\n",
      {"started", "start reason"}},
     {"lines_arrive_in_a_pause",
      2,

@@ -39,6 +39,7 @@ constexpr Form kForms[] = {
     {Verb::HostWindow, "host window", Shape::Text},
     {Verb::HostQuit, "host quit", Shape::None},
     {Verb::HostStart, "host start", Shape::None},
+    {Verb::HostLineEnd, "host line-end", Shape::Text},
 };
 
 const Form& FormOf(Verb verb) {

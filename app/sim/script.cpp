@@ -9,7 +9,7 @@ namespace kn::sim {
 
 namespace {
 
-enum class Arg { None, Text, Named, Target, Field, Window };
+enum class Arg { None, Text, Named, Target, Field, Window, LineEnd };
 
 struct VerbForm {
     std::string_view words;
@@ -26,6 +26,7 @@ constexpr std::array kVerbs = {
     VerbForm{"host window", Verb::HostWindow, Arg::Text},
     VerbForm{"host quit", Verb::HostQuit, Arg::None},
     VerbForm{"host start", Verb::HostStart, Arg::None},
+    VerbForm{"host line-end", Verb::HostLineEnd, Arg::LineEnd},
     VerbForm{"owner", Verb::Owner, Arg::Text},
     VerbForm{"chat", Verb::Chat, Arg::Named},
     VerbForm{"draft", Verb::Draft, Arg::Text},
@@ -43,6 +44,7 @@ constexpr std::array<std::string_view, 13> kTargets = {
     "Form2.Command1", "Form2.Command2", "Form2.Command4"};
 constexpr std::array<std::string_view, 3> kFields = {"Form1.Text1", "Form2.Text1", "Form2.Text2"};
 constexpr std::array<std::string_view, 3> kWindows = {"Form1", "Form2", "Form3"};
+constexpr std::array<std::string_view, 3> kLineEnds = {"CRLF", "CR", "LF"};
 
 template <std::size_t N>
 bool OneOf(const std::array<std::string_view, N>& set, std::string_view s) {
@@ -88,6 +90,10 @@ std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool ha
             if (!OneOf(kWindows, rest)) return "unknown window " + Quoted(rest);
             out.first = rest;
             return std::nullopt;
+        case Arg::LineEnd:
+            if (!OneOf(kLineEnds, rest)) return "unknown line end " + Quoted(rest);
+            out.first = rest;
+            return std::nullopt;
     }
     return "bad argument";
 }
@@ -120,6 +126,12 @@ std::optional<std::string> ParseTime(std::string_view token, Micros previous, Mi
 }
 
 }  // namespace
+
+std::string_view LineBreakNamed(std::string_view name) {
+    if (name == "CR") return "\r";
+    if (name == "LF") return "\n";
+    return "\r\n";
+}
 
 std::optional<std::string> ParseCommand(std::string_view text, Event& out) {
     for (const VerbForm& form : kVerbs) {

@@ -29,6 +29,7 @@ enum class Verb {
     HostWindow,
     HostQuit,
     HostStart,
+    HostLineEnd,
 };
 
 struct Event {
@@ -44,6 +45,9 @@ struct ParseError {
     std::string what;
     std::string Message() const { return "line " + std::to_string(line) + ": " + what; }
 };
+
+// The line break named by a `host line-end` argument: CRLF, CR or LF.
+std::string_view LineBreakNamed(std::string_view name);
 
 // One line without its time, as typed at the terminal or in a script after the time.
 // Returns the error text, or nothing when `out` was filled.

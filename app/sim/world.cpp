@@ -111,6 +111,9 @@ void World::Perform(const Event& e) {
         case Verb::HostStart:
             host_.Start();
             break;
+        case Verb::HostLineEnd:
+            host_.SetLineEnd(LineBreakNamed(e.first));
+            break;
     }
 }
 

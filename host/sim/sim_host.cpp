@@ -11,7 +11,23 @@ namespace kn::sim {
 
 namespace {
 constexpr unsigned kEnter = 13;
+
+std::size_t Count(std::string_view text, std::string_view piece) {
+    std::size_t n = 0;
+    for (std::size_t pos = text.find(piece); pos != std::string_view::npos;
+         pos = text.find(piece, pos + piece.size())) {
+        ++n;
+    }
+    return n;
 }
+
+void Replace(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size())) {
+        text.replace(pos, from.size(), to);
+    }
+}
+}  // namespace
 
 SimHost::SimHost(SimWindowSystem& ws, CodePage& cp, Record& record, std::string screen_name)
     : ws_(ws),
@@ -24,6 +40,7 @@ void SimHost::Start() {
     if (Running()) return;
     screen_name_ = initial_name_;
     keyword_.clear();
+    line_break_ = "\r\n";
     frame_ = ws_.Create(0, host_class::kFrame, "host", true);
     ws_.Create(frame_, "MDIClient", "");
     const WindowHandle toolbar = ws_.Create(frame_, "AOL Toolbar", "", true);
@@ -106,18 +123,29 @@ void SimHost::SetWelcomeTitle(std::string_view title) {
 void SimHost::Say(WindowHandle room, std::string_view name_ansi, std::string_view line_ansi) {
     const WindowHandle transcript = ws_.FindChild(room, 0, host_class::kTranscript);
     std::string text = ws_.RawText(transcript);
-    text += "\r\n";
+    text += line_break_;
     text += name_ansi;
     text += ":\t";
     text += RenderPlain(line_ansi);
     // A room keeps a limited history, dropping whole lines from the top.
-    std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    std::size_t lines = Count(text, line_break_);
     std::size_t cut = 0;
     while (lines > transcript_limit_) {
-        cut = text.find("\r\n", cut + 2);
+        cut = text.find(line_break_, cut + line_break_.size());
         --lines;
     }
     ws_.SetRawText(transcript, cut ? text.substr(cut) : std::move(text));
+}
+
+void SimHost::SetLineEnd(std::string_view line_break) {
+    for (WindowHandle room : ws_.Children(Mdi())) {
+        const WindowHandle transcript = ws_.FindChild(room, 0, host_class::kTranscript);
+        if (transcript == 0) continue;
+        std::string text = ws_.RawText(transcript);
+        Replace(text, line_break_, line_break);
+        ws_.SetRawText(transcript, std::move(text));
+    }
+    line_break_ = line_break;
 }
 
 void SimHost::InputChar(WindowHandle box, unsigned ch) {

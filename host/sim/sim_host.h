@@ -39,6 +39,9 @@ class SimHost {
     void OpenRoom();
     void CloseRoom();
     void OpenWindow(std::string_view title);
+    // Every room's transcript is redrawn with `line_break` before each line, and later lines
+    // get it too, until the host starts again.
+    void SetLineEnd(std::string_view line_break);
 
     // The front-most room's input box text (UTF-8), or "" with no room.
     std::string InputText() const;
@@ -68,6 +71,7 @@ class SimHost {
     WindowHandle welcome_ = 0;
     std::string keyword_;  // what the program last put into the keyword box
     std::size_t transcript_limit_ = 500;
+    std::string line_break_ = "\r\n";
 };
 
 }  // namespace kn::sim

@@ -175,7 +175,10 @@ INSTANTIATE_TEST_SUITE_P(
             "host_quit_and_started_again",
             "@1 owner reason?\n@2 host quit\n@3 host start\n@4 owner reason?\n@5 owner reason?\n",
             3},
-        Change{"line_in_a_room_behind_a_window", "@1 host window mail\n@2 owner reason?\n", 1}),
+        Change{"line_in_a_room_behind_a_window", "@1 host window mail\n@2 owner reason?\n", 1},
+        Change{"redrawn_with_other_line_ends",
+               "@1 owner reason?\n@2 host line-end LF\n@3 host line-end CR\n@4 owner reason?\n",
+               2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

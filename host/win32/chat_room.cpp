@@ -1,5 +1,6 @@
-// The stand-in host's chat room: its controls, its transcript in the form the chat scanner
-// reads ("\r\n" NAME ":" TAB TEXT per line), and Enter in its input box.
+// The stand-in host's chat room: its controls, rich edits as a real room's are, its transcript
+// in the form the chat scanner reads (a line break, NAME ":" TAB TEXT per line), and Enter in
+// its input box.
 #include "host/win32/chat_room.h"
 
 #include "host/win32/host.h"
@@ -19,6 +20,9 @@ constexpr wchar_t kPanelClass[] = L"StandinPanel";
 
 WNDPROC g_edit_proc = nullptr;
 
+// A rich edit takes 32767 characters unless told otherwise; a room keeps far more.
+constexpr LPARAM kMostCharacters = 1 << 26;
+
 LRESULT CALLBACK InputProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_CHAR && wp == VK_RETURN) {
         // Only a message sent from another thread is the program's; the keyboard posts.
@@ -33,13 +37,19 @@ HWND Control(HWND parent, const wchar_t* cls, DWORD style, const wchar_t* text =
                            nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+HWND RichEdit(HWND parent, const wchar_t* cls, DWORD style) {
+    const HWND w = Control(parent, cls, style);
+    SendMessageW(w, EM_EXLIMITTEXT, 0, kMostCharacters);
+    return w;
+}
+
 HWND Transcript(HWND parent) {
-    return Control(parent, kTranscriptClass,
-                   WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL);
+    return RichEdit(parent, kTranscriptClass,
+                    WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL);
 }
 
 HWND InputBox(HWND parent) {
-    return Control(parent, kInputClass, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
+    return RichEdit(parent, kInputClass, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
 }
 
 void Place(HWND w, int x, int y, int width, int height) {
@@ -90,8 +100,12 @@ void ChatRoom::Enter(bool by_program) {
 void ChatRoom::AddToTranscript(std::wstring_view name, std::wstring_view text) {
     lines_.push_back(std::wstring(name) + L":\t" + WithoutTags(text));
     while (lines_.size() > max_lines_) lines_.pop_front();
+    Redraw();
+}
+
+void ChatRoom::Redraw() {
     std::wstring all;
-    for (const std::wstring& line : lines_) all += L"\r\n" + line;
+    for (const std::wstring& line : lines_) all += host_.line_break() + line;
     SetWindowTextW(transcript_, all.c_str());
     const auto end = static_cast<WPARAM>(all.size());
     SendMessageW(transcript_, EM_SETSEL, end, end);
@@ -143,8 +157,9 @@ std::wstring WithoutTags(std::wstring_view line) {
 }
 
 void RegisterChatRoomClasses(HINSTANCE instance) {
-    RegisterSuperclass(instance, L"EDIT", kTranscriptClass, nullptr);
-    g_edit_proc = RegisterSuperclass(instance, L"EDIT", kInputClass, InputProc);
+    if (!LoadLibraryW(L"riched20.dll")) ExitProcess(3);
+    RegisterSuperclass(instance, RICHEDIT_CLASSW, kTranscriptClass, nullptr);
+    g_edit_proc = RegisterSuperclass(instance, RICHEDIT_CLASSW, kInputClass, InputProc);
     RegisterSuperclass(instance, L"STATIC", kIconClass, nullptr);
     RegisterSuperclass(instance, L"STATIC", kStaticClass, nullptr);
     // The keyword box in the toolbar is of this class too (class names ignore case).

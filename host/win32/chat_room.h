@@ -2,6 +2,7 @@
 // controls that mark it as a room, and the input box where Enter says a line.
 #pragma once
 
+#include <richedit.h>
 #include <windows.h>
 
 #include <cstddef>
@@ -39,6 +40,9 @@ class ChatRoom {
     void Enter(bool by_program);
 
     void Layout();
+
+    // The transcript is laid out again with the host's line break before every line.
+    void Redraw();
 
   private:
     void AddToTranscript(std::wstring_view name, std::wstring_view text);

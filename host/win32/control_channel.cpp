@@ -69,6 +69,7 @@ constexpr std::array kVerbs = {
     Verb{L"host start", Arg::None,
          [](Host& h, auto, auto) { return h.Running() ? false : (h.Start(), true); }},
     Verb{L"host hang", Arg::Text, [](Host&, auto a, auto) { return PostHang(a); }},
+    Verb{L"host line-end", Arg::Text, [](Host& h, auto a, auto) { return h.SetLineEnd(a); }},
     Verb{L"owner", Arg::Text, [](Host& h, auto a, auto) { return h.OwnerSays(a); }},
     Verb{L"chat", Arg::Named, [](Host& h, auto a, auto b) { return h.MemberSays(a, b); }},
     Verb{L"draft", Arg::Text, [](Host& h, auto a, auto) { return h.Draft(a); }},

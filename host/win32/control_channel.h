@@ -12,7 +12,8 @@ class Host;
 
 // Runs one line: "owner TEXT", "chat NAME: TEXT", "draft TEXT", "host signon NAME",
 // "host signoff", "host title TEXT", "host room open", "host room close", "host window TITLE",
-// "host decoy nested", "host decoy partial", "host quit", "host start", "host hang SECONDS".
+// "host decoy nested", "host decoy partial", "host quit", "host start", "host hang SECONDS",
+// "host line-end CRLF|CR|LF".
 // The argument is everything after the single blank behind the verb's words, blanks kept.
 // False when the line names no verb, its argument does not fit, or the host had nothing to do
 // it to. A hang starts just after the line has been answered and keeps the host from pumping

@@ -5,6 +5,8 @@
 #include "host/win32/frame.h"
 #include "host/win32/open_window.h"
 
+#include <utility>
+
 namespace standin {
 
 namespace {
@@ -26,6 +28,7 @@ Host::Host(HINSTANCE instance, Options options)
 void Host::Start() {
     if (Running()) return;
     screen_name_ = options_.screen_name;
+    line_break_ = L"\r\n";
     frame_ = CreateFrame(*this);
     OpenRoom();
     SignOn(screen_name_);
@@ -123,6 +126,20 @@ bool Host::CloseRoom() {
     if (!room) return false;
     SendMessageW(Mdi(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(room->window()), 0);
     return true;
+}
+
+bool Host::SetLineEnd(std::wstring_view name) {
+    const std::pair<std::wstring_view, std::wstring_view> breaks[] = {
+        {L"CRLF", L"\r\n"}, {L"CR", L"\r"}, {L"LF", L"\n"}};
+    for (const auto& [word, line_break] : breaks) {
+        if (name != word || !Running()) continue;
+        line_break_ = line_break;
+        for (HWND w = GetWindow(Mdi(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            if (ChatRoom* room = ChatRoom::Of(w)) room->Redraw();
+        }
+        return true;
+    }
+    return false;
 }
 
 bool Host::OpenWindow(std::wstring_view title) {

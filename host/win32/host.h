@@ -35,12 +35,16 @@ class Host {
     bool CloseRoom();
     bool OpenWindow(std::wstring_view title);
     bool OpenDecoy(Decoy kind);
+    // "CRLF", "CR" or "LF": every room's transcript is redrawn with that line break, and
+    // later lines get it too, until the host starts again. False for any other word.
+    bool SetLineEnd(std::wstring_view name);
 
     // The frame is going away on its own (a person closed it).
     void FrameGone() { frame_ = nullptr; }
 
     Record& record() { return record_; }
     const std::wstring& screen_name() const { return screen_name_; }
+    const std::wstring& line_break() const { return line_break_; }
     HINSTANCE instance() const { return instance_; }
     HWND Mdi() const;
 
@@ -54,6 +58,7 @@ class Host {
     const Options options_;
     Record record_;
     std::wstring screen_name_;
+    std::wstring line_break_ = L"\r\n";
     HWND frame_ = nullptr;
     HWND welcome_ = nullptr;
 };

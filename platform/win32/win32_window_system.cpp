@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -30,6 +31,15 @@ int BufferSize(std::size_t capacity) {
     return capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity);
 }
 
+// The most bytes one UTF-16 unit can take in the ANSI code page, which stays for the process.
+std::size_t WidestChar() {
+    static const std::size_t widest = [] {
+        CPINFO info{};
+        return GetCPInfo(CP_ACP, &info) ? static_cast<std::size_t>(info.MaxCharSize) : kWidestChar;
+    }();
+    return widest;
+}
+
 }  // namespace
 
 WindowHandle Win32WindowSystem::FindTopLevel(std::string_view cls) {
@@ -54,22 +64,25 @@ void Win32WindowSystem::SendChar(WindowHandle w, unsigned ch) {
 // Asked in UTF-16 units and scaled to the most bytes they can take in the ANSI code page: under
 // Wine an ANSI WM_GETTEXTLENGTH to a Unicode window ignores the time limit (the ANSI length
 // needs the text itself), so a host that hung just then held the program for the whole hang.
+// On double-byte and UTF-8 systems this exceeds the bytes read, as Windows documents that
+// WM_GETTEXTLENGTH may; callers compare it only with itself.
 std::size_t Win32WindowSystem::TextLength(WindowHandle w) {
     DWORD_PTR units = 0;
     if (!SendMessageTimeoutW(ToHwnd(w), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL,
                              kTimeoutMs, &units)) {
         return 0;
     }
-    CPINFO info{};
-    const std::size_t widest = GetCPInfo(CP_ACP, &info) ? info.MaxCharSize : 2;
-    return units * widest;
+    // A bogus answer (a negative LRESULT, a host gone wrong) is no answer, not a huge buffer.
+    if (units > kLongestText / WidestChar()) return 0;
+    return units * WidestChar();
 }
 
 // Bounded by the count the receiver reports, the buffer and the NUL it wrote, whichever is
 // first: a count that overstates what was copied must not expose stale bytes.
 std::string Win32WindowSystem::Text(WindowHandle w, std::size_t capacity) {
+    capacity = std::min(capacity, kLongestText + 1);
     if (capacity == 0) return {};
-    std::vector<char> buffer(capacity, '\0');
+    std::string buffer(capacity, '\0');
     DWORD_PTR copied = 0;
     if (!Send(w, WM_GETTEXT, BufferSize(capacity), reinterpret_cast<LPARAM>(buffer.data()),
               &copied)) {
@@ -77,7 +90,8 @@ std::string Win32WindowSystem::Text(WindowHandle w, std::size_t capacity) {
     }
     std::size_t n = 0;
     while (n + 1 < capacity && n < copied && buffer[n] != '\0') ++n;
-    return std::string(buffer.data(), n);
+    buffer.resize(n);
+    return buffer;
 }
 
 std::size_t Win32WindowSystem::TitleLength(WindowHandle w) {

@@ -79,5 +79,31 @@ TEST_F(StandinBridge, AWalkThroughTheHostsWindowsFindsTheRoomAndTheScreenName) {
     }
 }
 
+// A window that answers WM_GETTEXTLENGTH with whatever a test puts here.
+LRESULT g_length = 0;
+LRESULT CALLBACK BogusLengthProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    return msg == WM_GETTEXTLENGTH ? g_length : DefWindowProcW(w, msg, wp, lp);
+}
+
+// A length past 16 MiB is no answer rather than a buffer that size or bad_alloc.
+TEST(Win32WindowSystem, AHugeOrBogusTextLengthReadsAsNoAnswer) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = BogusLengthProc;
+    wc.lpszClassName = L"KnBogusLength";
+    RegisterClassW(&wc);
+    const HWND w =
+        CreateWindowW(L"KnBogusLength", L"text", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(w, nullptr);
+    Win32WindowSystem ws;
+    const std::pair<LRESULT, std::size_t> cases[] = {
+        {4, 4}, {16 << 20, 16u << 20}, {(16 << 20) + 1, 0}, {LRESULT{1} << 40, 0}, {-1, 0}};
+    for (const auto& [answered, length] : cases) {
+        g_length = answered;
+        EXPECT_EQ(ws.TextLength(HandleToULong(w)), length) << answered;
+    }
+    EXPECT_EQ(ws.Text(HandleToULong(w), std::size_t{1} << 40), "text");
+    DestroyWindow(w);
+}
+
 }  // namespace
 }  // namespace kn::wintest

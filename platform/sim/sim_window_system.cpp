@@ -189,7 +189,7 @@ bool SimWindowSystem::Unanswered() {
 }
 
 std::size_t SimWindowSystem::TextLength(WindowHandle w) {
-    const std::size_t n = Unanswered() ? 0 : RawText(w).size();
+    const std::size_t n = Unanswered() ? 0 : RawText(w).size() * length_factor_;
     if (text_length_hook_) std::exchange(text_length_hook_, {})();
     return n;
 }
@@ -197,7 +197,9 @@ std::size_t SimWindowSystem::TextLength(WindowHandle w) {
 std::string SimWindowSystem::Text(WindowHandle w, std::size_t capacity) {
     if (capacity == 0 || Unanswered()) return {};
     const std::string& text = RawText(w);
-    return text.substr(0, std::min(text.size(), capacity - 1));
+    const std::size_t n = std::min(text.size(), capacity - 1);
+    bytes_read_ += n;
+    return text.substr(0, n);
 }
 
 void SimWindowSystem::MakeTopmost(WindowHandle w) {

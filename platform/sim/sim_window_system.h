@@ -57,6 +57,10 @@ class SimWindowSystem final : public WindowSystem {
     // Test seam: `hook` runs once, right after the next TextLength, so that a test can change
     // a text between its length and its read.
     void AfterTextLength(std::function<void()> hook) { text_length_hook_ = std::move(hook); }
+    // Test seam: TextLength answers `factor` times the text's bytes, as Windows may with a
+    // double-byte or UTF-8 code page; bytes_read() counts the bytes Text has copied.
+    void ScaleTextLengths(std::size_t factor) { length_factor_ = factor; }
+    std::size_t bytes_read() const { return bytes_read_; }
 
     WindowHandle FindTopLevel(std::string_view cls) override;
     WindowHandle FindChild(WindowHandle parent, WindowHandle after, std::string_view cls) override;
@@ -111,6 +115,8 @@ class SimWindowSystem final : public WindowSystem {
 
     int lookups_left_ = 0;
     int unanswered_ = 0;
+    std::size_t length_factor_ = 1;
+    std::size_t bytes_read_ = 0;
     std::function<void()> text_length_hook_;
     std::function<void()> lookup_hook_;
 };

@@ -139,6 +139,28 @@ TEST(ChatScanner, LineCutByAChangeBetweenLengthAndReadIsRaisedWhole) {
     EXPECT_EQ(Posts(run, "over the hills"), 1u);
 }
 
+// Where the length measured exceeds the bytes read (double-byte and UTF-8 systems), a
+// transcript that stays the same is still not copied whole on every poll.
+TEST(ChatScanner, UnchangedTranscriptReadsTheSameWhateverTheLengthsScale) {
+    std::vector<std::size_t> read;
+    for (std::size_t factor : {1, 2, 4}) {
+        TempDir dir;
+        dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
+        RunScript(dir, "@1 chat Bob: " + std::string(1000, 'x') + "\n@61 dump\n", "Owner",
+                  [&read, factor](sim::World& w) {
+                      sim::SimWindowSystem& ws = w.host().window_system();
+                      ws.ScaleTextLengths(factor);
+                      w.record().AddObserver(
+                          [&read, &ws](sim::Micros, std::string_view kind, std::string_view text) {
+                              if (kind == "state" && text.starts_with("input")) {
+                                  read.push_back(ws.bytes_read());
+                              }
+                          });
+                  });
+    }
+    EXPECT_EQ(read, std::vector<std::size_t>(3, read.at(0)));
+}
+
 struct Change {
     const char* name;
     std::string script;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <vector>
 
 namespace kn {
 
@@ -31,6 +30,22 @@ int BufferSize(std::size_t capacity) {
     return capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity);
 }
 
+// A class name NUL-terminated on the stack: every walk of the host's windows makes dozens of
+// lookups, and a heap block for each costs more under Wine than the program's own work.
+class ClassName {
+  public:
+    explicit ClassName(std::string_view cls) : fits_(cls.size() < sizeof name_) {
+        if (fits_) name_[cls.copy(name_, cls.size())] = '\0';
+    }
+    // Longer than any class can be named, so no window is of it.
+    bool fits() const { return fits_; }
+    const char* c_str() const { return name_; }
+
+  private:
+    char name_[257];
+    bool fits_;
+};
+
 // The most bytes one UTF-16 unit can take in the ANSI code page, which stays for the process.
 std::size_t WidestChar() {
     static const std::size_t widest = [] {
@@ -43,13 +58,16 @@ std::size_t WidestChar() {
 }  // namespace
 
 WindowHandle Win32WindowSystem::FindTopLevel(std::string_view cls) {
-    return FromHwnd(FindWindowA(std::string(cls).c_str(), nullptr));
+    const ClassName name(cls);
+    return name.fits() ? FromHwnd(FindWindowA(name.c_str(), nullptr)) : 0;
 }
 
 WindowHandle Win32WindowSystem::FindChild(WindowHandle parent, WindowHandle after,
                                           std::string_view cls) {
-    return FromHwnd(
-        FindWindowExA(ToHwnd(parent), ToHwnd(after), std::string(cls).c_str(), nullptr));
+    const ClassName name(cls);
+    return name.fits()
+               ? FromHwnd(FindWindowExA(ToHwnd(parent), ToHwnd(after), name.c_str(), nullptr))
+               : 0;
 }
 
 void Win32WindowSystem::SetText(WindowHandle w, std::string_view ansi) {
@@ -101,9 +119,10 @@ std::size_t Win32WindowSystem::TitleLength(WindowHandle w) {
 
 std::string Win32WindowSystem::Title(WindowHandle w, std::size_t capacity) {
     if (capacity == 0) return {};
-    std::vector<char> buffer(capacity, '\0');
-    int n = GetWindowTextA(ToHwnd(w), buffer.data(), BufferSize(capacity));
-    return std::string(buffer.data(), n > 0 ? n : 0);
+    std::string buffer(capacity, '\0');
+    const int n = GetWindowTextA(ToHwnd(w), buffer.data(), BufferSize(capacity));
+    buffer.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return buffer;
 }
 
 void Win32WindowSystem::MakeTopmost(WindowHandle w) {

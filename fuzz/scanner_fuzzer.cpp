@@ -1,14 +1,22 @@
-// Fuzzes the chat scanner on the simulated host: lines said, trims, room and host changes,
-// polls and change notices in any order. No line is raised twice or out of order, none that
-// the room's history held, and none that a change notice could read is missed.
+// Fuzzes the chat scanner on the simulated host: lines said, trims, line ends, room and host
+// changes, polls and change notices in any order. No line is raised twice or out of order, none
+// that the room's history held, and none that a change notice could read is missed, unless
+// nothing the scanner had read was left to line up with.
+#include <fuzzer/FuzzedDataProvider.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "bridge/chat_scanner.h"
 #include "bridge/host_bridge.h"
 #include "bridge/host_windows.h"
-#include "fuzz/fuzz_support.h"
 #include "host/sim/sim_host.h"
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/sim_gui_runtime.h"
@@ -17,6 +25,18 @@ namespace kn::fuzz {
 namespace {
 
 constexpr const char* kNames[] = {"Bob", "Eve", "Bob Two", "x", "Owner"};
+constexpr const char* kLineBreaks[] = {"\r\n", "\r", "\n"};
+
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "finding: %s\n", what.c_str());
+    std::abort();
+}
+
+// The program's directory: nothing is written to it here.
+std::string ProgramDir() {
+    static const std::string dir = std::filesystem::temp_directory_path().string();
+    return dir;
+}
 
 struct Said {
     WindowHandle transcript;
@@ -53,7 +73,7 @@ class Harness {
     Harness()
         : scheduler_(clock_),
           record_(scheduler_, Nowhere()),
-          gui_(scheduler_, ws_, record_, ScratchDir().string()),
+          gui_(scheduler_, ws_, record_, ProgramDir()),
           host_(ws_, Ansi(), record_, "Owner"),
           bridge_(ws_, Ansi(), gui_) {
         FormDesign design;
@@ -67,12 +87,12 @@ class Harness {
     void Start(bool host_first) {
         if (host_first) host_.Start();
         scanner_->StartScan();
-        Mirror();
+        Read();
     }
 
     sim::SimHost& host() { return host_; }
 
-    void Say(std::string name, std::string words) {
+    void Say(const std::string& name, const std::string& words) {
         const long id = next_id_++;
         const std::string text = words + " #" + std::to_string(id);
         said_[id] = {Transcript(), name, text};
@@ -84,18 +104,20 @@ class Harness {
     }
 
     void Poll() {
+        BeforeRead();
         scanner_->Poll();
-        Mirror();
+        Read();
     }
 
     // A change notice: whatever the watched transcript holds must now have been raised.
     void Notice() {
+        BeforeRead();
         ws_.NotifyListener();
         const WindowHandle watched = watched_;
-        Mirror();
+        Read();
         if (watched != watched_ || watched_ == 0) return;
         for (long id : IdsIn(watched_)) {
-            if (!history_.count(id) && !raised_.count(id)) {
+            if (!history_.count(id) && !raised_.count(id) && !lost_.count(id)) {
                 Fail("line " + std::to_string(id) + " missed");
             }
         }
@@ -107,23 +129,40 @@ class Harness {
         return room ? ws_.FindChild(room, 0, host_class::kTranscript) : 0;
     }
 
+    // Told apart by the oracle's own reading: CR and LF each end a line.
     std::vector<long> IdsIn(WindowHandle transcript) {
         std::vector<long> ids;
         const std::string& text = ws_.RawText(transcript);
-        for (std::size_t at = text.find("\r\n"); at != std::string::npos;) {
-            const std::size_t next = text.find("\r\n", at + 2);
-            ids.push_back(IdOf(std::string_view(text).substr(at, next - at)));
-            at = next;
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+            if (end > pos) ids.push_back(IdOf(std::string_view(text).substr(pos, end - pos)));
+            pos = end + 1;
         }
         return ids;
     }
 
-    // What the scanner does on a poll: a transcript met for the first time is history.
-    void Mirror() {
+    // Before the scanner reads: when nothing it read last is left in the room, what the room
+    // holds now may be taken as seen without being raised.
+    void BeforeRead() {
+        if (Transcript() != watched_ || read_.empty()) return;
+        const std::vector<long> now = IdsIn(watched_);
+        for (long id : now) {
+            if (read_.count(id)) return;
+        }
+        lost_.insert(now.begin(), now.end());
+    }
+
+    // After it read: a transcript met for the first time is history, and what the room holds
+    // is what the scanner has read.
+    void Read() {
         const WindowHandle now = Transcript();
-        if (now == watched_) return;
-        watched_ = now;
-        for (long id : IdsIn(now)) history_.insert(id);
+        if (now != watched_) {
+            watched_ = now;
+            for (long id : IdsIn(now)) history_.insert(id);
+        }
+        const std::vector<long> ids = IdsIn(watched_);
+        read_ = std::set<long>(ids.begin(), ids.end());
     }
 
     void Raised(const std::string& name, const std::string& text) {
@@ -139,10 +178,13 @@ class Harness {
         if (!raised_.insert(id).second) Fail("raised twice: " + text);
         if (id <= last_raised_) Fail("raised out of order");
         last_raised_ = id;
+        Read();
         // A handler that confirms in the room, as the owner commands do, polls again inside.
         if (text.starts_with("!")) {
             Say("Owner", "echo");
+            BeforeRead();
             ws_.NotifyListener();
+            Read();
         }
     }
 
@@ -157,14 +199,14 @@ class Harness {
     std::unique_ptr<FormWindow> form_;
     std::unique_ptr<ChatScanner> scanner_;
     std::map<long, Said> said_;
-    std::set<long> history_, raised_;
+    std::set<long> history_, raised_, lost_, read_;
     WindowHandle watched_ = 0;
     long next_id_ = 0, last_raised_ = -1;
 };
 
 // Printable words without markup, so the host shows them as said.
-std::string Words(Bytes& in) {
-    std::string w = in.Take(10);
+std::string Words(FuzzedDataProvider& in) {
+    std::string w = in.ConsumeRandomLengthString(10);
     for (char& c : w) {
         c = static_cast<char>(' ' + static_cast<unsigned char>(c) % 95);
         if (c == '<' || c == '>') c = '.';
@@ -172,16 +214,18 @@ std::string Words(Bytes& in) {
     return w;
 }
 
-void Step(Harness& h, Bytes& in) {
-    switch (in.Below(10)) {
+void Step(Harness& h, FuzzedDataProvider& in) {
+    switch (in.ConsumeIntegralInRange(0, 10)) {
         case 0:
         case 1:
         case 2:
-            h.Say(in.Pick(kNames), Words(in));
-            if (in.Bit()) h.Notice();
+            h.Say(in.PickValueInArray(kNames), Words(in));
+            if (in.ConsumeBool()) h.Notice();
             break;
         case 3:
-            for (std::size_t n = 1 + in.Below(4); n > 0; --n) h.Say(in.Pick(kNames), Words(in));
+            for (int n = in.ConsumeIntegralInRange(1, 4); n > 0; --n) {
+                h.Say(in.PickValueInArray(kNames), Words(in));
+            }
             break;
         case 4:
             h.Poll();
@@ -190,16 +234,19 @@ void Step(Harness& h, Bytes& in) {
             h.Notice();
             break;
         case 6:
-            h.host().SetTranscriptLimit(1 + in.Below(6));
+            h.host().SetTranscriptLimit(in.ConsumeIntegralInRange<std::size_t>(1, 6));
             break;
         case 7:
-            in.Bit() ? h.host().CloseRoom() : h.host().OpenRoom();
+            in.ConsumeBool() ? h.host().CloseRoom() : h.host().OpenRoom();
             break;
         case 8:
             h.host().OpenWindow("mail");
             break;
         case 9:
-            in.Bit() ? h.host().Quit() : h.host().Start();
+            in.ConsumeBool() ? h.host().Quit() : h.host().Start();
+            break;
+        case 10:
+            h.host().SetLineEnd(in.PickValueInArray(kLineBreaks));
             break;
     }
 }
@@ -208,10 +255,12 @@ void Step(Harness& h, Bytes& in) {
 }  // namespace kn::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    kn::fuzz::Bytes in(data, size);
+    FuzzedDataProvider in(data, size);
     kn::fuzz::Harness harness;
-    harness.Start(!in.Bit());
-    for (int steps = 0; steps < 200 && !in.empty(); ++steps) kn::fuzz::Step(harness, in);
+    harness.Start(!in.ConsumeBool());
+    for (int steps = 0; steps < 200 && in.remaining_bytes() > 0; ++steps) {
+        kn::fuzz::Step(harness, in);
+    }
     harness.Notice();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Polls the room's read-only transcript control and turns what was appended since the last
-// read into ChatLine events, surviving trims from the top, room changes and host restarts.
+// read into ChatLine events, surviving trims from the top, redraws, room changes and host
+// restarts.
 #include "bridge/chat_scanner.h"
 
 #include <algorithm>

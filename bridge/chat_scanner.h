@@ -63,7 +63,9 @@ class ChatScanner {
 };
 
 // The transcript's lines joined by "\n", without empty ones: CR LF, CR and LF all end a line,
-// so a host that redraws its transcript with other line breaks shows the same lines.
+// so a host that redraws its transcript with other line breaks shows the same lines. A rich
+// edit keeps a paragraph's end as CR alone (EM_GETTEXTEX adds the LF only when asked), though
+// Wine's answers WM_GETTEXT with CR LF.
 std::string JoinedLines(std::string_view transcript);
 
 // How many bytes at the start of `now` were already in `before` (both as JoinedLines gives

@@ -2,10 +2,10 @@
 // order; the active MDI child is kept at the front so that closing one never reshuffles them.
 #include "host/win32/host.h"
 
+#include <utility>
+
 #include "host/win32/frame.h"
 #include "host/win32/open_window.h"
-
-#include <utility>
 
 namespace standin {
 

@@ -179,6 +179,13 @@ void MemberLineSideBySide(const std::wstring& host_exe, const std::filesystem::p
     Print((prefix + "line_bare_median_us").c_str(), Median(bare) * 1e6);
     Print((prefix + "line_bare_owner_test_median_us").c_str(), Median(owner_test) * 1e6);
     Print((prefix + "line_ours_owner_test_median_us").c_str(), Median(ours_owner_test) * 1e6);
+    // Each of ours against the bare line taken next to it: a slow stretch of the machine, which
+    // moves either median by several percent, then weighs on both sides of a pair alike.
+    std::vector<double> pairs;
+    for (std::size_t i = 0; i < ours.size() && i < bare.size(); ++i) {
+        if (bare[i] > 0) pairs.push_back(ours[i] / bare[i]);
+    }
+    Print((prefix + "line_pair_ratio_median").c_str(), Median(pairs));
     Print((prefix + "line_owner_found").c_str(), named);
 }
 

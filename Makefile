@@ -1,6 +1,6 @@
 # The two commands a new user types: `make demo` and `make test`.
-.PHONY: demo demo-win test deps deps-native native win test-native test-win bench fuzz clean screenshots \
-        asan test-asan fuzz-build fuzz-smoke
+.PHONY: demo demo-win test deps deps-native native win win64 win32 test-native test-win bench fuzz \
+        clean screenshots asan test-asan fuzz-build fuzz-smoke dist
 
 demo: deps-native native
 	@mkdir -p build/demo
@@ -19,8 +19,10 @@ test: deps native win
 test-native: native
 	ctest --preset native -j2
 
+# The 64-bit tree's tests run both programs, each beside the 32-bit stand-in host too.
 test-win: win
-	xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win
+	ctest --preset win32
+	xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win64
 
 # The native tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: asan
@@ -59,14 +61,31 @@ native:
 	@cmake --preset native >/dev/null
 	cmake --build --preset native
 
-win:
-	@cmake --preset win >/dev/null
-	cmake --build --preset win
+# Both Windows builds: the 64-bit one with the Windows tests, the 32-bit one (Windows XP on).
+win: win32 win64
+
+win64:
+	@cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+
+win32:
+	@cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+
+# The release: build/dist/kelvarnook-VERSION-windows.zip with both programs and a read-me.
+dist: deps win
+	cmake --build --preset win64 --target dist
 
 clean:
 	rm -rf build
 
-# The README's pictures of the three windows, made under Xvfb from the current build.
-screenshots: win
-	xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-windows build/win/kelvarnook.exe build/win/screenshots
-	for f in form1 form2 form3; do convert build/win/screenshots/$$f.png -filter point -resize 200% docs/screenshots/$$f.png; done
+# The README's pictures of the three windows at 96 and at 144 DPI, made under Xvfb from the
+# current build; the 96 DPI ones are shown twice their size.
+screenshots: win64
+	for dpi in 96 144; do \
+	    xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-windows build/win64/kelvarnook.exe build/win64/screenshots-$$dpi $$dpi || exit 1; \
+	done
+	for f in form1 form2 form3; do \
+	    convert build/win64/screenshots-96/$$f.png -filter point -resize 200% docs/screenshots/$$f.png; \
+	    cp build/win64/screenshots-144/$$f.png docs/screenshots/$$f-144dpi.png; \
+	done

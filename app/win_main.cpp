@@ -1,6 +1,8 @@
 // kelvarnook.exe: the program on the real window system, beside the host client.
 // Everything it does starts from the main window's load; this only wires the platform in.
 #include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
 
 #include "core/program.h"
 #include "platform/win32/win32_code_page.h"
@@ -9,6 +11,10 @@
 #include "platform/win32/win32_window_system.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The manifest asks for Common Controls 6, whose classes Windows XP registers only when
+    // asked; if this fails the classic controls serve just as well.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     kn::Win32WindowSystem ws;
     kn::Win32CodePage cp;
     kn::Win32ProfileStore profiles;

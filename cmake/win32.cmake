@@ -1,14 +1,27 @@
 # kelvarnook.exe, the Windows stand-in host, and the Windows tests run under Wine.
 add_link_options(-static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE)
+option(KN_WIN_TEST_SUITE "Build the Windows tests and benchmarks (the 32-bit tree has the programs only)" ON)
+set(KN_WIN32_BUILD ${CMAKE_SOURCE_DIR}/build/win32 CACHE PATH "The 32-bit build tree, whose programs the Windows tests also run")
+
+# The 32-bit program runs from Windows XP SP3 on: the headers hide what is newer, and the
+# loader of XP refuses a subsystem version above its own 5.1.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_compile_definitions(_WIN32_WINNT=0x0501 WINVER=0x0501)
+    add_link_options(-Wl,--major-subsystem-version,5,--minor-subsystem-version,1
+                     -Wl,--major-os-version,5,--minor-os-version,1)
+endif()
 
 enable_language(RC)
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
 
-# The skin images and the icon are kept as XPM text and turned into resources at build time.
+# The skin images and the icon are kept as XPM text and turned into resources at build time;
+# the manifest and the version resource take the project's version.
 find_program(KN_CONVERT NAMES convert magick REQUIRED)
 set(KN_SKIN_DIR ${CMAKE_BINARY_DIR}/skin)
+configure_file(windows/resources/kelvarnook.manifest.in ${KN_SKIN_DIR}/kelvarnook.manifest @ONLY)
+configure_file(windows/resources/version.h.in ${KN_SKIN_DIR}/version.h @ONLY)
 file(GLOB KN_SKIN_XPMS CONFIGURE_DEPENDS windows/resources/Picture*.xpm)
 set(KN_SKIN_FILES ${KN_SKIN_DIR}/kelvarnook.ico)
 add_custom_command(OUTPUT ${KN_SKIN_DIR}/kelvarnook.ico
@@ -25,7 +38,7 @@ foreach(xpm ${KN_SKIN_XPMS})
     list(APPEND KN_SKIN_FILES ${KN_SKIN_DIR}/${name}.bmp)
 endforeach()
 set_source_files_properties(windows/resources/kelvarnook.rc PROPERTIES
-    OBJECT_DEPENDS "${KN_SKIN_FILES}")
+    OBJECT_DEPENDS "${KN_SKIN_FILES};${KN_SKIN_DIR}/kelvarnook.manifest;${KN_SKIN_DIR}/version.h")
 add_library(kn_resources OBJECT windows/resources/kelvarnook.rc)
 target_include_directories(kn_resources PRIVATE ${KN_SKIN_DIR})
 
@@ -42,7 +55,10 @@ target_include_directories(kn_win32 INTERFACE ${CMAKE_SOURCE_DIR})
 target_link_libraries(kn_win32 INTERFACE kn_core kn_platform_win32)
 
 add_executable(kelvarnook WIN32 app/win_main.cpp)
-target_link_libraries(kelvarnook PRIVATE kn_win32)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_sources(kelvarnook PRIVATE app/win_xp_tick_count.cpp)
+endif()
+target_link_libraries(kelvarnook PRIVATE kn_win32 comctl32)
 target_link_options(kelvarnook PRIVATE -municode -s)
 
 file(GLOB KN_HOST_SOURCES CONFIGURE_DEPENDS host/win32/*.cpp)
@@ -53,46 +69,51 @@ if(KN_HOST_SOURCES)
     target_link_options(kn-standin-host PRIVATE -municode -s)
 endif()
 
-set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-file(GLOB KN_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp tests/win/shared/*.cpp tests/shared/*.cpp)
-if(KN_WIN_TESTS)
-    add_executable(kn_wintests ${KN_WIN_TESTS})
-    target_link_libraries(kn_wintests PRIVATE kn_win32 gtest gmock gtest_main)
-    add_dependencies(kn_wintests kelvarnook)
-    target_compile_definitions(kn_wintests PRIVATE KN_PROGRAM_EXE="$<TARGET_FILE:kelvarnook>"
-                               KN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-    if(TARGET kn-standin-host)
-        add_dependencies(kn_wintests kn-standin-host)
-        target_compile_definitions(kn_wintests PRIVATE
-            KN_HOST_EXE="$<TARGET_FILE:kn-standin-host>")
-    endif()
-    add_test(NAME wine.kn_wintests COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run
-             $<TARGET_FILE:kn_wintests>)
-    set_tests_properties(wine.kn_wintests PROPERTIES TIMEOUT 900)
+# kelvarnook.exe stays within 1 MiB and needs nothing but Windows itself; the 32-bit one
+# imports only functions that Windows XP has.
+set(KN_IMPORTS_CHECK ${CMAKE_SOURCE_DIR}/scripts/check-exe-imports)
+set(KN_XP_IMPORTS ${CMAKE_SOURCE_DIR}/tests/win/xp-imports)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_test(NAME exe.size_and_imports
+             COMMAND ${KN_IMPORTS_CHECK} $<TARGET_FILE:kelvarnook> ${KN_XP_IMPORTS})
+else()
+    add_test(NAME exe.size_and_imports COMMAND ${KN_IMPORTS_CHECK} $<TARGET_FILE:kelvarnook>)
+endif()
+set_tests_properties(exe.size_and_imports PROPERTIES ENVIRONMENT "OBJDUMP=${CMAKE_OBJDUMP}")
+
+# The release zip, made from this tree's program and the 32-bit tree's (`make dist`).
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(KN_PROGRAM32 ${KN_WIN32_BUILD}/kelvarnook.exe)
+    add_custom_target(dist
+        COMMAND ${CMAKE_SOURCE_DIR}/scripts/dist ${PROJECT_VERSION} $<TARGET_FILE:kelvarnook>
+                ${KN_PROGRAM32} ${CMAKE_SOURCE_DIR}/build/dist
+        DEPENDS kelvarnook VERBATIM)
+    add_test(NAME dist.zip_contents COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-dist
+             ${PROJECT_VERSION} $<TARGET_FILE:kelvarnook> ${KN_PROGRAM32}
+             ${CMAKE_BINARY_DIR}/dist-check)
 endif()
 
-# The three windows on screen, against the committed reference screenshots.
-add_test(NAME wine.screenshots COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-screenshots
-         $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/screenshots)
-set_tests_properties(wine.screenshots PROPERTIES TIMEOUT 300)
+if(NOT KN_WIN_TEST_SUITE)
+    return()
+endif()
 
-# kelvarnook.exe stays within 1 MiB and needs nothing but Windows itself. The checker is
-# checked too: a stand-in objdump lists what it must refuse.
-set(KN_IMPORTS_CHECK ${CMAKE_SOURCE_DIR}/scripts/check-exe-imports)
-add_test(NAME exe.size_and_imports COMMAND ${KN_IMPORTS_CHECK} $<TARGET_FILE:kelvarnook>)
-set_tests_properties(exe.size_and_imports PROPERTIES ENVIRONMENT "OBJDUMP=${CMAKE_OBJDUMP}")
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The imports checker is checked too: a stand-in objdump lists what it must refuse, and each
+# case must name the fault and exit non-zero ("accepted" fails the test).
 set(KN_FAKE_DIR ${CMAKE_BINARY_DIR}/imports-check)
-foreach(case system foreign)
-    set(dlls "KERNEL32.dll USER32.dll")
-    if(case STREQUAL foreign)
-        string(APPEND dlls " libstdc++-6.dll")
-    endif()
-    file(CONFIGURE OUTPUT ${KN_FAKE_DIR}/objdump-${case}
-         CONTENT "#!/bin/sh\nfor d in ${dlls}; do printf '\\tDLL Name: %s\\n' \"$d\"; done\n")
+set(KN_FAKE_system "KERNEL32.dll:Sleep USER32.dll:GetDC")
+set(KN_FAKE_foreign "KERNEL32.dll:Sleep libstdc++-6.dll:_ZSt4cout")
+set(KN_FAKE_newer "KERNEL32.dll:GetTickCount64")
+foreach(case system foreign newer)
+    file(CONFIGURE OUTPUT ${KN_FAKE_DIR}/objdump-${case} CONTENT "#!/bin/sh
+for i in ${KN_FAKE_${case}}; do
+    printf '\\tDLL Name: %s\\n\\t1000\\t   21  %s\\n\\n' \"\${i%%:*}\" \"\${i#*:}\"
+done
+" @ONLY)
     file(CHMOD ${KN_FAKE_DIR}/objdump-${case} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 endforeach()
-# Each must name the fault and exit non-zero ("accepted" fails the test).
 add_test(NAME exe.imports_check_refuses_foreign_dll
          COMMAND sh -c "'${KN_IMPORTS_CHECK}' \"$0\" && echo accepted" $<TARGET_FILE:kelvarnook>)
 set_tests_properties(exe.imports_check_refuses_foreign_dll PROPERTIES
@@ -104,6 +125,37 @@ add_test(NAME exe.imports_check_refuses_size
 set_tests_properties(exe.imports_check_refuses_size PROPERTIES
     ENVIRONMENT "OBJDUMP=${KN_FAKE_DIR}/objdump-system" FAIL_REGULAR_EXPRESSION "accepted"
     PASS_REGULAR_EXPRESSION "big.exe: larger than 1048576 bytes")
+add_test(NAME exe.imports_check_refuses_function_newer_than_xp
+         COMMAND sh -c "'${KN_IMPORTS_CHECK}' \"$0\" '${KN_XP_IMPORTS}' && echo accepted"
+                 $<TARGET_FILE:kelvarnook>)
+set_tests_properties(exe.imports_check_refuses_function_newer_than_xp PROPERTIES
+    ENVIRONMENT "OBJDUMP=${KN_FAKE_DIR}/objdump-newer" FAIL_REGULAR_EXPRESSION "accepted"
+    PASS_REGULAR_EXPRESSION "imports GetTickCount64 from kernel32.dll, which is not in xp-imports")
+file(GLOB KN_WIN_TESTS CONFIGURE_DEPENDS tests/win/*.cpp tests/win/shared/*.cpp tests/shared/*.cpp)
+if(KN_WIN_TESTS)
+    add_executable(kn_wintests ${KN_WIN_TESTS})
+    target_link_libraries(kn_wintests PRIVATE kn_win32 gtest gmock gtest_main)
+    add_dependencies(kn_wintests kelvarnook)
+    target_compile_definitions(kn_wintests PRIVATE KN_PROGRAM_EXE="$<TARGET_FILE:kelvarnook>"
+        KN_PROGRAM32_EXE="${KN_WIN32_BUILD}/kelvarnook.exe"
+        KN_HOST32_EXE="${KN_WIN32_BUILD}/kn-standin-host.exe" KN_VERSION="${PROJECT_VERSION}"
+        KN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+    if(TARGET kn-standin-host)
+        add_dependencies(kn_wintests kn-standin-host)
+        target_compile_definitions(kn_wintests PRIVATE
+            KN_HOST_EXE="$<TARGET_FILE:kn-standin-host>")
+    endif()
+    add_test(NAME wine.kn_wintests COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run
+             $<TARGET_FILE:kn_wintests>)
+    set_tests_properties(wine.kn_wintests PROPERTIES TIMEOUT 900)
+endif()
+
+# The three windows on screen at 96 and at 144 DPI, against the committed reference screenshots.
+foreach(dpi 96 144)
+    add_test(NAME wine.screenshots_${dpi}dpi COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-screenshots
+             $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/screenshots-${dpi} ${dpi})
+    set_tests_properties(wine.screenshots_${dpi}dpi PROPERTIES TIMEOUT 300)
+endforeach()
 
 # The Windows measures of `make bench`, run under Wine beside the stand-in host.
 file(GLOB KN_WIN_BENCH_SOURCES CONFIGURE_DEPENDS bench/win/*.cpp)

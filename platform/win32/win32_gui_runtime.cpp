@@ -130,8 +130,9 @@ bool Win32GuiRuntime::IsListedFile(std::string_view path) {
     std::wstring wide = win32::Widen(path);
     if (wide.empty() || wide.find_first_of(L"*?") != std::wstring::npos) return false;
     WIN32_FIND_DATAW found;
-    win32::OwnedFind search(
-        FindFirstFileExW(wide.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0));
+    // Not FindExInfoBasic: Windows before 7 refuses it, and the short name costs nothing here.
+    win32::OwnedFind search(FindFirstFileExW(wide.c_str(), FindExInfoStandard, &found,
+                                             FindExSearchNameMatch, nullptr, 0));
     return search && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

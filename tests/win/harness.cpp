@@ -41,17 +41,18 @@ RecordLine Parse(const std::string& line) {
     return r;
 }
 
-std::wstring CopyProgramInto(const test::ScratchDir& dir) {
+std::wstring CopyProgramInto(const test::ScratchDir& dir, std::string_view exe) {
     const std::filesystem::path target = dir.dir() / "kelvarnook.exe";
-    CopyFileW(WindowsPath(win32::Widen(KN_PROGRAM_EXE)).c_str(), target.wstring().c_str(), FALSE);
+    CopyFileW(WindowsPath(win32::Widen(exe)).c_str(), target.wstring().c_str(), FALSE);
     return target.wstring();
 }
 
 }  // namespace
 
-Standin::Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments)
+Standin::Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments,
+                 std::string_view exe)
     : record_path_(dir.Path("record.txt")),
-      process_(WindowsPath(win32::Widen(KN_HOST_EXE)),
+      process_(WindowsPath(win32::Widen(exe)),
                L"--record " + Quoted(win32::Widen(record_path_)) + L" " + extra_arguments,
                dir.dir().wstring()) {
     control_ = process_.WaitForWindow(standin::kControlClass);
@@ -98,8 +99,8 @@ std::vector<RecordLine> Standin::WaitForCount(std::string_view kind, std::size_t
     return lines;
 }
 
-Program::Program(const test::ScratchDir& dir)
-    : process_(CopyProgramInto(dir), L"", dir.dir().wstring()) {}
+Program::Program(const test::ScratchDir& dir, std::string_view exe)
+    : process_(CopyProgramInto(dir, exe), L"", dir.dir().wstring()) {}
 
 HWND Program::Form1() {
     return process_.WaitForWindow((std::wstring(win32::kFormClassPrefix) + L"Form1").c_str());

@@ -21,10 +21,16 @@ struct RecordLine {
     std::string kind, text;
 };
 
-// kn-standin-host.exe in a scratch directory, recording into "record.txt" there.
+// The programs of the 32-bit build beside this test's own: a real user's host client is 32-bit,
+// and either kelvarnook.exe must work beside it.
+inline constexpr char kHost32Exe[] = KN_HOST32_EXE;
+inline constexpr char kProgram32Exe[] = KN_PROGRAM32_EXE;
+
+// kn-standin-host.exe (or `exe`) in a scratch directory, recording into "record.txt" there.
 class Standin {
   public:
-    explicit Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments = L"");
+    explicit Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments = L"",
+                     std::string_view exe = KN_HOST_EXE);
 
     // Sends one control line; the host's answer (true: done).
     bool Send(std::string_view line);
@@ -45,11 +51,11 @@ class Standin {
     HWND frame_ = nullptr;
 };
 
-// kelvarnook.exe copied into a scratch directory and started there, so that its settings file
-// is the directory's own.
+// kelvarnook.exe (or `exe`) copied into a scratch directory and started there, so that its
+// settings file is the directory's own.
 class Program {
   public:
-    explicit Program(const test::ScratchDir& dir);
+    explicit Program(const test::ScratchDir& dir, std::string_view exe = KN_PROGRAM_EXE);
 
     // The main window, once it exists; null when it never appears.
     HWND Form1();

@@ -1,7 +1,8 @@
-// kelvarnook.exe end to end beside the stand-in host: the first start through the handle
-// prompt and a restart, the banner lines and their pause, the settings file's bytes, closing from
-// outside, and owner commands typed into the room coming back as the program's lines, byte for
-// byte as the story scripts' golden records hold them.
+// kelvarnook.exe end to end beside the 32-bit stand-in host, as a real user runs it, the 64-bit
+// and the 32-bit program each: the first start through the handle prompt and a restart, the
+// banner lines and their pause, the settings file's bytes, closing from outside, and owner
+// commands typed into the room coming back as the program's lines, byte for byte as the story
+// scripts' golden records hold them.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -13,7 +14,18 @@ namespace {
 
 constexpr long kPause = 51;  // hundredths
 
-class ProgramBesideHost : public ::testing::Test {
+struct Build {
+    const char* name;
+    const char* program;
+};
+
+const Build kBuilds[] = {{"Program64", KN_PROGRAM_EXE}, {"Program32", kProgram32Exe}};
+
+std::string NameOf(const ::testing::TestParamInfo<Build>& info) {
+    return info.param.name;
+}
+
+class ProgramBesideHost : public ::testing::TestWithParam<Build> {
   protected:
     void SetUp() override {
         ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
@@ -22,7 +34,7 @@ class ProgramBesideHost : public ::testing::Test {
     // Starts the program, with `settings` as its file when given, and waits for its banner.
     void Start(const std::optional<std::string>& settings) {
         if (settings) test::WriteBytes(Settings(), *settings);
-        program_.emplace(dir_);
+        program_.emplace(dir_, GetParam().program);
         if (!settings) {
             // Nothing of the program is on screen yet: the prompt keeps a taskbar button, which
             // an owned window has not.
@@ -44,12 +56,12 @@ class ProgramBesideHost : public ::testing::Test {
     }
 
     test::ScratchDir dir_;
-    Standin host_{dir_};
+    Standin host_{dir_, L"", kHost32Exe};
     std::optional<Program> program_;
     HWND form1_ = nullptr;
 };
 
-TEST_F(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClosed) {
+TEST_P(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClosed) {
     Start(std::nullopt);
     const auto user = host_.WaitFor("post", StoryPost("first_start_idle", "2.00"));
     const auto loaded = host_.WaitFor("post", StoryPost("first_start_idle", "2.51"));
@@ -64,12 +76,12 @@ TEST_F(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClos
     EXPECT_GE(unloaded->centis - user_again->centis, kPause);
     ASSERT_TRUE(program_->WaitForExit());
 
-    program_.emplace(dir_);  // a restart reads the handle back, with no prompt
+    program_.emplace(dir_, GetParam().program);  // a restart reads the handle back, no prompt
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "2.00"), 3));
 }
 
 // A reason, an idle session and a tick of the minute timer, a private room, and the end.
-TEST_F(ProgramBesideHost, OwnerCommandsAreAnsweredInTheRoomAndEndSavesTheReason) {
+TEST_P(ProgramBesideHost, OwnerCommandsAreAnsweredInTheRoomAndEndSavesTheReason) {
     Start(StoryFile("first_start_cancelled.ini"));
     ASSERT_TRUE(Command("reason gone fishing", StoryPost("first_start_idle", "5.00")));
     EXPECT_TRUE(host_.WaitFor("chat", "Owner: reason gone fishing"));
@@ -89,6 +101,8 @@ TEST_F(ProgramBesideHost, OwnerCommandsAreAnsweredInTheRoomAndEndSavesTheReason)
     EXPECT_TRUE(program_->WaitForExit());
     EXPECT_EQ(test::ReadBytes(Settings()), StoryFile("first_start_idle.ini"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Builds, ProgramBesideHost, ::testing::ValuesIn(kBuilds), NameOf);
 
 }  // namespace
 }  // namespace kn::wintest

@@ -1,0 +1,72 @@
+// What Windows reads out of both executables before running them: the application manifest
+// (privilege level, the Windows versions it was tested on, Common Controls 6, DPI awareness,
+// no code page of its own) and the version Explorer shows.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/win/harness.h"
+
+namespace kn::wintest {
+namespace {
+
+class Resources {
+  public:
+    explicit Resources(const char* exe)
+        : module_(LoadLibraryExW(WindowsPath(Wide(exe)).c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+    ~Resources() {
+        if (module_) FreeLibrary(module_);
+    }
+    Resources(const Resources&) = delete;
+    Resources& operator=(const Resources&) = delete;
+
+    // The bytes of resource `id` of `type`, empty when there is none.
+    std::string Bytes(const wchar_t* type, int id) const {
+        HRSRC found = module_ ? FindResourceW(module_, MAKEINTRESOURCEW(id), type) : nullptr;
+        HGLOBAL loaded = found ? LoadResource(module_, found) : nullptr;
+        if (!loaded) return {};
+        return {static_cast<const char*>(LockResource(loaded)), SizeofResource(module_, found)};
+    }
+
+  private:
+    HMODULE module_;
+};
+
+// The version resource's strings are UTF-16; the fixed part carries the numbers.
+std::wstring FileVersion(const std::string& block) {
+    const std::wstring key = L"FileVersion";
+    const std::size_t at = std::string_view(block).find(
+        std::string_view(reinterpret_cast<const char*>(key.data()), key.size() * 2));
+    if (at == std::string::npos) return {};
+    // The value follows the key's terminator, aligned to four bytes.
+    std::size_t value = (at + (key.size() + 1) * 2 + 3) & ~std::size_t{3};
+    return reinterpret_cast<const wchar_t*>(block.data() + value);
+}
+
+class BothExecutables : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BothExecutables, CarryTheManifestAndTheVersion) {
+    const Resources exe(GetParam());
+    const std::string manifest = exe.Bytes(RT_MANIFEST, 1);
+    ASSERT_FALSE(manifest.empty()) << "no manifest in " << GetParam();
+    for (const char* part : {
+             R"(level="asInvoker")",
+             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
+             "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // 8
+             "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // 8.1
+             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // 10 and 11
+             R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+             R"(WindowsSettings">true</dpiAware>)",
+         }) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(manifest.find("<activeCodePage"), std::string::npos);
+    EXPECT_EQ(manifest.find("PerMonitor"), std::string::npos);
+    EXPECT_EQ(Utf8(FileVersion(exe.Bytes(RT_VERSION, 1))), KN_VERSION);
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, BothExecutables, ::testing::Values(KN_PROGRAM_EXE, kProgram32Exe));
+
+}  // namespace
+}  // namespace kn::wintest

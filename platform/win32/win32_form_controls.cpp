@@ -1,5 +1,6 @@
 // How each kind of control maps to a Win32 window class and styles, and how a container is
-// found: controls that name a picture box go inside it, placed relative to it.
+// found: controls that name a picture box go inside it, placed relative to it, in pixels at
+// the screen's DPI. Skin images are not scaled: they show at their size from the top-left.
 #include "platform/win32/win32_form_controls.h"
 
 #include <algorithm>
@@ -41,9 +42,10 @@ bool TakesFocus(ControlKind kind) {
            kind == ControlKind::Button;
 }
 
-RECT PixelRect(const TwipRect& t) {
-    int left = TwipsToPixels(t.left), top = TwipsToPixels(t.top);
-    return {left, top, left + TwipsToPixels(t.width), top + TwipsToPixels(t.height)};
+RECT PixelRect(const TwipRect& t, SIZE dpi) {
+    int left = TwipsToPixels(t.left, dpi.cx), top = TwipsToPixels(t.top, dpi.cy);
+    return {left, top, left + TwipsToPixels(t.width, dpi.cx),
+            top + TwipsToPixels(t.height, dpi.cy)};
 }
 
 HWND ContainerOf(HWND form, const ControlDesign& d, const std::vector<FormControl>& made) {
@@ -69,8 +71,8 @@ HWND CreateStandard(HWND parent, int id, const ControlDesign& d, const RECT& r) 
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-HWND CreateOne(HWND parent, int id, const ControlDesign& d) {
-    RECT r = PixelRect(d.pos);
+HWND CreateOne(HWND parent, int id, const ControlDesign& d, SIZE dpi) {
+    RECT r = PixelRect(d.pos, dpi);
     if (d.kind == ControlKind::Picture) return CreatePicture(parent, id, r, Widen(d.image).c_str());
     HWND w = CreateStandard(parent, id, d, r);
     SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -97,12 +99,20 @@ void ArrangeTabOrder(const std::vector<FormControl>& made,
 
 }  // namespace
 
+SIZE ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    SIZE dpi{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 std::vector<FormControl> CreateControls(HWND form, const std::vector<ControlDesign>& designs) {
     std::vector<FormControl> made;
+    const SIZE dpi = ScreenDpi();
     for (const auto& d : designs) {
         HWND parent = ContainerOf(form, d, made);
         int id = kFirstControlId + static_cast<int>(made.size());
-        made.push_back({d.name, d.kind, CreateOne(parent, id, d)});
+        made.push_back({d.name, d.kind, CreateOne(parent, id, d, dpi)});
     }
     ArrangeTabOrder(made, designs);
     return made;

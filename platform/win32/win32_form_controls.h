@@ -17,9 +17,13 @@ struct FormControl {
     HWND hwnd;
 };
 
-// Twips to pixels at 15 twips a pixel, rounded.
-inline int TwipsToPixels(int twips) {
-    return (twips + 7) / 15;
+// The screen's pixels per inch, across (cx) and down (cy), as the system gives them to a
+// DPI-aware program: 96 at 100%, 144 at 150%.
+SIZE ScreenDpi();
+
+// Twips, 1440 to the inch, to pixels at `dpi`, rounded: 15 twips a pixel at 96 DPI.
+inline int TwipsToPixels(int twips, int dpi) {
+    return (twips * dpi + 720) / 1440;
 }
 
 // The controls in design order; a control's identifier is kFirstControlId plus its index.

@@ -52,7 +52,9 @@ void RegisterFormClass(const FormDesign& design, const std::wstring& cls, WNDPRO
 }
 
 RECT FrameRect(const FormDesign& design, const FrameStyle& fs) {
-    RECT r{0, 0, TwipsToPixels(design.client_width), TwipsToPixels(design.client_height)};
+    const SIZE dpi = ScreenDpi();
+    RECT r{0, 0, TwipsToPixels(design.client_width, dpi.cx),
+           TwipsToPixels(design.client_height, dpi.cy)};
     AdjustWindowRectEx(&r, fs.style, FALSE, fs.ex_style);
     return {0, 0, r.right - r.left, r.bottom - r.top};
 }

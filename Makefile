@@ -80,12 +80,13 @@ clean:
 	rm -rf build
 
 # The README's pictures of the three windows at 96 and at 144 DPI, made under Xvfb from the
-# current build; the 96 DPI ones are shown twice their size.
+# current build, shown twice their size.
 screenshots: win64
 	for dpi in 96 144; do \
 	    xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-windows build/win64/kelvarnook.exe build/win64/screenshots-$$dpi $$dpi || exit 1; \
 	done
 	for f in form1 form2 form3; do \
 	    convert build/win64/screenshots-96/$$f.png -filter point -resize 200% docs/screenshots/$$f.png; \
-	    cp build/win64/screenshots-144/$$f.png docs/screenshots/$$f-144dpi.png; \
+	    convert build/win64/screenshots-144/$$f.png -filter point -resize 200% \
+	        docs/screenshots/$$f-144dpi.png; \
 	done

@@ -1,6 +1,6 @@
 // How each kind of control maps to a Win32 window class and styles, and how a container is
 // found: controls that name a picture box go inside it, placed relative to it, in pixels at
-// the screen's DPI. Skin images are not scaled: they show at their size from the top-left.
+// the screen's DPI.
 #include "platform/win32/win32_form_controls.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // The picture box window class: its window procedure turns messages into paint, click and
-// label-drawing calls; the image it owns is freed with the window.
+// label-drawing calls; the image it owns is freed with the window. At any DPI the image shows
+// at its own size from the box's top-left corner: scaled by half again it would blur.
 #include "platform/win32/win32_picture.h"
 
 #include <memory>

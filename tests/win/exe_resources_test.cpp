@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
 
 namespace kn::wintest {
@@ -13,7 +14,7 @@ namespace {
 class Resources {
   public:
     explicit Resources(const char* exe)
-        : module_(LoadLibraryExW(WindowsPath(Wide(exe)).c_str(), nullptr,
+        : module_(LoadLibraryExW(WindowsPath(win32::Widen(exe)).c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
     ~Resources() {
         if (module_) FreeLibrary(module_);
@@ -63,7 +64,7 @@ TEST_P(BothExecutables, CarryTheManifestAndTheVersion) {
     }
     EXPECT_EQ(manifest.find("<activeCodePage"), std::string::npos);
     EXPECT_EQ(manifest.find("PerMonitor"), std::string::npos);
-    EXPECT_EQ(Utf8(FileVersion(exe.Bytes(RT_VERSION, 1))), KN_VERSION);
+    EXPECT_EQ(win32::Narrow(FileVersion(exe.Bytes(RT_VERSION, 1))), KN_VERSION);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, BothExecutables, ::testing::Values(KN_PROGRAM_EXE, kProgram32Exe));

@@ -3,97 +3,44 @@
 // line, and the same lines from the same state give the same record and settings file.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <sstream>
-
 #include "app/sim/world.h"
 #include "core/dispatcher.h"
 #include "fuzz/fuzz_support.h"
+#include "tests/native/sim_run.h"
 
 namespace kn::fuzz {
 namespace {
 
 struct OwnerLine {
-    sim::Micros at;
+    double at;
     bool through_room;  // typed into the room, so it comes back through the scanner
     std::string text;
 };
 
-// Delivers the owner's lines at their times, then a dump.
-class Lines final : public sim::EventSource {
-  public:
-    Lines(sim::World& world, std::vector<OwnerLine> lines)
-        : world_(world), lines_(std::move(lines)) {}
-
-    std::optional<sim::Micros> NextTime() override {
-        if (next_ < lines_.size()) return lines_[next_].at;
-        if (!dumped_) return lines_.empty() ? 0 : lines_.back().at + 1;
-        return std::nullopt;
-    }
-    void DeliverNext() override {
-        if (next_ == lines_.size()) {
-            dumped_ = true;
-            world_.Dump();
-            return;
+// The record and the settings file left behind.
+std::pair<test::SimRun, std::string> RunOnce(const std::string& settings,
+                                             const std::vector<OwnerLine>& lines) {
+    const test::ScratchDir dir;
+    dir.Write("kelvarnook.ini", settings);
+    const test::SimRun run = test::RunEvents(dir, "Owner", [&](sim::World& w) {
+        std::vector<test::TimedEvents::Event> events;
+        for (const OwnerLine& line : lines) {
+            events.emplace_back(line.at, [&w, &line] {
+                if (!line.through_room || !w.host().OwnerSays(line.text)) {
+                    Form1_VexoScan1_ChatLine(w.program(), w.host().screen_name(), line.text);
+                }
+            });
         }
-        const OwnerLine& line = lines_[next_++];
-        if (!line.through_room || !world_.host().OwnerSays(line.text)) {
-            Form1_VexoScan1_ChatLine(world_.program(), world_.host().screen_name(), line.text);
-        }
-    }
-    bool Finished() override { return dumped_; }
-
-  private:
-    sim::World& world_;
-    std::vector<OwnerLine> lines_;
-    std::size_t next_ = 0;
-    bool dumped_ = false;
-};
-
-struct Outcome {
-    std::string record, settings;
-    int status;
-};
-
-Outcome RunOnce(const std::string& dir_name, const std::string& settings,
-                const std::vector<OwnerLine>& lines) {
-    const std::filesystem::path dir = ScratchDir() / dir_name;
-    std::filesystem::create_directories(dir);
-    test::WriteBytes((dir / "kelvarnook.ini").string(), settings);
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&buffer, &size);
-    Outcome outcome;
-    {
-        sim::Options options;
-        options.dir = dir.string();
-        options.out = out;
-        sim::World world(options);
-        Lines source(world, lines);
-        outcome.status = world.Run(source);
-    }
-    std::fclose(out);
-    outcome.record.assign(buffer, size);
-    std::free(buffer);
-    outcome.settings = test::ReadBytes((dir / "kelvarnook.ini").string());
-    return outcome;
+        events.emplace_back(lines.empty() ? 0 : lines.back().at + 1e-6, [&w] { w.Dump(); });
+        return std::make_unique<test::TimedEvents>(std::move(events));
+    });
+    return {run, dir.Read("kelvarnook.ini")};
 }
 
-void CheckPostsAreStyled(const std::string& record) {
-    std::istringstream lines(record);
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t kind = line.find(' ') + 1;
-        if (line.compare(kind, 5, "post ") == 0 &&
-            line.compare(kind + 5, 17, "</b><font color=#") != 0) {
-            Fail("a post that is not a styled line: " + line);
-        }
-    }
-}
-
-// Gaps that land in the middle of a pause, at its end, after it, and across an idle tick
-// (rarely: a minute of virtual time is a few hundred polls of the scanner).
-constexpr sim::Micros kGaps[] = {0,       50000,   100000,  200000,  300000, 400000,
-                                 500000,  510000,  520000,  600000,  800000, 1000000,
-                                 1500000, 2000000, 5000000, 60200000};
+// Gaps in seconds that land in the middle of a pause, at its end, after it, and across an
+// idle tick (rarely: a minute of virtual time is a few hundred polls of the scanner).
+constexpr double kGaps[] = {0,    0.05, 0.1, 0.2, 0.3, 0.4, 0.5, 0.51,
+                            0.52, 0.6,  0.8, 1,   1.5, 2,   5,   60.2};
 
 }  // namespace
 }  // namespace kn::fuzz
@@ -107,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string settings =
         "[prefs]\r\nHANDLE=abc\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\nREASON=" + stored + "\r\n";
     std::vector<OwnerLine> lines;
-    kn::sim::Micros at = 1000000;
+    double at = 1;
     while (in.remaining_bytes() > 0 && lines.size() < 6) {
         at += in.PickValueInArray(kGaps);
         const bool through_room = in.ConsumeBool();
@@ -116,11 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::erase(text, '\n');
         lines.push_back({at, through_room, std::move(text)});
     }
-    const Outcome first = RunOnce("a", settings, lines);
-    const Outcome second = RunOnce("b", settings, lines);
+    const auto [first, first_settings] = RunOnce(settings, lines);
+    const auto [second, second_settings] = RunOnce(settings, lines);
     if (first.status != 0) Fail("the run stopped with " + std::to_string(first.status));
-    CheckPostsAreStyled(first.record);
+    for (const std::string& post : kn::test::Texts(first, "post")) {
+        if (!post.starts_with("</b><font color=#"))
+            Fail("a post that is not a styled line: " + post);
+    }
     if (first.record != second.record) Fail("another record the second time");
-    if (first.settings != second.settings) Fail("another settings file the second time");
+    if (first_settings != second_settings) Fail("another settings file the second time");
     return 0;
 }

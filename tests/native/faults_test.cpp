@@ -5,7 +5,6 @@
 
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "app/sim/world.h"
 #include "core/dispatcher.h"
@@ -68,35 +67,24 @@ struct Outcome {
 Outcome StrikeAfter(const Vanishing& way, int n) {
     ScratchDir dir;
     dir.Write("kelvarnook.ini", kSettings);
-    char* buffer = nullptr;
-    std::size_t size = 0;
-    std::FILE* out = open_memstream(&buffer, &size);
-    sim::Options options;
-    options.dir = dir.dir().string();
-    options.out = out;
     Outcome outcome;
-    {
-        sim::World w(options);
-        Program& p = w.program();
-        auto say = [&](const char* line, std::string& reason) {
-            Form1_VexoScan1_ChatLine(p, "Owner", line);
-            reason = p.form1().Text1.Text();
+    const SimRun run = RunEvents(dir, "Owner", [&](sim::World& w) {
+        const auto say = [&w](const char* line, std::string& reason) {
+            Form1_VexoScan1_ChatLine(w.program(), "Owner", line);
+            reason = w.program().form1().Text1.Text();
         };
-        TimedEvents events({
+        return std::make_unique<TimedEvents>(std::vector<TimedEvents::Event>{
             {1.0,
-             [&] {
+             [&, say] {
                  w.host().window_system().AfterLookups(n, [&] { way.vanish(w.host()); });
                  say("reason x", outcome.after_fault);
              }},
             {2.0, [&] { way.come_back(w.host()); }},
-            {3.0, [&] { say("reason y", outcome.after_return); }},
+            {3.0, [&, say] { say("reason y", outcome.after_return); }},
         });
-        EXPECT_EQ(w.Run(events), 0);
-    }
-    std::fclose(out);
-    std::istringstream record(std::string(buffer, size));
-    std::free(buffer);
-    for (std::string line; std::getline(record, line);) {
+    });
+    EXPECT_EQ(run.status, 0);
+    for (const std::string& line : Lines(run, "post")) {
         if (line.find("new idle reason") != std::string::npos) {
             outcome.confirmations.push_back(line.substr(0, line.find(' ')));
         }

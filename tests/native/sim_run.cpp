@@ -10,8 +10,7 @@
 
 namespace kn::test {
 
-SimRun RunScript(const ScratchDir& dir, const std::string& script, const std::string& screen_name,
-                 const std::function<void(sim::World&)>& setup,
+SimRun RunEvents(const ScratchDir& dir, const std::string& screen_name, const MakeEvents& events,
                  const std::function<void(sim::World&)>& inspect) {
     SimRun run;
     char* buffer = nullptr;
@@ -19,20 +18,15 @@ SimRun RunScript(const ScratchDir& dir, const std::string& script, const std::st
     std::FILE* out = open_memstream(&buffer, &size);
     std::ostringstream errors;
     std::streambuf* old_cerr = std::cerr.rdbuf(errors.rdbuf());
-    try {
-        std::vector<sim::Event> events = sim::ParseScript(script);
+    {
         sim::Options options;
         options.dir = dir.dir().string();
         options.screen_name = screen_name;
         options.out = out;
         sim::World world(options);
-        if (setup) setup(world);
-        sim::ReplaySource source(world, std::move(events));
-        run.status = world.Run(source);
+        const std::unique_ptr<sim::EventSource> source = events(world);
+        run.status = world.Run(*source);
         if (inspect) inspect(world);
-    } catch (const sim::ParseError& e) {
-        errors << e.Message() << '\n';
-        run.status = 2;
     }
     std::cerr.rdbuf(old_cerr);
     std::fclose(out);
@@ -41,6 +35,24 @@ SimRun RunScript(const ScratchDir& dir, const std::string& script, const std::st
     for (std::string line; std::getline(lines, line);) run.record.push_back(line);
     run.errors = errors.str();
     return run;
+}
+
+SimRun RunScript(const ScratchDir& dir, const std::string& script, const std::string& screen_name,
+                 const std::function<void(sim::World&)>& setup,
+                 const std::function<void(sim::World&)>& inspect) {
+    std::vector<sim::Event> events;
+    try {
+        events = sim::ParseScript(script);
+    } catch (const sim::ParseError& e) {
+        return {{}, 2, e.Message() + '\n'};
+    }
+    return RunEvents(
+        dir, screen_name,
+        [&](sim::World& world) {
+            if (setup) setup(world);
+            return std::make_unique<sim::ReplaySource>(world, std::move(events));
+        },
+        inspect);
 }
 
 std::vector<std::string> Lines(const SimRun& run, const std::string& kind) {

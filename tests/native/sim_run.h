@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,12 @@ class TimedEvents final : public sim::EventSource {
 
 // The name the chat scanner's tests know the scratch directory by.
 using TempDir = ScratchDir;
+
+// Runs the program in `dir` on the events that `events` makes for its world (setting the world
+// up as it likes); `inspect` sees the world as the run left it.
+using MakeEvents = std::function<std::unique_ptr<sim::EventSource>(sim::World&)>;
+SimRun RunEvents(const ScratchDir& dir, const std::string& screen_name, const MakeEvents& events,
+                 const std::function<void(sim::World&)>& inspect = {});
 
 // Replays `script` with the program in `dir`; `setup` sees the world before the run and
 // `inspect` as the run left it.

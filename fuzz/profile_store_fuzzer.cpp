@@ -2,10 +2,12 @@
 // back as written but for the trimming of blanks and quotes, and a write changes only its entry.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <vector>
+#include <algorithm>
 
 #include "fuzz/fuzz_support.h"
+#include "platform/ascii.h"
 #include "platform/sim/ini_profile_store.h"
+#include "tests/shared/profile_conformance.h"
 
 namespace kn::fuzz {
 namespace {
@@ -31,92 +33,25 @@ constexpr Name kNames[] = {
     {"\xE9t\xE9", "\xC9"},
 };
 
-constexpr std::string_view kFallback = "\x01missing";
-
-char Fold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
-    a = Trimmed(a);
-    b = Trimmed(b);
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Fold(a[i]) != Fold(b[i])) return false;
-    }
-    return true;
-}
-
-bool SameEntry(const Name& a, const Name& b) {
-    return SameName(a.section, b.section) && SameName(a.key, b.key);
-}
-
-// What the format gives back for a value written on one line: surrounding blanks go, and
-// then one pair of matching enclosing quotes.
-std::string ReadsBackAs(std::string_view value) {
-    value = Trimmed(value);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    return std::string(value);
+    // Names are trimmed of blanks and compared without ASCII case.
+    return EqualFoldingAscii(test::AsReadBack(a), test::AsReadBack(b));
 }
 
 // Outside one stretch that holds no line break, the new bytes are the old ones.
-void CheckOnlyOneLineChanged(const std::string& before, const std::string& after) {
-    std::size_t front = 0;
-    while (front < before.size() && front < after.size() && before[front] == after[front]) ++front;
-    std::size_t back = 0;
-    while (back < before.size() - front && back < after.size() - front &&
-           before[before.size() - 1 - back] == after[after.size() - 1 - back]) {
-        ++back;
+void CheckOnlyOneLineChanged(std::string_view before, std::string_view after) {
+    const auto front = static_cast<std::size_t>(
+        std::mismatch(before.begin(), before.end(), after.begin(), after.end()).first -
+        before.begin());
+    const auto back = static_cast<std::size_t>(
+        std::mismatch(before.rbegin(), before.rend() - front, after.rbegin(), after.rend() - front)
+            .first -
+        before.rbegin());
+    if (before.substr(front, before.size() - front - back).find_first_of("\r\n") !=
+        std::string_view::npos) {
+        Fail("a write took other lines");
     }
-    const std::string_view removed =
-        std::string_view(before).substr(front, before.size() - front - back);
-    if (removed.find_first_of("\r\n") != std::string_view::npos) Fail("a write took other lines");
 }
-
-class Run {
-  public:
-    explicit Run(const std::string& file) {
-        test::WriteBytes(path_, file);
-        for (std::size_t i = 0; i < std::size(kNames); ++i) known_[i] = Get(kNames[i], 1 << 20);
-    }
-
-    void Write(const Name& name, std::string value) {
-        std::erase_if(value, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
-        const std::string before = test::ReadBytes(path_);
-        if (!store_.WriteString(name.section, name.key, value, path_)) Fail("write refused");
-        CheckOnlyOneLineChanged(before, test::ReadBytes(path_));
-        for (std::size_t i = 0; i < std::size(kNames); ++i) {
-            if (SameEntry(kNames[i], name)) known_[i] = ReadsBackAs(value);
-            if (Get(kNames[i], 1 << 20) != known_[i]) {
-                Fail(std::string("after writing ") + name.key + ", " + kNames[i].key +
-                     " reads wrong");
-            }
-        }
-    }
-
-    void ReadCut(std::size_t index, std::size_t capacity) {
-        const std::string whole = known_[index];
-        if (Get(kNames[index], capacity) != whole.substr(0, capacity - 1)) Fail("bad cut read");
-    }
-
-  private:
-    std::string Get(const Name& name, std::size_t capacity) {
-        return store_.GetString(name.section, name.key, kFallback, capacity, path_);
-    }
-
-    IniProfileStore store_;
-    std::string path_ = (ScratchDir() / "profile.ini").string();
-    std::string known_[std::size(kNames)];
-};
 
 }  // namespace
 }  // namespace kn::fuzz
@@ -137,13 +72,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         op.name = in.ConsumeIntegralInRange<std::size_t>(0, std::size(kNames) - 1);
         op.value = op.write ? in.ConsumeRandomLengthString(40) : "";
         op.capacity = in.ConsumeIntegralInRange<std::size_t>(1, 48);
+        std::erase_if(op.value, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
     }
-    Run run(in.ConsumeRemainingBytesAsString());
+    const std::string path = (ScratchDir() / "profile.ini").string();
+    kn::test::WriteBytes(path, in.ConsumeRemainingBytesAsString());
+    kn::IniProfileStore store;
+    const auto get = [&](const Name& n, std::size_t capacity = 1 << 20) {
+        return store.GetString(n.section, n.key, "\x01missing", capacity, path);
+    };
+    std::string known[std::size(kNames)];
+    for (std::size_t i = 0; i < std::size(kNames); ++i) known[i] = get(kNames[i]);
     for (const Op& op : plan) {
-        if (op.write) {
-            run.Write(kNames[op.name], op.value);
-        } else {
-            run.ReadCut(op.name, op.capacity);
+        const Name& name = kNames[op.name];
+        if (!op.write) {
+            if (get(name, op.capacity) != known[op.name].substr(0, op.capacity - 1)) {
+                Fail("bad cut read");
+            }
+            continue;
+        }
+        const std::string before = kn::test::ReadBytes(path);
+        if (!store.WriteString(name.section, name.key, op.value, path)) Fail("refused");
+        CheckOnlyOneLineChanged(before, kn::test::ReadBytes(path));
+        for (std::size_t i = 0; i < std::size(kNames); ++i) {
+            if (SameName(kNames[i].section, name.section) && SameName(kNames[i].key, name.key)) {
+                known[i] = kn::test::AsReadBack(op.value);
+            }
+            if (get(kNames[i]) != known[i]) {
+                Fail(std::string("after writing ") + name.key + ", " + kNames[i].key +
+                     " reads wrong");
+            }
         }
     }
     return 0;

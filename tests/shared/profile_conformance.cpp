@@ -177,19 +177,6 @@ const Read kReads[] = {
 INSTANTIATE_TEST_SUITE_P(Store, ProfileReads, ::testing::ValuesIn(kReads),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// What a written value reads back as: without the blanks around it, then without one pair
-// of like quotes around what is left.
-std::string AsReadBack(std::string value) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!value.empty() && blank(value.back())) value.pop_back();
-    std::size_t lead = 0;
-    while (lead < value.size() && blank(value[lead])) ++lead;
-    value.erase(0, lead);
-    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
-                        (value.front() == '"' || value.front() == '\'');
-    return quoted ? value.substr(1, value.size() - 2) : value;
-}
-
 // Random values of the bytes a setting may hold (blanks, quotes, '=', ';', brackets and
 // code-page letters included; no line breaks) come back as written, trimmed as above, and
 // never disturb the other keys.

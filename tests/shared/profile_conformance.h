@@ -3,8 +3,25 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "platform/profile_store.h"
 #include "tests/shared/scratch_dir.h"
 
 std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest();
+
+namespace kn::test {
+
+// What a value written on one line reads back as: without the blanks around it, then without
+// one pair of like quotes around what is left.
+inline std::string AsReadBack(std::string_view value) {
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+        value.remove_prefix(1);
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
+    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
+                        (value.front() == '"' || value.front() == '\'');
+    return std::string(quoted ? value.substr(1, value.size() - 2) : value);
+}
+
+}  // namespace kn::test

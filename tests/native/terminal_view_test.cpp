@@ -1,5 +1,6 @@
 // The terminal demo's pieces: room lines in their 24-bit colours and safe to print, the face
-// panel within any width, the face as read from the windows, and plain lines off a terminal.
+// panel within any width, and plain lines off a terminal. The face as read from the windows
+// is the terminal demo's.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -9,10 +10,8 @@
 #include <regex>
 
 #include "app/sim/face.h"
-#include "app/sim/replay.h"
 #include "app/sim/room_line.h"
 #include "app/sim/status_panel.h"
-#include "app/sim/world.h"
 #include "tests/native/sim_run.h"
 
 namespace kn::sim {
@@ -158,27 +157,6 @@ TEST(StatusPanel, ShortTerminalsKeepTheClockLongest) {
     }
     // With three rows there is room for the rule but not for the other windows.
     EXPECT_EQ(PanelRows(BusyFace(), 80, false, 3)[2].substr(0, 3), "\xE2\x94\x80");
-}
-
-TEST(Face, IsReadFromTheWindowsFields) {
-    test::ScratchDir dir;
-    dir.Write("kelvarnook.ini", test::SettingsAfterFirstStart("abc"));
-    Options options;
-    options.dir = dir.dir().string();
-    options.out = nullptr;
-    World world(options);
-    ReplaySource source(world, ParseScript("owner reason gone fishing\n"
-                                           "+1 owner idleon\n+61 owner colors\n+1 owner mini\n"));
-    ASSERT_EQ(world.Run(source), 0);
-    const Face face = ReadFace(world);
-    EXPECT_EQ(face.minutes, "1");
-    EXPECT_EQ(face.hours, "0");
-    EXPECT_EQ(face.reason, "gone fishing");
-    EXPECT_TRUE(face.idle_on);
-    EXPECT_EQ(face.window, "minimized");
-    EXPECT_TRUE(face.colours_shown);
-    EXPECT_EQ(face.colour1, "c0c0c0");
-    EXPECT_FALSE(face.commands_shown);
 }
 
 // Runs the simulator with `input` on a pipe and its output on another; returns the output.

@@ -171,9 +171,8 @@ endif()
 # value.
 if(TARGET kn-standin-host)
     add_executable(kn_settings_kill tests/win/settings_kill/driver.cpp
-                   tests/win/settings_kill/settings_check.cpp tests/win/shared/processes.cpp)
-    target_include_directories(kn_settings_kill PRIVATE ${CMAKE_SOURCE_DIR})
-    target_link_libraries(kn_settings_kill PRIVATE user32 kernel32)
+                   tests/win/shared/processes.cpp)
+    target_link_libraries(kn_settings_kill PRIVATE kn_win32)
     add_dependencies(kn_settings_kill kelvarnook kn-standin-host)
     add_test(NAME wine.settings_kill COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-settings-kill
              $<TARGET_FILE:kn_settings_kill> $<TARGET_FILE:kn-standin-host>

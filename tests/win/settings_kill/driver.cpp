@@ -15,12 +15,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
 #include "host/win32/standin_ids.h"
+#include "platform/win32/win32_text.h"
 #include "tests/win/expected_lines.h"
-#include "tests/win/settings_kill/settings_check.h"
 #include "tests/win/shared/processes.h"
 
 namespace kn::killtest {
@@ -32,11 +35,78 @@ using wintest::WaitUntil;
 
 constexpr int kHandlesPerRound = 16;
 
-std::wstring Wide(std::string_view s) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-    std::wstring out(n, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
-    return out;
+// Key (upper case, as the program writes it) to value, and to every value it may hold.
+using Values = std::map<std::string, std::string>;
+using Allowed = std::map<std::string, std::set<std::string>>;
+
+// The four keys the program writes, in the order they stand in the file.
+constexpr std::string_view kKeys[] = {"HANDLE", "COLOR1", "COLOR2", "REASON"};
+
+// The bytes of a whole file holding `values`.
+std::string SettingsBytes(const Values& values) {
+    std::string bytes = "[prefs]\r\n";
+    for (std::string_view key : kKeys) {
+        const auto it = values.find(std::string(key));
+        if (it != values.end()) bytes += it->first + "=" + it->second + "\r\n";
+    }
+    return bytes;
+}
+
+// The values of a whole file: "[prefs]" and each of the four keys once, every line ended by
+// CR LF. A file that a kernel32 profile reader would still take, but with a line cut short, a
+// key lost or doubled or a stray line, is torn (nothing) all the same.
+std::optional<Values> ParseSettings(std::string_view bytes) {
+    constexpr std::string_view kHeader = "[prefs]\r\n";
+    if (!bytes.starts_with(kHeader)) return std::nullopt;
+    Values values;
+    for (std::size_t at = kHeader.size(); at < bytes.size();) {
+        const std::size_t eq = bytes.find('=', at), end = bytes.find("\r\n", at);
+        if (end == std::string_view::npos || eq > end) return std::nullopt;
+        values[std::string(bytes.substr(at, eq - at))] = bytes.substr(eq + 1, end - eq - 1);
+        at = end + 2;
+    }
+    if (values.size() != std::size(kKeys) || SettingsBytes(values) != bytes) return std::nullopt;
+    return values;
+}
+
+// Empty when each key of `values` holds one of its allowed values; otherwise what does not.
+std::string Disallowed(const Values& values, const Allowed& allowed) {
+    for (const auto& [key, value] : values) {
+        const auto it = allowed.find(key);
+        if (it == allowed.end() || !it->second.count(value)) return key + "=" + value;
+    }
+    return {};
+}
+
+// The checks above against files torn in each way: empty when all were judged right,
+// otherwise the first case judged wrong.
+std::string SelfCheck() {
+    const Values old{
+        {"HANDLE", "h1"}, {"COLOR1", "c0c0c0"}, {"COLOR2", "99ccff"}, {"REASON", "r1"}};
+    const std::string whole = SettingsBytes(old);
+    const std::pair<const char*, std::string> torn[] = {
+        {"empty", ""},
+        {"header only", "[prefs]\r\n"},
+        {"cut inside a value", whole.substr(0, whole.find("99cc") + 4)},
+        {"cut before the last line end", whole.substr(0, whole.size() - 1)},
+        {"a key lost", "[prefs]\r\nHANDLE=h1\r\nCOLOR1=c0c0c0\r\nREASON=r1\r\n"},
+        {"a key twice", whole + "HANDLE=h2\r\n"},
+        {"a stray line", whole + "COLOR\r\n"},
+        {"no section", whole.substr(9)},
+    };
+    if (ParseSettings(whole) != old) return "whole";
+    for (const auto& [name, bytes] : torn) {
+        if (ParseSettings(bytes)) return name;
+    }
+    const Allowed allowed{{"HANDLE", {"h1", "h2"}},
+                          {"COLOR1", {"c0c0c0"}},
+                          {"COLOR2", {"99ccff"}},
+                          {"REASON", {"r1"}}};
+    if (!Disallowed(old, allowed).empty()) return "old values refused";
+    Values other = old;
+    other["REASON"] = "r";  // a value cut short still parses: only the allowed set catches it
+    if (Disallowed(other, allowed) != "REASON=r") return "a value cut short allowed";
+    return {};
 }
 
 // The file's bytes; another process may be writing it meanwhile.
@@ -181,10 +251,9 @@ class Rounds {
             ++tally_.copies;
         }
         const std::string bytes = ReadShared(settings_);
-        std::string why;
-        const std::optional<Values> now = ParseSettings(bytes, &why);
-        if (now) why = Disallowed(*now, AllowedIn(round));
-        if (!now || !why.empty()) {
+        const std::optional<Values> now = ParseSettings(bytes);
+        const std::string why = now ? Disallowed(*now, AllowedIn(round)) : "not a whole file";
+        if (!why.empty()) {
             ++tally_.torn;
             std::printf("file %d torn %s: %s\n", round, why.c_str(), Escaped(bytes).c_str());
             WriteWhole(settings_, SettingsBytes(old_));  // the next round starts from a whole file
@@ -212,13 +281,14 @@ class Rounds {
 
 int Drive(const std::string& host_exe, const std::string& program_exe, const std::string& dir,
           int rounds) {
-    const std::wstring win_dir = wintest::WindowsPath(Wide(dir));
+    const std::wstring win_dir = wintest::WindowsPath(win32::Widen(dir));
     const std::wstring program = win_dir + L"\\kelvarnook.exe";
-    if (!CopyFileW(wintest::WindowsPath(Wide(program_exe)).c_str(), program.c_str(), FALSE)) {
+    if (!CopyFileW(wintest::WindowsPath(win32::Widen(program_exe)).c_str(), program.c_str(),
+                   FALSE)) {
         std::printf("error could not copy the program\n");
         return 2;
     }
-    Host host(wintest::WindowsPath(Wide(host_exe)), win_dir);
+    Host host(wintest::WindowsPath(win32::Widen(host_exe)), win_dir);
     if (!host.Ready()) {
         std::printf("error the stand-in host did not start\n");
         return 2;

@@ -1,18 +1,13 @@
-// The terminal demo's pieces: room lines in their 24-bit colours and safe to print, the face
-// panel within any width, and plain lines off a terminal. The face as read from the windows
-// is the terminal demo's.
-#include <fcntl.h>
+// The terminal demo's pieces: room lines in their 24-bit colours and safe to print, and the
+// face panel within any width. The face as read from the windows, and the room off a terminal,
+// are terminal-demo-test's.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <regex>
 
 #include "app/sim/face.h"
 #include "app/sim/room_line.h"
 #include "app/sim/status_panel.h"
-#include "tests/native/sim_run.h"
 
 namespace kn::sim {
 namespace {
@@ -157,50 +152,6 @@ TEST(StatusPanel, ShortTerminalsKeepTheClockLongest) {
     }
     // With three rows there is room for the rule but not for the other windows.
     EXPECT_EQ(PanelRows(BusyFace(), 80, false, 3)[2].substr(0, 3), "\xE2\x94\x80");
-}
-
-// Runs the simulator with `input` on a pipe and its output on another; returns the output.
-std::string RunPiped(const test::ScratchDir& dir, const std::string& input, int& status) {
-    const std::string in_path = (dir.dir() / "input").string();
-    const std::string out_path = (dir.dir() / "output").string();
-    dir.Write("input", input);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int in = ::open(in_path.c_str(), O_RDONLY);
-        const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        ::dup2(in, 0);
-        ::dup2(out, 1);
-        ::execl(KN_SIM_BINARY, KN_SIM_BINARY, "--dir", dir.dir().c_str(), "--speed", "600",
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int wstatus = 0;
-    ::waitpid(pid, &wstatus, 0);
-    status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    return dir.Read("output");
-}
-
-// Lines end in LF or CR LF, and the last one needs neither.
-TEST(Interactive, OffATerminalTheRoomIsPlainLinesAndTheEndUnloads) {
-    test::ScratchDir dir;
-    int status = -1;
-    const std::string out =
-        RunPiped(dir, "abc\r\nhello room\n\n/chat Bob: <b>hi</b>\n/bogus", status);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(out.find('\x1b'), std::string::npos);
-    const std::string expectations[] = {
-        "the program asks: input your handle in lowercase letters please",
-        "answered \"abc\"",
-        "\nOwner: hello room\n",
-        "\nBob: hi\n",
-        "! unknown verb \"bogus\"",
-        "\nOwner:             " + kMark + " nook      " + kMark + " status " + kMark +
-            " unloaded\n",
-        "the program has ended"};
-    for (const std::string& expected : expectations) {
-        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n--- in:\n" << out;
-    }
-    EXPECT_NE(dir.Read("kelvarnook.ini").find("HANDLE=abc"), std::string::npos);
 }
 
 }  // namespace

@@ -46,18 +46,6 @@ struct Read {
     std::size_t capacity = 256;
 };
 
-void PrintTo(const Read& r, std::ostream* os) {
-    *os << r.name;
-}
-
-class IniReads : public IniStore, public ::testing::WithParamInterface<Read> {};
-
-TEST_P(IniReads, FindTheEntryOrFallBack) {
-    const Read& r = GetParam();
-    WriteBytes(path_, r.file);
-    EXPECT_EQ(store_.GetString("prefs", r.key, "FB", r.capacity, path_), r.want);
-}
-
 const Read kReads[] = {
     {"ByteOrderMark", "\xEF\xBB\xBF[prefs]\r\nk=v\r\n", "k", "v"},
     {"LfOnly", "[prefs]\nk=v\n", "k", "v"},
@@ -82,8 +70,13 @@ const Read kReads[] = {
     {"OnlyLineEnds", std::string(1 << 20, '\n'), "k", "FB"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ini, IniReads, ::testing::ValuesIn(kReads),
-                         [](const auto& info) { return std::string(info.param.name); });
+TEST_F(IniStore, ReadsFindTheEntryOrFallBack) {
+    for (const Read& r : kReads) {
+        SCOPED_TRACE(r.name);
+        WriteBytes(path_, r.file);
+        EXPECT_EQ(store_.GetString("prefs", r.key, "FB", r.capacity, path_), r.want);
+    }
+}
 
 TEST_F(IniStore, TenMegabytesOfJunkStillFindsTheEntry) {
     std::string junk = Junk(10 << 20, "", 4);
@@ -115,19 +108,6 @@ struct Edit {
     std::string after;
 };
 
-void PrintTo(const Edit& e, std::ostream* os) {
-    *os << e.name;
-}
-
-class IniEdits : public IniStore, public ::testing::WithParamInterface<Edit> {};
-
-TEST_P(IniEdits, KeepEveryOtherByte) {
-    const Edit& e = GetParam();
-    WriteBytes(path_, e.before);
-    ASSERT_TRUE(store_.WriteString("prefs", e.key, "v", path_));
-    EXPECT_EQ(ReadBytes(path_), e.after);
-}
-
 const std::string kJunkLine = Junk(300, "[\r\n", 5);
 
 const Edit kEdits[] = {
@@ -148,8 +128,14 @@ const Edit kEdits[] = {
      "\0[prefs]\r\n"s + kJunkLine + "\r\n\0\0\r\n[prefs]\r\nKEY=v\r\n"s},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ini, IniEdits, ::testing::ValuesIn(kEdits),
-                         [](const auto& info) { return std::string(info.param.name); });
+TEST_F(IniStore, EditsKeepEveryOtherByte) {
+    for (const Edit& e : kEdits) {
+        SCOPED_TRACE(e.name);
+        WriteBytes(path_, e.before);
+        ASSERT_TRUE(store_.WriteString("prefs", e.key, "v", path_));
+        EXPECT_EQ(ReadBytes(path_), e.after);
+    }
+}
 
 // Runs one write in a child process, after `prepare`, so that dropped privileges and resource
 // limits stay there. False only when the write itself reported failure.

@@ -85,20 +85,6 @@ struct Edit {
     std::string_view after;
 };
 
-void PrintTo(const Edit& e, std::ostream* os) {
-    *os << e.name;
-}
-
-class ProfileEdits : public ProfileConformance, public ::testing::WithParamInterface<Edit> {};
-
-TEST_P(ProfileEdits, ChangeOnlyTheBytesTheyMust) {
-    const Edit& e = GetParam();
-    WriteBytes(path_, e.before);
-    ASSERT_TRUE(store_->WriteString(e.section, e.key, e.value, path_));
-    EXPECT_EQ(ReadBytes(path_), e.after);
-    EXPECT_EQ(Get(e.section, e.key), e.value);
-}
-
 // Only lines in the form the store itself writes: a store may rewrite the whole file, and
 // then only those come back unchanged.
 const Edit kEdits[] = {
@@ -130,8 +116,15 @@ const Edit kEdits[] = {
      "[prefs]\r\nKEY=new\r\n[c]\r\nz=\r\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Store, ProfileEdits, ::testing::ValuesIn(kEdits),
-                         [](const auto& info) { return std::string(info.param.name); });
+TEST_F(ProfileConformance, EditsChangeOnlyTheBytesTheyMust) {
+    for (const Edit& e : kEdits) {
+        SCOPED_TRACE(e.name);
+        WriteBytes(path_, e.before);
+        ASSERT_TRUE(store_->WriteString(e.section, e.key, e.value, path_));
+        EXPECT_EQ(ReadBytes(path_), e.after);
+        EXPECT_EQ(Get(e.section, e.key), e.value);
+    }
+}
 
 struct Read {
     const char* name;
@@ -140,18 +133,6 @@ struct Read {
     std::string_view key;
     std::string_view want;
 };
-
-void PrintTo(const Read& r, std::ostream* os) {
-    *os << r.name;
-}
-
-class ProfileReads : public ProfileConformance, public ::testing::WithParamInterface<Read> {};
-
-TEST_P(ProfileReads, FindTheValue) {
-    const Read& r = GetParam();
-    WriteBytes(path_, r.file);
-    EXPECT_EQ(Get(r.section, r.key), r.want);
-}
 
 const Read kReads[] = {
     {"Plain", "[prefs]\r\nk=v\r\n", "prefs", "k", "v"},
@@ -174,8 +155,13 @@ const Read kReads[] = {
     {"EmptyFile", "", "prefs", "k", kFallback},
 };
 
-INSTANTIATE_TEST_SUITE_P(Store, ProfileReads, ::testing::ValuesIn(kReads),
-                         [](const auto& info) { return std::string(info.param.name); });
+TEST_F(ProfileConformance, ReadsFindTheValue) {
+    for (const Read& r : kReads) {
+        SCOPED_TRACE(r.name);
+        WriteBytes(path_, r.file);
+        EXPECT_EQ(Get(r.section, r.key), r.want);
+    }
+}
 
 // Random values of the bytes a setting may hold (blanks, quotes, '=', ';', brackets and
 // code-page letters included; no line breaks) come back as written, trimmed as above, and

@@ -12,61 +12,42 @@ namespace {
 
 using sim::Verb;
 
-// The verb's fixed words and how its argument is written back.
-enum class Shape { None, Text, Named, Field };
-
+// The verb's fixed words, and what stands between its two arguments when it takes any.
 struct Form {
     Verb verb;
     const char* words;
-    Shape shape;
+    const char* between;  // null: no argument; "": one argument
 };
 
 constexpr Form kForms[] = {
-    {Verb::Owner, "owner", Shape::Text},
-    {Verb::Chat, "chat", Shape::Named},
-    {Verb::Draft, "draft", Shape::Text},
-    {Verb::Click, "click", Shape::Text},
-    {Verb::Type, "type", Shape::Field},
-    {Verb::Answer, "answer", Shape::Text},
-    {Verb::Cancel, "cancel", Shape::None},
-    {Verb::Close, "close", Shape::Text},
-    {Verb::Dump, "dump", Shape::None},
-    {Verb::HostSignon, "host signon", Shape::Text},
-    {Verb::HostSignoff, "host signoff", Shape::None},
-    {Verb::HostTitle, "host title", Shape::Text},
-    {Verb::HostRoomOpen, "host room open", Shape::None},
-    {Verb::HostRoomClose, "host room close", Shape::None},
-    {Verb::HostWindow, "host window", Shape::Text},
-    {Verb::HostQuit, "host quit", Shape::None},
-    {Verb::HostStart, "host start", Shape::None},
-    {Verb::HostLineEnd, "host line-end", Shape::Text},
+    {Verb::Owner, "owner", ""},
+    {Verb::Chat, "chat", ": "},
+    {Verb::Draft, "draft", ""},
+    {Verb::Click, "click", ""},
+    {Verb::Type, "type", " "},
+    {Verb::Answer, "answer", ""},
+    {Verb::Cancel, "cancel", nullptr},
+    {Verb::Close, "close", ""},
+    {Verb::Dump, "dump", nullptr},
+    {Verb::HostSignon, "host signon", ""},
+    {Verb::HostSignoff, "host signoff", nullptr},
+    {Verb::HostTitle, "host title", ""},
+    {Verb::HostRoomOpen, "host room open", nullptr},
+    {Verb::HostRoomClose, "host room close", nullptr},
+    {Verb::HostWindow, "host window", ""},
+    {Verb::HostQuit, "host quit", nullptr},
+    {Verb::HostStart, "host start", nullptr},
+    {Verb::HostLineEnd, "host line-end", ""},
 };
 
-const Form& FormOf(Verb verb) {
-    for (const Form& f : kForms) {
-        if (f.verb == verb) return f;
-    }
-    Fail("verb without a form");
-}
-
 std::string Written(const sim::Event& e) {
+    const auto f = std::find_if(std::begin(kForms), std::end(kForms),
+                                [&](const Form& f) { return f.verb == e.verb; });
+    if (f == std::end(kForms)) Fail("verb without a form");
     char time[48];
     std::snprintf(time, sizeof time, "@%" PRId64 ".%06" PRId64 " ", e.at / 1000000, e.at % 1000000);
-    const Form& f = FormOf(e.verb);
-    std::string line = time + std::string(f.words);
-    switch (f.shape) {
-        case Shape::None:
-            break;
-        case Shape::Text:
-            line += " " + e.first;
-            break;
-        case Shape::Named:
-            line += " " + e.first + ": " + e.second;
-            break;
-        case Shape::Field:
-            line += " " + e.first + " " + e.second;
-            break;
-    }
+    std::string line = time + std::string(f->words);
+    if (f->between) line += " " + e.first + f->between + e.second;
     // CR LF, so that an argument ending in CR keeps it.
     return line + "\r\n";
 }
@@ -99,10 +80,10 @@ void Check(std::string_view script) {
     } catch (const sim::ParseError& e) {
         Fail("written back, refused: " + e.Message());
     }
-    if (reread.size() != events.size()) Fail("written back, another count");
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        if (!Same(events[i], reread[i])) Fail("written back, another event: " + Written(events[i]));
-    }
+    const auto [was, now] =
+        std::mismatch(events.begin(), events.end(), reread.begin(), reread.end(), Same);
+    if (was != events.end()) Fail("written back, another event: " + Written(*was));
+    if (now != reread.end()) Fail("written back, more events");
 }
 
 }  // namespace

@@ -91,89 +91,71 @@ TEST(Faults, WelcomeWindowVanishesInTheMiddleOfTheOwnerTest) {
     }
 }
 
-struct UnusableDir {
-    const char* name;
-    std::function<void(const ScratchDir&)> prepare;
-};
-
-void PrintTo(const UnusableDir& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class UnusableDirs : public testing::TestWithParam<UnusableDir> {};
-
 // Nothing can be written: the program does all it does with a usable directory (asks for
 // the handle, obeys, keeps what the owner set in its fields), and the file that was there is
-// left as it was.
-TEST_P(UnusableDirs, ChangeNothingTheProgramDoes) {
+// left as it was. A read-only directory or file is the store's test: the same failed writes.
+TEST(Faults, UnusableDirectoriesChangeNothingTheProgramDoes) {
     const std::string script =
         "answer abc\n@1 owner handle Bob\n@2 owner reason gone\n@3 dump\n@4 owner end\n";
-    ScratchDir usable, dir;
-    GetParam().prepare(dir);
-    const std::string file_before = dir.Read("kelvarnook.ini");
-    const SimRun run = RunScript(dir, script);
-    ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(run.record, RunScript(usable, script).record);
-    EXPECT_EQ(dir.Read("kelvarnook.ini"), file_before);
+    const ScratchDir usable;
+    const SimRun with_usable = RunScript(usable, script);
+    const std::pair<const char*, std::function<void(const ScratchDir&)>> kWays[] = {
+        {"program directory is a plain file",
+         [](const ScratchDir& dir) {
+             std::filesystem::remove_all(dir.dir());
+             std::ofstream(dir.dir()) << "not a directory";
+         }},
+        {"settings file is a directory",
+         [](const ScratchDir& dir) {
+             std::filesystem::create_directory(dir.dir() / "kelvarnook.ini");
+         }},
+    };
+    for (const auto& [name, prepare] : kWays) {
+        SCOPED_TRACE(name);
+        const ScratchDir dir;
+        prepare(dir);
+        const std::string file_before = dir.Read("kelvarnook.ini");
+        const SimRun run = RunScript(dir, script);
+        ASSERT_EQ(run.status, 0) << run.errors;
+        EXPECT_EQ(run.record, with_usable.record);
+        EXPECT_EQ(dir.Read("kelvarnook.ini"), file_before);
+    }
 }
 
-// A read-only directory or file is the store's test: the same failed writes, seen closer.
-const UnusableDir kUnusableDirs[] = {
-    {"program_directory_is_a_plain_file",
-     [](const ScratchDir& dir) {
-         std::filesystem::remove_all(dir.dir());
-         std::ofstream(dir.dir()) << "not a directory";
-     }},
-    {"settings_file_is_a_directory",
-     [](const ScratchDir& dir) {
-         std::filesystem::create_directory(dir.dir() / "kelvarnook.ini");
-     }},
-};
-
-INSTANTIATE_TEST_SUITE_P(Faults, UnusableDirs, testing::ValuesIn(kUnusableDirs),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct Trim {
-    const char* name;
-    std::size_t keep;  // lines the room keeps
-    std::string script;
-};
-
-void PrintTo(const Trim& c, std::ostream* os) {
-    *os << c.name;
+// The transcript trimmed while lines arrive: every owner line is raised once, in order, as in
+// a room that keeps all its lines.
+TEST(Faults, TranscriptTrimsChangeNothingTheProgramDoes) {
+    struct Trim {
+        const char* name;
+        std::size_t keep;  // lines the room keeps
+        std::string script;
+    };
+    const Trim kTrims[] = {
+        {"two lines kept, members in between", 2,
+         "@1 chat Bob: a\n@1 owner reason x\n@1 chat Eve: b\n@1.1 owner reason?\n"
+         "@1.1 chat Bob: c\n"},
+        {"a new line begins with the one trimmed", 2,
+         "@1 owner reason\n@2 owner reason\n@3 owner reason x\n"},
+        {"the same length as the line trimmed", 2,
+         "@0.5 chat Bobby: abcdef\n@1 chat Eve: x\n@2 owner idleon\n"},
+        {"lines arrive in a pause", 2,
+         "@1 owner idleon\n@1.1 chat Bob: x\n@1.2 owner reason y\n@1.3 chat Eve: z\n"
+         "@1.4 owner reason?\n"},
+        {"a flood at one instant", 3,
+         "@1 chat A: 1\n@1 chat B: 2\n@1 owner reason?\n@1 chat C: 3\n@1 chat D: 4\n"
+         "@1 owner reset\n@1 chat E: 5\n@1 owner reason?\n"},
+    };
+    for (const Trim& c : kTrims) {
+        SCOPED_TRACE(c.name);
+        const ScratchDir dir, untrimmed;
+        dir.Write("kelvarnook.ini", kSettings);
+        untrimmed.Write("kelvarnook.ini", kSettings);
+        const SimRun run = RunScript(dir, c.script, "Owner",
+                                     [&](sim::World& w) { w.host().SetTranscriptLimit(c.keep); });
+        ASSERT_EQ(run.status, 0) << run.errors;
+        EXPECT_EQ(run.record, RunScript(untrimmed, c.script).record);
+    }
 }
-
-class TranscriptTrims : public testing::TestWithParam<Trim> {};
-
-// Every owner line is raised once, in order, as in a room that keeps all its lines.
-TEST_P(TranscriptTrims, ChangeNothingTheProgramDoes) {
-    const Trim& c = GetParam();
-    ScratchDir dir, untrimmed;
-    dir.Write("kelvarnook.ini", kSettings);
-    untrimmed.Write("kelvarnook.ini", kSettings);
-    const SimRun run = RunScript(dir, c.script, "Owner",
-                                 [&](sim::World& w) { w.host().SetTranscriptLimit(c.keep); });
-    ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(run.record, RunScript(untrimmed, c.script).record);
-}
-
-const Trim kTrims[] = {
-    {"two_lines_kept_members_in_between", 2,
-     "@1 chat Bob: a\n@1 owner reason x\n@1 chat Eve: b\n@1.1 owner reason?\n@1.1 chat Bob: c\n"},
-    {"new_line_begins_with_the_one_trimmed", 2,
-     "@1 owner reason\n@2 owner reason\n@3 owner reason x\n"},
-    {"same_length_as_the_line_trimmed", 2,
-     "@0.5 chat Bobby: abcdef\n@1 chat Eve: x\n@2 owner idleon\n"},
-    {"lines_arrive_in_a_pause", 2,
-     "@1 owner idleon\n@1.1 chat Bob: x\n@1.2 owner reason y\n@1.3 chat Eve: z\n"
-     "@1.4 owner reason?\n"},
-    {"flood_at_one_instant", 3,
-     "@1 chat A: 1\n@1 chat B: 2\n@1 owner reason?\n@1 chat C: 3\n@1 chat D: 4\n@1 owner reset\n"
-     "@1 chat E: 5\n@1 owner reason?\n"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Faults, TranscriptTrims, testing::ValuesIn(kTrims),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kn::test

@@ -1,0 +1,92 @@
+// Lines of anyone but the owner never run a command: 100,000 random command lines straight
+// into the dispatcher under names near the owner's, while the host signs on and off. Every
+// command confirms itself, so a command run shows as a record line.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/sim/world.h"
+#include "core/dispatcher.h"
+#include "tests/native/sim_run.h"
+
+namespace kn::test {
+namespace {
+
+const char* const kSignOns[] = {"Owner", "kit kat", "Zo\xC3\xAB", "x", "abc"};
+
+// A name that differs from `owner` as a lookalike would; `owner` itself only by chance, and
+// then it is thrown away.
+std::string Lookalike(std::mt19937& r, const std::string& owner) {
+    auto pick = [&r](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(r);
+    };
+    std::string name = owner;
+    switch (pick(8)) {
+        case 0:
+            for (char& c : name)
+                c = static_cast<char>(
+                    pick(2) && std::isalpha(static_cast<unsigned char>(c)) ? c ^ 0x20 : c);
+            return name;
+        case 1:
+            return " " + owner;
+        case 2:
+            return owner + " ";
+        case 3:
+            return owner.substr(0, owner.empty() ? 0 : pick(owner.size()));
+        case 4:
+            return owner + owner.substr(0, 1 + pick(2));
+        case 5:
+            return "";
+        case 6:
+            return kSignOns[pick(std::size(kSignOns))];
+        default:
+            return owner + "!";
+    }
+}
+
+TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 r(seed);
+    ScratchDir dir;
+    const std::string settings = SettingsAfterFirstStart("abc");
+    dir.Write("kelvarnook.ini", settings);
+    int cases = 0, happenings = 0, controls = 0, answered = 0;
+    std::string failure;
+    RunEvents(dir, "Owner", [&](sim::World& w) {
+        std::vector<TimedEvents::Event> events{
+            {1, [&] {
+                 w.record().AddObserver([&](sim::Micros, auto, auto) { ++happenings; });
+                 while (cases < 100000 && failure.empty()) {
+                     if (r() % 64 == 0)
+                         r() % 3 ? w.host().SignOn(kSignOns[r() % 5]) : w.host().SignOff();
+                     const std::string owner = w.program().bridge().GetOwnScreenName();
+                     const std::string name = Lookalike(r, owner);
+                     if (!owner.empty() && name == owner) continue;
+                     const auto table = CommandTable();
+                     const CommandEntry& e = table[r() % table.size()];
+                     std::string line(e.word);
+                     for (char& c : line) c = static_cast<char>(r() % 2 ? std::toupper(c) : c);
+                     if (e.rule == ArgumentRule::Required) line += " x";
+                     Form1_VexoScan1_ChatLine(w.program(), name, line);
+                     if (happenings != 0)
+                         failure = "[" + name + "] ran [" + line + "] for [" + owner + "]";
+                     if (++cases % 1000 == 0 && !owner.empty()) {  // the owner is still heard
+                         Form1_VexoScan1_ChatLine(w.program(), owner, "reason?");
+                         ++controls;
+                         answered += happenings == 1;
+                         happenings = 0;
+                     }
+                 }
+             }}};
+        return std::make_unique<TimedEvents>(std::move(events));
+    });
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(cases, 100000);
+    EXPECT_GT(controls, 0);
+    EXPECT_EQ(answered, controls);
+    EXPECT_EQ(dir.Read("kelvarnook.ini"), settings);
+}
+
+}  // namespace
+}  // namespace kn::test

@@ -161,47 +161,5 @@ TEST(ChatScanner, UnchangedTranscriptReadsTheSameWhateverTheLengthsScale) {
     EXPECT_EQ(read, std::vector<std::size_t>(3, read.at(0)));
 }
 
-struct Change {
-    const char* name;
-    std::string script;
-    std::size_t confirmations;  // "reason?" answers posted
-};
-
-void PrintTo(const Change& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class RoomChanges : public testing::TestWithParam<Change> {};
-
-TEST_P(RoomChanges, RaiseOnlyWhatIsSaidAfterwards) {
-    TempDir dir;
-    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
-    const SimRun run = RunScript(dir, GetParam().script);
-    std::size_t answers = 0;
-    for (const std::string& post : Texts(run, "post")) {
-        answers += post.find("no idle reason set") != std::string::npos;
-    }
-    EXPECT_EQ(answers, GetParam().confirmations);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rooms, RoomChanges,
-    testing::Values(
-        Change{"room_closed_and_another_opened",
-               "@1 owner reason?\n@2 host room close\n@3 host room open\n@4 owner reason?\n", 2},
-        Change{"history_of_a_room_opened_in_front_is_not_raised",
-               "@1 owner reason?\n@2 host room close\n@3 host room open\n@3 owner reason?\n"
-               "@3 host room open\n@5 owner reason?\n",
-               3},
-        Change{
-            "host_quit_and_started_again",
-            "@1 owner reason?\n@2 host quit\n@3 host start\n@4 owner reason?\n@5 owner reason?\n",
-            3},
-        Change{"line_in_a_room_behind_a_window", "@1 host window mail\n@2 owner reason?\n", 1},
-        Change{"redrawn_with_other_line_ends",
-               "@1 owner reason?\n@2 host line-end LF\n@3 host line-end CR\n@4 owner reason?\n",
-               2}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace
 }  // namespace kn::test

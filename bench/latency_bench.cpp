@@ -34,8 +34,8 @@ struct PollOnlyRoom {
     sim::Record record{scheduler, nullptr};
     sim::SimWindowSystem ws;
     IconvCodePage cp;
-    ProgramDir dir;
-    sim::SimGuiRuntime gui{scheduler, ws, record, dir.path().string()};
+    test::ScratchDir dir;
+    sim::SimGuiRuntime gui{scheduler, ws, record, dir.dir().string()};
     sim::SimHost host{ws, cp, record, "Owner"};
     HostBridge bridge{ws, cp, gui};
     NoEvents events;

@@ -17,9 +17,10 @@ constexpr char kDayIdle[] =
 void DayOfIdleReplay(benchmark::State& state) {
     int ticks = 0;
     for (auto _ : state) {
-        ProgramDir dir;
+        test::ScratchDir dir;
+        WriteSettings(dir);
         sim::Options options;
-        options.dir = dir.path().string();
+        options.dir = dir.dir().string();
         options.out = nullptr;
         sim::World world(options);
         int idle_lines = 0;

@@ -3,29 +3,17 @@
 #include "bench/started_program.h"
 
 #include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
-#include <random>
 
 #include "bridge/host_windows.h"
 #include "windows/forms.h"
 
 namespace kn::bench {
 
-ProgramDir::ProgramDir() {
-    static std::mt19937_64 rng{std::random_device{}()};
-    path_ = std::filesystem::temp_directory_path() /
-            ("kn-bench-" + std::to_string(::getpid()) + "-" + std::to_string(rng()));
-    std::filesystem::create_directories(path_);
-    std::ofstream(path_ / "kelvarnook.ini", std::ios::binary)
-        << "[prefs]\r\nHANDLE=abc\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\nREASON=gone fishing\r\n";
-}
-
-ProgramDir::~ProgramDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);  // a leftover temp directory harms nobody
+void WriteSettings(const test::ScratchDir& dir) {
+    dir.Write("kelvarnook.ini",
+              "[prefs]\r\nHANDLE=abc\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\nREASON=gone fishing\r\n");
 }
 
 std::string MemberLine(std::size_t n) {
@@ -36,8 +24,9 @@ std::string MemberLine(std::size_t n) {
 }
 
 StartedProgram::StartedProgram(const Setup& setup) {
+    WriteSettings(dir_);
     sim::Options options;
-    options.dir = dir_.path().string();
+    options.dir = dir_.dir().string();
     options.speed = setup.speed;
     options.out = nullptr;  // the record is not what is measured
     world_ = std::make_unique<sim::World>(options);

@@ -10,21 +10,12 @@
 
 #include "app/sim/world.h"
 #include "bridge/chat_scanner.h"
+#include "tests/shared/scratch_dir.h"
 
 namespace kn::bench {
 
-// A fresh program directory holding a settings file, so start-up asks for nothing.
-class ProgramDir {
-  public:
-    ProgramDir();
-    ~ProgramDir();
-    ProgramDir(const ProgramDir&) = delete;
-    ProgramDir& operator=(const ProgramDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+// A settings file in `dir`, so start-up asks for nothing.
+void WriteSettings(const test::ScratchDir& dir);
 
 struct Setup {
     // Ordinary host windows open in front of the welcome window and the chat room, so that
@@ -64,7 +55,7 @@ class StartedProgram {
   private:
     void FillTranscript(std::size_t bytes);
 
-    ProgramDir dir_;
+    test::ScratchDir dir_;
     std::unique_ptr<sim::World> world_;
 };
 

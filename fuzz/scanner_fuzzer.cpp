@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
@@ -17,6 +16,7 @@
 #include "bridge/chat_scanner.h"
 #include "bridge/host_bridge.h"
 #include "bridge/host_windows.h"
+#include "fuzz/fuzz_support.h"
 #include "host/sim/sim_host.h"
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/sim_gui_runtime.h"
@@ -26,17 +26,6 @@ namespace {
 
 constexpr const char* kNames[] = {"Bob", "Eve", "Bob Two", "x", "Owner"};
 constexpr const char* kLineBreaks[] = {"\r\n", "\r", "\n"};
-
-[[noreturn]] void Fail(const std::string& what) {
-    std::fprintf(stderr, "finding: %s\n", what.c_str());
-    std::abort();
-}
-
-// The program's directory: nothing is written to it here.
-std::string ProgramDir() {
-    static const std::string dir = std::filesystem::temp_directory_path().string();
-    return dir;
-}
 
 struct Said {
     WindowHandle transcript;
@@ -73,7 +62,7 @@ class Harness {
     Harness()
         : scheduler_(clock_),
           record_(scheduler_, Nowhere()),
-          gui_(scheduler_, ws_, record_, ProgramDir()),
+          gui_(scheduler_, ws_, record_, ScratchDir().string()),
           host_(ws_, Ansi(), record_, "Owner"),
           bridge_(ws_, Ansi(), gui_) {
         FormDesign design;

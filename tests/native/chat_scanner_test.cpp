@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Many owner commands while the room keeps only a few lines: each runs exactly once.
 TEST(ChatScanner, NoLineMissedOrRepeatedWhileTheHostTrims) {
-    TempDir dir;
+    ScratchDir dir;
     dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
     std::string script;
     for (int i = 1; i <= 60; ++i) {
@@ -78,7 +78,7 @@ TEST(ChatScanner, NoLineMissedOrRepeatedWhileTheHostTrims) {
 // A full room that drops a line as long as the one it gains keeps its length; the new line
 // must still be raised at once, not at the next full read seconds later.
 TEST(ChatScanner, LineBalancedByATrimIsRaisedAtOnce) {
-    TempDir dir;
+    ScratchDir dir;
     dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
     // "\r\nBob:\t123456789" and "\r\nOwner:\treason?" are both 16 bytes long.
     const SimRun run =
@@ -102,7 +102,7 @@ std::size_t Posts(const SimRun& run, const std::string& piece) {
 // While the host answers no read in time the room looks empty; once it answers again the
 // lines read before it stopped are not raised again.
 TEST(ChatScanner, HostThatStopsAnsweringRaisesNothingTwice) {
-    TempDir dir;
+    ScratchDir dir;
     dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
     const SimRun run = RunScript(
         dir, "@1 owner reason away\n@1.5 owner idleon\n@2 chat Bob: hi\n@20 owner reason?\n",
@@ -122,7 +122,7 @@ TEST(ChatScanner, HostThatStopsAnsweringRaisesNothingTwice) {
 // room to spare, so the read stops inside the owner's line: the line is raised whole, once, and
 // never as the part read.
 TEST(ChatScanner, LineCutByAChangeBetweenLengthAndReadIsRaisedWhole) {
-    TempDir dir;
+    ScratchDir dir;
     dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
     const std::string reason =
         "reason " + std::string(ChatScanner::kReadSpare, 'x') + " over the hills";
@@ -144,7 +144,7 @@ TEST(ChatScanner, LineCutByAChangeBetweenLengthAndReadIsRaisedWhole) {
 TEST(ChatScanner, UnchangedTranscriptReadsTheSameWhateverTheLengthsScale) {
     std::vector<std::size_t> read;
     for (std::size_t factor : {1, 2, 4}) {
-        TempDir dir;
+        ScratchDir dir;
         dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
         RunScript(dir, "@1 chat Bob: " + std::string(1000, 'x') + "\n@61 dump\n", "Owner",
                   [&read, factor](sim::World& w) {

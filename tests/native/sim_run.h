@@ -41,9 +41,6 @@ class TimedEvents final : public sim::EventSource {
     std::size_t next_ = 0;
 };
 
-// The name the chat scanner's tests know the scratch directory by.
-using TempDir = ScratchDir;
-
 // Runs the program in `dir` on the events that `events` makes for its world (setting the world
 // up as it likes); `inspect` sees the world as the run left it.
 using MakeEvents = std::function<std::unique_ptr<sim::EventSource>(sim::World&)>;
@@ -64,9 +61,5 @@ std::vector<std::string> Texts(const SimRun& run, const std::string& kind);
 
 // A settings file as the program writes it after a first start with handle `handle`.
 std::string SettingsAfterFirstStart(const std::string& handle);
-
-// The head of the owner commands' confirmations with the default colours.
-inline const std::string kHead2 =
-    "</b><font color=#c0c0c0 face=\"tahoma\">            \xE2\x80\xBA<font color=#99ccff";
 
 }  // namespace kn::test

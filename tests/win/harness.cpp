@@ -17,19 +17,6 @@ std::wstring Quoted(const std::wstring& s) {
     return L"\"" + s + L"\"";
 }
 
-std::string ReadShared(const std::string& path) {
-    HANDLE h = CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return {};
-    std::string bytes;
-    char chunk[4096];
-    DWORD n = 0;
-    while (ReadFile(h, chunk, sizeof chunk, &n, nullptr) && n > 0) bytes.append(chunk, n);
-    CloseHandle(h);
-    return bytes;
-}
-
 RecordLine Parse(const std::string& line) {
     RecordLine r;
     const std::size_t blank = line.find(' ');
@@ -65,7 +52,7 @@ bool Standin::Send(std::string_view line) {
 
 std::vector<RecordLine> Standin::Record() const {
     std::vector<RecordLine> lines;
-    std::istringstream in(ReadShared(record_path_));
+    std::istringstream in(ReadShared(win32::Widen(record_path_)));
     for (std::string line; std::getline(in, line);) lines.push_back(Parse(line));
     return lines;
 }
@@ -87,15 +74,6 @@ std::vector<RecordLine> Standin::Lines(std::string_view kind) const {
     for (const RecordLine& r : Record()) {
         if (r.kind == kind) lines.push_back(r);
     }
-    return lines;
-}
-
-std::vector<RecordLine> Standin::WaitForCount(std::string_view kind, std::size_t count) {
-    std::vector<RecordLine> lines;
-    WaitUntil([&] {
-        lines = Lines(kind);
-        return lines.size() >= count;
-    });
     return lines;
 }
 

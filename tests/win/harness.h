@@ -39,8 +39,6 @@ class Standin {
     std::vector<RecordLine> Lines(std::string_view kind) const;
     // Waits for the `nth` (1-based) record line of `kind` with `text`.
     std::optional<RecordLine> WaitFor(std::string_view kind, std::string_view text, int nth = 1);
-    // Waits until the record holds `count` lines of `kind`; those lines, or fewer on timeout.
-    std::vector<RecordLine> WaitForCount(std::string_view kind, std::size_t count);
 
     HWND frame() const { return frame_; }
 

@@ -2,7 +2,6 @@
 // round a burst of owner commands that write the settings file, for check-settings-kill.
 //
 // Usage: kn_settings_kill HOST_EXE PROGRAM_EXE DIR ROUNDS   (paths as Unix paths)
-//        kn_settings_kill --self-check
 // Each round it prints "go R" as the burst's first write begins, reads "kill" or "spare" and,
 // after a kill, "killed" or "gone"; then it waits for the program to end and prints
 // "file R whole|torn DETAIL" ("window MS" after a spared round: how long the writes took).
@@ -15,11 +14,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/win32/standin_ids.h"
 #include "platform/win32/win32_text.h"
@@ -35,92 +33,10 @@ using wintest::WaitUntil;
 
 constexpr int kHandlesPerRound = 16;
 
-// Key (upper case, as the program writes it) to value, and to every value it may hold.
-using Values = std::map<std::string, std::string>;
-using Allowed = std::map<std::string, std::set<std::string>>;
-
-// The four keys the program writes, in the order they stand in the file.
-constexpr std::string_view kKeys[] = {"HANDLE", "COLOR1", "COLOR2", "REASON"};
-
-// The bytes of a whole file holding `values`.
-std::string SettingsBytes(const Values& values) {
-    std::string bytes = "[prefs]\r\n";
-    for (std::string_view key : kKeys) {
-        const auto it = values.find(std::string(key));
-        if (it != values.end()) bytes += it->first + "=" + it->second + "\r\n";
-    }
-    return bytes;
-}
-
-// The values of a whole file: "[prefs]" and each of the four keys once, every line ended by
-// CR LF. A file that a kernel32 profile reader would still take, but with a line cut short, a
-// key lost or doubled or a stray line, is torn (nothing) all the same.
-std::optional<Values> ParseSettings(std::string_view bytes) {
-    constexpr std::string_view kHeader = "[prefs]\r\n";
-    if (!bytes.starts_with(kHeader)) return std::nullopt;
-    Values values;
-    for (std::size_t at = kHeader.size(); at < bytes.size();) {
-        const std::size_t eq = bytes.find('=', at), end = bytes.find("\r\n", at);
-        if (end == std::string_view::npos || eq > end) return std::nullopt;
-        values[std::string(bytes.substr(at, eq - at))] = bytes.substr(eq + 1, end - eq - 1);
-        at = end + 2;
-    }
-    if (values.size() != std::size(kKeys) || SettingsBytes(values) != bytes) return std::nullopt;
-    return values;
-}
-
-// Empty when each key of `values` holds one of its allowed values; otherwise what does not.
-std::string Disallowed(const Values& values, const Allowed& allowed) {
-    for (const auto& [key, value] : values) {
-        const auto it = allowed.find(key);
-        if (it == allowed.end() || !it->second.count(value)) return key + "=" + value;
-    }
-    return {};
-}
-
-// The checks above against files torn in each way: empty when all were judged right,
-// otherwise the first case judged wrong.
-std::string SelfCheck() {
-    const Values old{
-        {"HANDLE", "h1"}, {"COLOR1", "c0c0c0"}, {"COLOR2", "99ccff"}, {"REASON", "r1"}};
-    const std::string whole = SettingsBytes(old);
-    const std::pair<const char*, std::string> torn[] = {
-        {"empty", ""},
-        {"header only", "[prefs]\r\n"},
-        {"cut inside a value", whole.substr(0, whole.find("99cc") + 4)},
-        {"cut before the last line end", whole.substr(0, whole.size() - 1)},
-        {"a key lost", "[prefs]\r\nHANDLE=h1\r\nCOLOR1=c0c0c0\r\nREASON=r1\r\n"},
-        {"a key twice", whole + "HANDLE=h2\r\n"},
-        {"a stray line", whole + "COLOR\r\n"},
-        {"no section", whole.substr(9)},
-    };
-    if (ParseSettings(whole) != old) return "whole";
-    for (const auto& [name, bytes] : torn) {
-        if (ParseSettings(bytes)) return name;
-    }
-    const Allowed allowed{{"HANDLE", {"h1", "h2"}},
-                          {"COLOR1", {"c0c0c0"}},
-                          {"COLOR2", {"99ccff"}},
-                          {"REASON", {"r1"}}};
-    if (!Disallowed(old, allowed).empty()) return "old values refused";
-    Values other = old;
-    other["REASON"] = "r";  // a value cut short still parses: only the allowed set catches it
-    if (Disallowed(other, allowed) != "REASON=r") return "a value cut short allowed";
-    return {};
-}
-
-// The file's bytes; another process may be writing it meanwhile.
-std::string ReadShared(const std::wstring& path) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return {};
-    std::string bytes;
-    char chunk[4096];
-    DWORD n = 0;
-    while (ReadFile(h, chunk, sizeof chunk, &n, nullptr) && n > 0) bytes.append(chunk, n);
-    CloseHandle(h);
-    return bytes;
+// The bytes of a whole file; the rounds never change the colours.
+std::string SettingsBytes(const std::string& handle, const std::string& reason) {
+    return "[prefs]\r\nHANDLE=" + handle +
+           "\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\nREASON=" + reason + "\r\n";
 }
 
 void WriteWhole(const std::wstring& path, const std::string& bytes) {
@@ -130,6 +46,11 @@ void WriteWhole(const std::wstring& path, const std::string& bytes) {
     WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(h);
 }
+
+// The settings a whole file holds.
+struct Settings {
+    std::string handle, reason;
+};
 
 // The stand-in host, its control window and its record.
 class Host {
@@ -142,10 +63,10 @@ class Host {
     bool Ready() const { return control_ != nullptr; }
     bool Send(const std::string& line) { return wintest::SendControlLine(control_, line); }
     // Where the record ends now.
-    std::size_t Mark() const { return ReadShared(record_).size(); }
+    std::size_t Mark() const { return wintest::ReadShared(record_).size(); }
     // Whether the record holds "post TEXT" after `mark`.
     bool PostedSince(std::size_t mark, const std::string& text) const {
-        return ReadShared(record_).find(" post " + text + "\n", mark) != std::string::npos;
+        return wintest::ReadShared(record_).find(" post " + text + "\n", mark) != std::string::npos;
     }
 
   private:
@@ -184,8 +105,7 @@ class Rounds {
           program_(std::move(program)),
           dir_(dir),
           settings_(dir + L"\\kelvarnook.ini") {
-        old_ = {{"HANDLE", "h0"}, {"COLOR1", "c0c0c0"}, {"COLOR2", "99ccff"}, {"REASON", "r0"}};
-        WriteWhole(settings_, SettingsBytes(old_));
+        WriteWhole(settings_, SettingsBytes(old_.handle, old_.reason));
     }
 
     // False when the program or the host stopped playing along.
@@ -199,9 +119,8 @@ class Rounds {
         Process program(program_, L"", dir_);
         // Its first banner follows its scanner's first look, so the burst is news to it; and
         // it shows that the start read the handle the last round left.
-        if (!WaitUntil(
-                [&] { return host_.PostedSince(mark, wintest::UserBanner(old_["HANDLE"])); })) {
-            return Say("error the start did not read HANDLE=" + old_["HANDLE"]);
+        if (!WaitUntil([&] { return host_.PostedSince(mark, wintest::UserBanner(old_.handle)); })) {
+            return Say("error the start did not read HANDLE=" + old_.handle);
         }
         if (!SayBurst(round)) return Say("error the host refused the burst");
         // The kill is aimed from the first write on: the confirmation comes just before it.
@@ -237,12 +156,17 @@ class Rounds {
         return true;
     }
 
-    Allowed AllowedIn(int round) {
-        Allowed allowed;
-        for (const auto& [key, value] : old_) allowed[key].insert(value);
-        allowed["REASON"].insert(ReasonOf(round));
-        for (int k = 1; k <= kHandlesPerRound; ++k) allowed["HANDLE"].insert(HandleOf(round, k));
-        return allowed;
+    // The whole file the round left: each key with the value it held before or one the round
+    // wrote. Nothing when the file is anything else, an empty one included.
+    std::optional<Settings> WholeFile(const std::string& bytes, int round) const {
+        std::vector<std::string> handles{old_.handle};
+        for (int k = 1; k <= kHandlesPerRound; ++k) handles.push_back(HandleOf(round, k));
+        for (const std::string& handle : handles) {
+            for (const std::string& reason : {old_.reason, ReasonOf(round)}) {
+                if (bytes == SettingsBytes(handle, reason)) return Settings{handle, reason};
+            }
+        }
+        return std::nullopt;
     }
 
     void Judge(int round) {
@@ -250,21 +174,20 @@ class Rounds {
         if (GetFileAttributesW((settings_ + L".new").c_str()) != INVALID_FILE_ATTRIBUTES) {
             ++tally_.copies;
         }
-        const std::string bytes = ReadShared(settings_);
-        const std::optional<Values> now = ParseSettings(bytes);
-        const std::string why = now ? Disallowed(*now, AllowedIn(round)) : "not a whole file";
-        if (!why.empty()) {
+        const std::string bytes = wintest::ReadShared(settings_);
+        const std::optional<Settings> now = WholeFile(bytes, round);
+        if (!now) {
             ++tally_.torn;
-            std::printf("file %d torn %s: %s\n", round, why.c_str(), Escaped(bytes).c_str());
-            WriteWhole(settings_, SettingsBytes(old_));  // the next round starts from a whole file
+            std::printf("file %d torn: %s\n", round, Escaped(bytes).c_str());
+            // The next round starts from a whole file.
+            WriteWhole(settings_, SettingsBytes(old_.handle, old_.reason));
             return;
         }
-        const std::string& handle = now->at("HANDLE");
-        ++(handle == old_["HANDLE"]                      ? tally_.before
-           : handle == HandleOf(round, kHandlesPerRound) ? tally_.after
-                                                         : tally_.amid);
-        std::printf("file %d whole HANDLE=%s REASON=%s\n", round, handle.c_str(),
-                    now->at("REASON").c_str());
+        ++(now->handle == old_.handle                         ? tally_.before
+           : now->handle == HandleOf(round, kHandlesPerRound) ? tally_.after
+                                                              : tally_.amid);
+        std::printf("file %d whole HANDLE=%s REASON=%s\n", round, now->handle.c_str(),
+                    now->reason.c_str());
         old_ = *now;
     }
 
@@ -275,7 +198,7 @@ class Rounds {
 
     Host& host_;
     std::wstring program_, dir_, settings_;
-    Values old_;
+    Settings old_{"h0", "r0"};
     Tally tally_;
 };
 
@@ -308,11 +231,6 @@ int Drive(const std::string& host_exe, const std::string& program_exe, const std
 
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);  // each line must reach the script at once
-    if (argc == 2 && std::string_view(argv[1]) == "--self-check") {
-        const std::string wrong = kn::killtest::SelfCheck();
-        std::printf("%s\n", wrong.empty() ? "self-check passed" : ("misjudged: " + wrong).c_str());
-        return wrong.empty() ? 0 : 1;
-    }
     if (argc != 5) {
         std::printf("usage: kn_settings_kill HOST_EXE PROGRAM_EXE DIR ROUNDS\n");
         return 2;

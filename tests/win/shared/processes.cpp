@@ -90,6 +90,19 @@ bool SendControlLine(HWND control, std::string_view line) {
     return done == TRUE;
 }
 
+std::string ReadShared(const std::wstring& path) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char chunk[4096];
+    DWORD n = 0;
+    while (ReadFile(h, chunk, sizeof chunk, &n, nullptr) && n > 0) bytes.append(chunk, n);
+    CloseHandle(h);
+    return bytes;
+}
+
 std::wstring WindowsPath(std::wstring path) {
     if (!path.empty() && path.front() == L'/') path.insert(0, L"Z:");
     std::replace(path.begin(), path.end(), L'/', L'\\');

@@ -42,6 +42,9 @@ class Process {
 // Sends one control line to the stand-in host's control window; the host's answer (true: done).
 bool SendControlLine(HWND control, std::string_view line);
 
+// The file's bytes, "" when it can't be read; another process may be writing it meanwhile.
+std::string ReadShared(const std::wstring& path);
+
 // Under Wine the build's Unix paths are reached through drive Z:.
 std::wstring WindowsPath(std::wstring path);
 

@@ -54,44 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
         Alignment{"empty_before", "", "\r\na:\t1\rb:\t2", "a:\t1\nb:\t2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Many owner commands while the room keeps only a few lines: each runs exactly once.
-TEST(ChatScanner, NoLineMissedOrRepeatedWhileTheHostTrims) {
-    ScratchDir dir;
-    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
-    std::string script;
-    for (int i = 1; i <= 60; ++i) {
-        script += "@" + std::to_string(i) + " chat Bob: noise " + std::to_string(i) + "\n";
-        script += "+0.05 owner reason r" + std::to_string(i) + "\n";
-        script += "+0.05 chat Eve: more\n";
-    }
-    const SimRun run =
-        RunScript(dir, script, "Owner", [](sim::World& w) { w.host().SetTranscriptLimit(2); });
-    std::vector<std::string> reasons;
-    for (const std::string& post : Texts(run, "post")) {
-        const std::size_t at = post.find("new idle reason <font color=#c0c0c0>");
-        if (at != std::string::npos) reasons.push_back(post.substr(post.rfind('>') + 1));
-    }
-    ASSERT_EQ(reasons.size(), 60u);
-    for (int i = 1; i <= 60; ++i) EXPECT_EQ(reasons[i - 1], "r" + std::to_string(i));
-}
-
-// A full room that drops a line as long as the one it gains keeps its length; the new line
-// must still be raised at once, not at the next full read seconds later.
-TEST(ChatScanner, LineBalancedByATrimIsRaisedAtOnce) {
-    ScratchDir dir;
-    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc"));
-    // "\r\nBob:\t123456789" and "\r\nOwner:\treason?" are both 16 bytes long.
-    const SimRun run =
-        RunScript(dir, "@1 chat Bob: 123456789\n@1.5 chat Eve: hi\n@2 owner reason?\n", "Owner",
-                  [](sim::World& w) { w.host().SetTranscriptLimit(2); });
-    std::vector<std::string> answers;
-    for (const std::string& post : Lines(run, "post")) {
-        if (post.find("no idle reason set") != std::string::npos) answers.push_back(post);
-    }
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_TRUE(answers[0].starts_with("2.00 ")) << answers[0];
-}
-
 // Counts the program's posts that hold `piece`.
 std::size_t Posts(const SimRun& run, const std::string& piece) {
     const std::vector<std::string> posts = Texts(run, "post");

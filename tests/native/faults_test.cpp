@@ -136,8 +136,9 @@ TEST(Faults, TranscriptTrimsChangeNothingTheProgramDoes) {
          "@1.1 chat Bob: c\n"},
         {"a new line begins with the one trimmed", 2,
          "@1 owner reason\n@2 owner reason\n@3 owner reason x\n"},
+        // "\r\nBob:\t123456789" and "\r\nOwner:\treason?" are both 16 bytes long.
         {"the same length as the line trimmed", 2,
-         "@0.5 chat Bobby: abcdef\n@1 chat Eve: x\n@2 owner idleon\n"},
+         "@1 chat Bob: 123456789\n@1.5 chat Eve: hi\n@2 owner reason?\n"},
         {"lines arrive in a pause", 2,
          "@1 owner idleon\n@1.1 chat Bob: x\n@1.2 owner reason y\n@1.3 chat Eve: z\n"
          "@1.4 owner reason?\n"},

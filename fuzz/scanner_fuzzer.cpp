@@ -3,9 +3,7 @@
 // that the room's history held, and none that a change notice could read is missed, unless
 // nothing the scanner had read was left to line up with.
 #include <fuzzer/FuzzedDataProvider.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -39,16 +37,6 @@ class NoEvents final : public FormEvents {
     void CloseRequested() override {}
 };
 
-std::FILE* Nowhere() {
-    static std::FILE* f = std::fopen("/dev/null", "w");
-    return f;
-}
-
-CodePage& Ansi() {
-    static IconvCodePage cp;
-    return cp;
-}
-
 // Every line carries its number at the end, so that raised lines can be told apart even
 // when their words repeat.
 long IdOf(std::string_view text) {
@@ -61,10 +49,10 @@ class Harness {
   public:
     Harness()
         : scheduler_(clock_),
-          record_(scheduler_, Nowhere()),
+          record_(scheduler_, nullptr),
           gui_(scheduler_, ws_, record_, ScratchDir().string()),
-          host_(ws_, Ansi(), record_, "Owner"),
-          bridge_(ws_, Ansi(), gui_) {
+          host_(ws_, cp_, record_, "Owner"),
+          bridge_(ws_, cp_, gui_) {
         FormDesign design;
         design.name = "Form1";
         form_ = gui_.CreateForm(design, events_);
@@ -181,6 +169,7 @@ class Harness {
     sim::Scheduler scheduler_;
     sim::Record record_;
     sim::SimWindowSystem ws_;
+    IconvCodePage cp_;
     sim::SimGuiRuntime gui_;
     sim::SimHost host_;
     HostBridge bridge_;

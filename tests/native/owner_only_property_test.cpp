@@ -3,6 +3,7 @@
 // command confirms itself, so a command run shows as a record line.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "app/sim/world.h"
@@ -14,35 +15,25 @@ namespace {
 
 const char* const kSignOns[] = {"Owner", "kit kat", "Zo\xC3\xAB", "x", "abc"};
 
-// A name that differs from `owner` as a lookalike would; `owner` itself only by chance, and
-// then it is thrown away.
-std::string Lookalike(std::mt19937& r, const std::string& owner) {
-    auto pick = [&r](std::size_t n) {
-        return std::uniform_int_distribution<std::size_t>(0, n - 1)(r);
-    };
-    std::string name = owner;
-    switch (pick(8)) {
-        case 0:
-            for (char& c : name)
-                c = static_cast<char>(
-                    pick(2) && std::isalpha(static_cast<unsigned char>(c)) ? c ^ 0x20 : c);
-            return name;
-        case 1:
-            return " " + owner;
-        case 2:
-            return owner + " ";
-        case 3:
-            return owner.substr(0, owner.empty() ? 0 : pick(owner.size()));
-        case 4:
-            return owner + owner.substr(0, 1 + pick(2));
-        case 5:
-            return "";
-        case 6:
-            return kSignOns[pick(std::size(kSignOns))];
-        default:
-            return owner + "!";
-    }
-}
+using Pick = std::function<std::size_t(std::size_t)>;  // a random number below its argument
+
+// Names that differ from `owner` as a lookalike would; `owner` itself only by chance, and then
+// it is thrown away.
+const std::function<std::string(const std::string&, const Pick&)> kLookalikes[] = {
+    [](auto& owner, auto& pick) {
+        std::string name = owner;
+        for (char& c : name)
+            c = static_cast<char>(pick(2) && std::isalpha(c & 0xFF) ? c ^ 0x20 : c);
+        return name;
+    },
+    [](auto& owner, auto&) { return " " + owner; },
+    [](auto& owner, auto&) { return owner + " "; },
+    [](auto& owner, auto& pick) { return owner.substr(0, owner.empty() ? 0 : pick(owner.size())); },
+    [](auto& owner, auto& pick) { return owner + owner.substr(0, 1 + pick(2)); },
+    [](auto&, auto&) { return std::string(); },
+    [](auto&, auto& pick) { return std::string(kSignOns[pick(std::size(kSignOns))]); },
+    [](auto& owner, auto&) { return owner + "!"; },
+};
 
 TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
     const unsigned seed = std::random_device{}();
@@ -61,7 +52,8 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
                      if (r() % 64 == 0)
                          r() % 3 ? w.host().SignOn(kSignOns[r() % 5]) : w.host().SignOff();
                      const std::string owner = w.program().bridge().GetOwnScreenName();
-                     const std::string name = Lookalike(r, owner);
+                     const std::string name = kLookalikes[r() % std::size(kLookalikes)](
+                         owner, [&r](std::size_t n) { return r() % n; });
                      if (!owner.empty() && name == owner) continue;
                      const auto table = CommandTable();
                      const CommandEntry& e = table[r() % table.size()];

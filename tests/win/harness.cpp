@@ -102,6 +102,14 @@ bool Program::WaitUntilShown() {
     return form && WaitUntil([&] { return IsWindowVisible(form) != FALSE; });
 }
 
+void BesideHost::Start(const std::string& story_file, std::string_view exe) {
+    test::WriteBytes(dir_.Path("kelvarnook.ini"), StoryFile(story_file));
+    program_.emplace(dir_, exe);
+    ASSERT_TRUE(program_->WaitUntilShown());
+    form1_ = program_->Form1();
+    ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "2.51")));
+}
+
 std::string StoryFile(const std::string& name) {
     return test::ReadBytes(
         win32::Narrow(WindowsPath(win32::Widen(KN_SOURCE_DIR "/tests/scripts/" + name))));

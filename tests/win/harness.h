@@ -3,6 +3,7 @@
 // finding the program's windows with user32.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <optional>
@@ -66,6 +67,22 @@ class Program {
 
   private:
     Process process_;
+};
+
+// A test beside the stand-in host, in a scratch directory of its own.
+class BesideHost : public ::testing::Test {
+  protected:
+    explicit BesideHost(std::string_view host_exe = KN_HOST_EXE) : host_(dir_, L"", host_exe) {}
+    void SetUp() override {
+        ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
+    }
+    // Starts `exe` on the stories' settings file `story_file` and waits for its loaded banner.
+    void Start(const std::string& story_file, std::string_view exe = KN_PROGRAM_EXE);
+
+    test::ScratchDir dir_;
+    Standin host_;
+    std::optional<Program> program_;
+    HWND form1_ = nullptr;
 };
 
 // The first window under `parent`, at any depth, whose control id is `id`; null if none.

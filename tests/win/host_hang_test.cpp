@@ -47,17 +47,13 @@ struct Probe {
     }
 };
 
-class HungHost : public ::testing::Test {
+class HungHost : public BesideHost {
   protected:
     void SetUp() override {
-        ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
-        test::WriteBytes(dir_.Path("kelvarnook.ini"), StoryFile("first_start_idle.ini"));
-        program_.emplace(dir_);
-        ASSERT_TRUE(program_->WaitUntilShown());
-        form1_ = program_->Form1();
+        BesideHost::SetUp();
+        Start("first_start_idle.ini");
         label2_ = Descendant(form1_, kLabel2);
         ASSERT_NE(label2_, nullptr);
-        ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "2.51")));
         ASSERT_TRUE(host_.Send("owner idleon"));
         ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "10.51")));
     }
@@ -99,16 +95,11 @@ class HungHost : public ::testing::Test {
     }
 
     bool Posted(const std::string& line) const {
-        for (const RecordLine& r : host_.Lines("post")) {
-            if (r.text == line) return true;
-        }
-        return false;
+        const std::vector<RecordLine> posts = host_.Lines("post");
+        return std::any_of(posts.begin(), posts.end(), [&](auto& r) { return r.text == line; });
     }
 
-    test::ScratchDir dir_;
-    Standin host_{dir_};
-    std::optional<Program> program_;
-    HWND form1_ = nullptr, label2_ = nullptr;
+    HWND label2_ = nullptr;
     int ticks_ = 0;
 };
 

@@ -25,28 +25,9 @@ std::string NameOf(const ::testing::TestParamInfo<Build>& info) {
     return info.param.name;
 }
 
-class ProgramBesideHost : public ::testing::TestWithParam<Build> {
+class ProgramBesideHost : public BesideHost, public ::testing::WithParamInterface<Build> {
   protected:
-    void SetUp() override {
-        ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
-    }
-
-    // Starts the program, with `settings` as its file when given, and waits for its banner.
-    void Start(const std::optional<std::string>& settings) {
-        if (settings) test::WriteBytes(Settings(), *settings);
-        program_.emplace(dir_, GetParam().program);
-        if (!settings) {
-            // Nothing of the program is on screen yet: the prompt keeps a taskbar button, which
-            // an owned window has not.
-            HWND prompt = nullptr;
-            ASSERT_TRUE(
-                WaitUntil([&] { return (prompt = FindWindowW(L"#32770", L"kelvar nook")); }));
-            EXPECT_EQ(GetWindow(prompt, GW_OWNER), nullptr);
-            ASSERT_TRUE(program_->AnswerPrompt(L"abc"));
-        }
-        ASSERT_TRUE(program_->WaitUntilShown());
-        form1_ = program_->Form1();
-    }
+    ProgramBesideHost() : BesideHost(kHost32Exe) {}
     std::string Settings() const { return dir_.Path("kelvarnook.ini"); }
 
     // Says `text` as the owner and waits for the program's answer `reply`.
@@ -54,15 +35,18 @@ class ProgramBesideHost : public ::testing::TestWithParam<Build> {
         if (!host_.Send("owner " + text)) return std::nullopt;
         return host_.WaitFor("post", reply);
     }
-
-    test::ScratchDir dir_;
-    Standin host_{dir_, L"", kHost32Exe};
-    std::optional<Program> program_;
-    HWND form1_ = nullptr;
 };
 
 TEST_P(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClosed) {
-    Start(std::nullopt);
+    program_.emplace(dir_, GetParam().program);
+    // Nothing of the program is on screen yet: the prompt keeps a taskbar button, which an
+    // owned window has not.
+    HWND prompt = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (prompt = FindWindowW(L"#32770", L"kelvar nook")); }));
+    EXPECT_EQ(GetWindow(prompt, GW_OWNER), nullptr);
+    ASSERT_TRUE(program_->AnswerPrompt(L"abc"));
+    ASSERT_TRUE(program_->WaitUntilShown());
+    form1_ = program_->Form1();
     const auto user = host_.WaitFor("post", StoryPost("first_start_idle", "2.00"));
     const auto loaded = host_.WaitFor("post", StoryPost("first_start_idle", "2.51"));
     ASSERT_TRUE(user && loaded);
@@ -82,7 +66,7 @@ TEST_P(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClos
 
 // A reason, an idle session and a tick of the minute timer, a private room, and the end.
 TEST_P(ProgramBesideHost, OwnerCommandsAreAnsweredInTheRoomAndEndSavesTheReason) {
-    Start(StoryFile("first_start_cancelled.ini"));
+    Start("first_start_cancelled.ini", GetParam().program);
     ASSERT_TRUE(Command("reason gone fishing", StoryPost("first_start_idle", "5.00")));
     EXPECT_TRUE(host_.WaitFor("chat", "Owner: reason gone fishing"));
     ASSERT_TRUE(Command("idleon", StoryPost("first_start_idle", "10.51")));

@@ -63,15 +63,11 @@ bool MenuTakesKeys(HWND owner) {
            (info.flags & GUI_INMENUMODE) != 0;
 }
 
-class ProgramWindows : public ::testing::Test {
+class ProgramWindows : public BesideHost {
   protected:
     void SetUp() override {
-        ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
-        test::WriteBytes(dir_.Path("kelvarnook.ini"), StoryFile("idle_clock.before.ini"));
-        program_.emplace(dir_);
-        ASSERT_TRUE(program_->WaitUntilShown());
-        form1_ = program_->Form1();
-        ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "2.51")));
+        BesideHost::SetUp();
+        Start("idle_clock.before.ini");
     }
 
     // Clicks ops, then walks the menu with the keyboard: `keys` in turn, then Return.
@@ -99,11 +95,6 @@ class ProgramWindows : public ::testing::Test {
         });
         return editor;
     }
-
-    test::ScratchDir dir_;
-    Standin host_{dir_};
-    std::optional<Program> program_;
-    HWND form1_ = nullptr;
 };
 
 // One start for everything that leaves the program running: the menu's idle on and colours,

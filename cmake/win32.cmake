@@ -136,15 +136,13 @@ if(KN_WIN_TESTS)
     add_executable(kn_wintests ${KN_WIN_TESTS})
     target_link_libraries(kn_wintests PRIVATE kn_win32 gtest gmock gtest_main)
     add_dependencies(kn_wintests kelvarnook)
-    target_compile_definitions(kn_wintests PRIVATE KN_PROGRAM_EXE="$<TARGET_FILE:kelvarnook>"
+    # The programs and the stories, for the tests and the kill driver alike.
+    set(KN_WINTEST_DEFINITIONS KN_PROGRAM_EXE="$<TARGET_FILE:kelvarnook>"
         KN_PROGRAM32_EXE="${KN_WIN32_BUILD}/kelvarnook.exe"
         KN_HOST32_EXE="${KN_WIN32_BUILD}/kn-standin-host.exe" KN_VERSION="${PROJECT_VERSION}"
-        KN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-    if(TARGET kn-standin-host)
-        add_dependencies(kn_wintests kn-standin-host)
-        target_compile_definitions(kn_wintests PRIVATE
-            KN_HOST_EXE="$<TARGET_FILE:kn-standin-host>")
-    endif()
+        KN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" KN_HOST_EXE="$<TARGET_FILE:kn-standin-host>")
+    target_compile_definitions(kn_wintests PRIVATE ${KN_WINTEST_DEFINITIONS})
+    add_dependencies(kn_wintests kn-standin-host)
     add_test(NAME wine.kn_wintests COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run
              $<TARGET_FILE:kn_wintests>)
     set_tests_properties(wine.kn_wintests PROPERTIES TIMEOUT 900)
@@ -170,9 +168,10 @@ endif()
 # settings file, round after round: the file must stay whole, each key with its old or a new
 # value.
 if(TARGET kn-standin-host)
-    add_executable(kn_settings_kill tests/win/settings_kill/driver.cpp
-                   tests/win/shared/processes.cpp)
-    target_link_libraries(kn_settings_kill PRIVATE kn_win32)
+    add_executable(kn_settings_kill tests/win/settings_kill/driver.cpp tests/win/harness.cpp
+                   tests/win/shared/processes.cpp tests/shared/scratch_dir.cpp)
+    target_link_libraries(kn_settings_kill PRIVATE kn_win32 gtest)
+    target_compile_definitions(kn_settings_kill PRIVATE ${KN_WINTEST_DEFINITIONS})
     add_dependencies(kn_settings_kill kelvarnook kn-standin-host)
     add_test(NAME wine.settings_kill COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-settings-kill
              $<TARGET_FILE:kn_settings_kill> $<TARGET_FILE:kn-standin-host>

@@ -36,12 +36,11 @@ std::wstring CopyProgramInto(const test::ScratchDir& dir, std::string_view exe) 
 
 }  // namespace
 
-Standin::Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments,
+Standin::Standin(const std::filesystem::path& dir, const std::wstring& extra_arguments,
                  std::string_view exe)
-    : record_path_(dir.Path("record.txt")),
+    : record_path_((dir / "record.txt").wstring()),
       process_(WindowsPath(win32::Widen(exe)),
-               L"--record " + Quoted(win32::Widen(record_path_)) + L" " + extra_arguments,
-               dir.dir().wstring()) {
+               L"--record " + Quoted(record_path_) + L" " + extra_arguments, dir.wstring()) {
     control_ = process_.WaitForWindow(standin::kControlClass);
     if (control_) frame_ = process_.WaitForWindow(L"AOL Frame25");
 }
@@ -52,7 +51,7 @@ bool Standin::Send(std::string_view line) {
 
 std::vector<RecordLine> Standin::Record() const {
     std::vector<RecordLine> lines;
-    std::istringstream in(ReadShared(win32::Widen(record_path_)));
+    std::istringstream in(ReadShared(record_path_));
     for (std::string line; std::getline(in, line);) lines.push_back(Parse(line));
     return lines;
 }
@@ -122,6 +121,10 @@ std::string StoryPost(const std::string& story, const std::string& time) {
         if (line.starts_with(head)) return line.substr(head.size());
     }
     return "";
+}
+
+std::string Reworded(const std::string& line, std::string_view was, std::string_view now) {
+    return line.substr(0, line.size() - was.size()) + std::string(now);
 }
 
 HWND Descendant(HWND parent, int id) {

@@ -30,7 +30,7 @@ inline constexpr char kProgram32Exe[] = KN_PROGRAM32_EXE;
 // kn-standin-host.exe (or `exe`) in a scratch directory, recording into "record.txt" there.
 class Standin {
   public:
-    explicit Standin(const test::ScratchDir& dir, const std::wstring& extra_arguments = L"",
+    explicit Standin(const std::filesystem::path& dir, const std::wstring& extra_arguments = L"",
                      std::string_view exe = KN_HOST_EXE);
 
     // Sends one control line; the host's answer (true: done).
@@ -44,7 +44,7 @@ class Standin {
     HWND frame() const { return frame_; }
 
   private:
-    std::string record_path_;
+    std::wstring record_path_;
     Process process_;
     HWND control_ = nullptr;
     HWND frame_ = nullptr;
@@ -72,7 +72,8 @@ class Program {
 // A test beside the stand-in host, in a scratch directory of its own.
 class BesideHost : public ::testing::Test {
   protected:
-    explicit BesideHost(std::string_view host_exe = KN_HOST_EXE) : host_(dir_, L"", host_exe) {}
+    explicit BesideHost(std::string_view host_exe = KN_HOST_EXE)
+        : host_(dir_.dir(), L"", host_exe) {}
     void SetUp() override {
         ASSERT_NE(host_.frame(), nullptr) << "the stand-in host did not start";
     }
@@ -93,5 +94,7 @@ HWND Descendant(HWND parent, int id);
 std::string StoryFile(const std::string& name);
 // The text of the post at `time` in the golden record of `story`; "" when there is none.
 std::string StoryPost(const std::string& story, const std::string& time);
+// `line` with its last word `was` changed to `now`: a story's line for other values.
+std::string Reworded(const std::string& line, std::string_view was, std::string_view now);
 
 }  // namespace kn::wintest

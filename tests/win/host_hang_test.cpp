@@ -27,8 +27,7 @@ constexpr long long kPromptMs = 1000;
 
 // The idle line of the nth minute: the first minute's line with its count changed.
 std::string IdleLine(const std::string& minutes) {
-    const std::string first = StoryPost("first_start_idle", "70.00");
-    return first.substr(0, first.size() - 1) + minutes;
+    return Reworded(StoryPost("first_start_idle", "70.00"), "1", minutes);
 }
 
 long long MillisSince(Clock::time_point start) {

@@ -25,7 +25,7 @@ class StandinBridge : public ::testing::Test {
     WindowHandle Input() { return ws_.FindChild(bridge_.FindChatRoom(), 0, host_class::kInputBox); }
 
     test::ScratchDir dir_;
-    Standin host_{dir_, L"--screen-name \"Some Body\""};
+    Standin host_{dir_.dir(), L"--screen-name \"Some Body\""};
     Win32WindowSystem ws_;
     Win32CodePage cp_;
     Win32GuiRuntime gui_;

@@ -10,6 +10,7 @@
 // of the file beside it) and fails when T is not 0.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -19,10 +20,8 @@
 #include <string_view>
 #include <vector>
 
-#include "host/win32/standin_ids.h"
 #include "platform/win32/win32_text.h"
-#include "tests/win/expected_lines.h"
-#include "tests/win/shared/processes.h"
+#include "tests/win/harness.h"
 
 namespace kn::killtest {
 namespace {
@@ -52,35 +51,19 @@ struct Settings {
     std::string handle, reason;
 };
 
-// The stand-in host, its control window and its record.
-class Host {
-  public:
-    Host(const std::wstring& exe, const std::wstring& dir)
-        : record_(dir + L"\\record.txt"),
-          process_(exe, L"--record \"" + record_ + L"\"", dir),
-          control_(process_.WaitForWindow(standin::kControlClass)) {}
-
-    bool Ready() const { return control_ != nullptr; }
-    bool Send(const std::string& line) { return wintest::SendControlLine(control_, line); }
-    // Where the record ends now.
-    std::size_t Mark() const { return wintest::ReadShared(record_).size(); }
-    // Whether the record holds "post TEXT" after `mark`.
-    bool PostedSince(std::size_t mark, const std::string& text) const {
-        return wintest::ReadShared(record_).find(" post " + text + "\n", mark) != std::string::npos;
-    }
-
-  private:
-    std::wstring record_;
-    Process process_;
-    HWND control_;
-};
+// Whether the host's record holds the post `text` after its first `mark` lines.
+bool PostedSince(const wintest::Standin& host, std::size_t mark, const std::string& text) {
+    const std::vector<wintest::RecordLine> record = host.Record();
+    return std::any_of(record.begin() + static_cast<std::ptrdiff_t>(std::min(mark, record.size())),
+                       record.end(), [&](auto& r) { return r.kind == "post" && r.text == text; });
+}
 
 std::string HandleOf(int round, int k) {
     return "h" + std::to_string(round) + "x" + std::to_string(k);
 }
 
 std::string Confirmation(int round, int k) {
-    return wintest::kHead2 + "> handle changed to <font color=#c0c0c0>" + HandleOf(round, k);
+    return wintest::Reworded(wintest::StoryPost("owner_words", "24.00"), "Bob", HandleOf(round, k));
 }
 
 std::string ReasonOf(int round) {
@@ -100,7 +83,7 @@ struct Tally {
 
 class Rounds {
   public:
-    Rounds(Host& host, std::wstring program, const std::wstring& dir)
+    Rounds(wintest::Standin& host, std::wstring program, const std::wstring& dir)
         : host_(host),
           program_(std::move(program)),
           dir_(dir),
@@ -115,16 +98,20 @@ class Rounds {
         if (!host_.Send("host room close") || !host_.Send("host room open")) {
             return Say("error the host could not renew its room");
         }
-        const std::size_t mark = host_.Mark();
+        const std::size_t mark = host_.Record().size();
         Process program(program_, L"", dir_);
         // Its first banner follows its scanner's first look, so the burst is news to it; and
         // it shows that the start read the handle the last round left.
-        if (!WaitUntil([&] { return host_.PostedSince(mark, wintest::UserBanner(old_.handle)); })) {
+        if (!WaitUntil([&] {
+                return PostedSince(host_, mark,
+                                   wintest::Reworded(wintest::StoryPost("first_start_idle", "2.00"),
+                                                     "abc", old_.handle));
+            })) {
             return Say("error the start did not read HANDLE=" + old_.handle);
         }
         if (!SayBurst(round)) return Say("error the host refused the burst");
         // The kill is aimed from the first write on: the confirmation comes just before it.
-        WaitUntil([&] { return host_.PostedSince(mark, Confirmation(round, 1)); });
+        WaitUntil([&] { return PostedSince(host_, mark, Confirmation(round, 1)); });
         const auto go = Clock::now();
         std::printf("go %d\n", round);
         if (!Answered(round, go, mark)) return Say("error no answer");
@@ -150,7 +137,7 @@ class Rounds {
         if (!std::getline(std::cin, answer)) return false;
         if (answer != "spare") return static_cast<bool>(std::getline(std::cin, answer));
         // The last handle's confirmation is posted just before the last write of the burst.
-        WaitUntil([&] { return host_.PostedSince(mark, Confirmation(round, kHandlesPerRound)); });
+        WaitUntil([&] { return PostedSince(host_, mark, Confirmation(round, kHandlesPerRound)); });
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - go);
         std::printf("window %lld\n", static_cast<long long>(ms.count()));
         return true;
@@ -196,7 +183,7 @@ class Rounds {
         return false;
     }
 
-    Host& host_;
+    wintest::Standin& host_;
     std::wstring program_, dir_, settings_;
     Settings old_{"h0", "r0"};
     Tally tally_;
@@ -211,8 +198,8 @@ int Drive(const std::string& host_exe, const std::string& program_exe, const std
         std::printf("error could not copy the program\n");
         return 2;
     }
-    Host host(wintest::WindowsPath(win32::Widen(host_exe)), win_dir);
-    if (!host.Ready()) {
+    wintest::Standin host(win_dir, L"", host_exe);
+    if (!host.frame()) {
         std::printf("error the stand-in host did not start\n");
         return 2;
     }

@@ -54,7 +54,8 @@ SimRun RunScript(const ScratchDir& dir, const std::string& script,
                  const std::function<void(sim::World&)>& setup = {},
                  const std::function<void(sim::World&)>& inspect = {});
 
-// Only the record lines of one kind ("post", "chat", "state", ...), with their times.
+// Only the record lines of one kind that carry a text ("post", "chat", "state", ...), with
+// their times.
 std::vector<std::string> Lines(const SimRun& run, const std::string& kind);
 // The same without the times.
 std::vector<std::string> Texts(const SimRun& run, const std::string& kind);

@@ -20,13 +20,11 @@ std::string StripSgr(const std::string& s) {
     return std::regex_replace(s, std::regex("\x1b\\[[0-9;]*m"), "");
 }
 
-struct ColourCase {
-    const char* colour;
-    const char* foreground;
-};
+// What a function takes, and what it must give.
+using Case = std::pair<const char*, const char*>;
 
 TEST(RoomLine, OnlySixHexDigitsAreAColour) {
-    const ColourCase cases[] = {
+    const Case cases[] = {
         {"c0c0c0", "\x1b[38;2;192;192;192m"},
         {"99CCFF", "\x1b[38;2;153;204;255m"},
         {"000000", "\x1b[38;2;0;0;0m"},
@@ -38,7 +36,8 @@ TEST(RoomLine, OnlySixHexDigitsAreAColour) {
         {" c0c0c", "\x1b[39m"},
         {"red", "\x1b[39m"},
     };
-    for (const ColourCase& c : cases) EXPECT_EQ(Foreground(c.colour), c.foreground) << c.colour;
+    for (const auto& [colour, foreground] : cases)
+        EXPECT_EQ(Foreground(colour), foreground) << colour;
 }
 
 TEST(RoomLine, ProgramLinesShowEachRunInItsColourWithTheTagsHidden) {
@@ -63,13 +62,8 @@ TEST(RoomLine, MembersArePlainAndNothingTheyTypeReachesTheTerminalRaw) {
     EXPECT_EQ(shown, "\x1b[1mEve^[[2J:\x1b[22m ^[]0;title^Gx\uFFFD31m\uFFFD2J");
 }
 
-struct PrintableCase {
-    const char* in;
-    const char* out;
-};
-
 TEST(RoomLine, PrintableShowsControlsAndBrokenTextVisibly) {
-    const PrintableCase cases[] = {
+    const Case cases[] = {
         {"plain \xE2\x80\xBA text", "plain \xE2\x80\xBA text"},
         {"a\tb", "a b"},
         {"\x01\x1f\x7f", "^A^_^?"},
@@ -78,7 +72,7 @@ TEST(RoomLine, PrintableShowsControlsAndBrokenTextVisibly) {
         {"\xF0\x9F\x98", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // cut short
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
     };
-    for (const PrintableCase& c : cases) EXPECT_EQ(Printable(c.in), c.out) << c.in;
+    for (const auto& [in, out] : cases) EXPECT_EQ(Printable(in), out) << in;
 }
 
 TEST(RoomLine, FitCutsByColumnsNotBytes) {

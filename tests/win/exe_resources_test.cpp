@@ -11,28 +11,20 @@
 namespace kn::wintest {
 namespace {
 
-class Resources {
-  public:
-    explicit Resources(const char* exe)
-        : module_(LoadLibraryExW(WindowsPath(win32::Widen(exe)).c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-    ~Resources() {
-        if (module_) FreeLibrary(module_);
+// The bytes of resource 1 of `type` in `exe`, empty when there is none.
+std::string ResourceBytes(const char* exe, const wchar_t* type) {
+    const HMODULE module =
+        LoadLibraryExW(WindowsPath(win32::Widen(exe)).c_str(), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(1), type) : nullptr;
+    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    std::string bytes;
+    if (loaded) {
+        bytes.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, found));
     }
-    Resources(const Resources&) = delete;
-    Resources& operator=(const Resources&) = delete;
-
-    // The bytes of resource `id` of `type`, empty when there is none.
-    std::string Bytes(const wchar_t* type, int id) const {
-        HRSRC found = module_ ? FindResourceW(module_, MAKEINTRESOURCEW(id), type) : nullptr;
-        HGLOBAL loaded = found ? LoadResource(module_, found) : nullptr;
-        if (!loaded) return {};
-        return {static_cast<const char*>(LockResource(loaded)), SizeofResource(module_, found)};
-    }
-
-  private:
-    HMODULE module_;
-};
+    if (module) FreeLibrary(module);
+    return bytes;
+}
 
 // The version resource's strings are UTF-16; the fixed part carries the numbers.
 std::wstring FileVersion(const std::string& block) {
@@ -48,8 +40,7 @@ std::wstring FileVersion(const std::string& block) {
 class BothExecutables : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(BothExecutables, CarryTheManifestAndTheVersion) {
-    const Resources exe(GetParam());
-    const std::string manifest = exe.Bytes(RT_MANIFEST, 1);
+    const std::string manifest = ResourceBytes(GetParam(), RT_MANIFEST);
     ASSERT_FALSE(manifest.empty()) << "no manifest in " << GetParam();
     for (const char* part : {
              R"(level="asInvoker")",
@@ -64,7 +55,7 @@ TEST_P(BothExecutables, CarryTheManifestAndTheVersion) {
     }
     EXPECT_EQ(manifest.find("<activeCodePage"), std::string::npos);
     EXPECT_EQ(manifest.find("PerMonitor"), std::string::npos);
-    EXPECT_EQ(win32::Narrow(FileVersion(exe.Bytes(RT_VERSION, 1))), KN_VERSION);
+    EXPECT_EQ(win32::Narrow(FileVersion(ResourceBytes(GetParam(), RT_VERSION))), KN_VERSION);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, BothExecutables, ::testing::Values(KN_PROGRAM_EXE, kProgram32Exe));

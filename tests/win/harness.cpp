@@ -124,7 +124,7 @@ std::string StoryPost(const std::string& story, const std::string& time) {
 }
 
 std::string Reworded(const std::string& line, std::string_view was, std::string_view now) {
-    return line.substr(0, line.size() - was.size()) + std::string(now);
+    return line.ends_with(was) ? line.substr(0, line.size() - was.size()) + std::string(now) : "";
 }
 
 HWND Descendant(HWND parent, int id) {

@@ -94,7 +94,8 @@ HWND Descendant(HWND parent, int id);
 std::string StoryFile(const std::string& name);
 // The text of the post at `time` in the golden record of `story`; "" when there is none.
 std::string StoryPost(const std::string& story, const std::string& time);
-// `line` with its last word `was` changed to `now`: a story's line for other values.
+// `line` with its last word `was` changed to `now`: a story's line for other values ("" when
+// `line` does not end in `was`).
 std::string Reworded(const std::string& line, std::string_view was, std::string_view now);
 
 }  // namespace kn::wintest

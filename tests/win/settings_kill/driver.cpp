@@ -62,10 +62,6 @@ std::string HandleOf(int round, int k) {
     return "h" + std::to_string(round) + "x" + std::to_string(k);
 }
 
-std::string Confirmation(int round, int k) {
-    return wintest::Reworded(wintest::StoryPost("owner_words", "24.00"), "Bob", HandleOf(round, k));
-}
-
 std::string ReasonOf(int round) {
     return "r" + std::to_string(round);
 }
@@ -102,16 +98,14 @@ class Rounds {
         Process program(program_, L"", dir_);
         // Its first banner follows its scanner's first look, so the burst is news to it; and
         // it shows that the start read the handle the last round left.
-        if (!WaitUntil([&] {
-                return PostedSince(host_, mark,
-                                   wintest::Reworded(wintest::StoryPost("first_start_idle", "2.00"),
-                                                     "abc", old_.handle));
-            })) {
+        const std::string banner = wintest::Reworded(banner_, "abc", old_.handle);
+        if (!WaitUntil([&] { return PostedSince(host_, mark, banner); })) {
             return Say("error the start did not read HANDLE=" + old_.handle);
         }
         if (!SayBurst(round)) return Say("error the host refused the burst");
         // The kill is aimed from the first write on: the confirmation comes just before it.
-        WaitUntil([&] { return PostedSince(host_, mark, Confirmation(round, 1)); });
+        const std::string first = Confirmation(round, 1);
+        WaitUntil([&] { return PostedSince(host_, mark, first); });
         const auto go = Clock::now();
         std::printf("go %d\n", round);
         if (!Answered(round, go, mark)) return Say("error no answer");
@@ -137,7 +131,8 @@ class Rounds {
         if (!std::getline(std::cin, answer)) return false;
         if (answer != "spare") return static_cast<bool>(std::getline(std::cin, answer));
         // The last handle's confirmation is posted just before the last write of the burst.
-        WaitUntil([&] { return PostedSince(host_, mark, Confirmation(round, kHandlesPerRound)); });
+        const std::string last = Confirmation(round, kHandlesPerRound);
+        WaitUntil([&] { return PostedSince(host_, mark, last); });
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - go);
         std::printf("window %lld\n", static_cast<long long>(ms.count()));
         return true;
@@ -178,6 +173,11 @@ class Rounds {
         old_ = *now;
     }
 
+    // A handle's confirmation in the room.
+    std::string Confirmation(int round, int k) const {
+        return wintest::Reworded(confirmation_, "Bob", HandleOf(round, k));
+    }
+
     static bool Say(const std::string& line) {
         std::printf("%s\n", line.c_str());
         return false;
@@ -186,6 +186,9 @@ class Rounds {
     wintest::Standin& host_;
     std::wstring program_, dir_, settings_;
     Settings old_{"h0", "r0"};
+    // The start's first banner and a handle's confirmation, from the stories' golden records.
+    const std::string banner_ = wintest::StoryPost("first_start_idle", "2.00");
+    const std::string confirmation_ = wintest::StoryPost("owner_words", "24.00");
     Tally tally_;
 };
 

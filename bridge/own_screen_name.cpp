@@ -8,9 +8,7 @@ namespace kn {
 
 namespace {
 constexpr std::string_view kWelcome = "Welcome, ";
-}
 
-namespace {
 // A host may report a length larger than what it then copies; keep only what it copied.
 std::string AnsiTitle(WindowSystem& ws, WindowHandle w) {
     return ws.Title(w, ws.TitleLength(w) + 1);

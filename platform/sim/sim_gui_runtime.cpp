@@ -114,10 +114,6 @@ SimForm::~SimForm() {
     runtime_.ws_.Destroy(handle_);
 }
 
-bool SimForm::HasControl(std::string_view control) const {
-    return controls_.count(control) != 0;
-}
-
 std::string SimForm::Text(std::string_view control) {
     const auto it = controls_.find(control);
     return it == controls_.end() ? std::string() : it->second.text;

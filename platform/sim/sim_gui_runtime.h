@@ -104,7 +104,6 @@ class SimForm final : public FormWindow {
     void PopupMenu(const MenuItem& menu) override { popped_ = &menu; }
 
     const std::string& name() const { return name_; }
-    bool HasControl(std::string_view control) const;
     const MenuItem* popped_menu() const { return popped_; }
 
   private:

@@ -19,10 +19,13 @@ test: deps native win
 test-native: native
 	ctest --preset native -j2
 
-# The 64-bit tree's tests run both programs, each beside the 32-bit stand-in host too.
+# The 64-bit tree's tests run both programs, each beside the 32-bit stand-in host too; a
+# machine that runs no 32-bit code skips the 32-bit runs, and the last line says so.
 test-win: win
 	ctest --preset win32
+	@rm -f build/win64/skipped-32bit.txt
 	xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win64
+	@scripts/report-32bit-runs build/win64/skipped-32bit.txt
 
 # The native tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: asan

@@ -2,7 +2,9 @@
 // into the scratch directory and found by its windows.
 #include "tests/win/harness.h"
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "host/win32/standin_ids.h"
@@ -125,6 +127,21 @@ std::string StoryPost(const std::string& story, const std::string& time) {
 
 std::string Reworded(const std::string& line, std::string_view was, std::string_view now) {
     return line.ends_with(was) ? line.substr(0, line.size() - was.size()) + std::string(now) : "";
+}
+
+std::optional<std::string> Skipped32Bit() {
+    const char* why = std::getenv("KN_NO_32BIT");
+    if (!why) return std::nullopt;
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (const char* log = std::getenv("KN_SKIP_LOG"); log && test) {
+        std::ofstream(test::FsPath(win32::Narrow(WindowsPath(win32::Widen(log)))), std::ios::app)
+            << test->test_suite_name() << '.' << test->name() << '\n';
+    }
+    return why;
+}
+
+const char* HostBesideProgram() {
+    return std::getenv("KN_NO_32BIT") ? KN_HOST_EXE : kHost32Exe;
 }
 
 HWND Descendant(HWND parent, int id) {

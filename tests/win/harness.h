@@ -27,6 +27,17 @@ struct RecordLine {
 inline constexpr char kHost32Exe[] = KN_HOST32_EXE;
 inline constexpr char kProgram32Exe[] = KN_PROGRAM32_EXE;
 
+// Why this machine runs no 32-bit x86 code (scripts/wine-run passes on what scripts/runs-32bit
+// says), or nothing where it does. Where it doesn't, it also notes the calling test in the
+// file KN_SKIP_LOG names, for `make test`'s last line: a skip is never silent.
+std::optional<std::string> Skipped32Bit();
+#define KN_SKIP_WITHOUT_32BIT_CODE() \
+    if (const auto why = ::kn::wintest::Skipped32Bit()) GTEST_SKIP() << *why
+
+// The stand-in host a program runs beside: the 32-bit one, as the real host client is, where
+// 32-bit code runs; the 64-bit one elsewhere.
+const char* HostBesideProgram();
+
 // kn-standin-host.exe (or `exe`) in a scratch directory, recording into "record.txt" there.
 class Standin {
   public:

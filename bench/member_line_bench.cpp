@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "bench/bare_calls.h"
 #include "bench/started_program.h"
 
 namespace kn::bench {
@@ -36,7 +37,6 @@ void MemberLineDropped(benchmark::State& state) {
 
 void Grid(benchmark::internal::Benchmark* b) {
     b->ArgNames({"windows", "transcript"});
-    b->Args({20, 1 << 10});  // the headline: 20 host windows, a short transcript
     for (int windows : {1, 10, 100}) {
         for (int bytes : {1 << 10, 64 << 10, 1 << 20}) b->Args({windows, bytes});
     }
@@ -47,6 +47,47 @@ BENCHMARK(MemberLineDropped)
     ->UseManualTime()
     ->MinTime(0.1)
     ->Unit(benchmark::kMicrosecond);
+
+// The headline: the program's handling against those bare calls, line by line in turns, each
+// side first every other time, as the Wine measure does; the median of each line's ratio to
+// the bare line beside it is held against the target.
+void MemberLineAgainstBareCalls(benchmark::State& state) {
+    StartedProgram program(Room(20, 1 << 10));
+    sim::SimHost& host = program.world().host();
+    WindowSystem& ws = program.bridge().window_system();
+    std::size_t n = 0;
+    auto say = [&] {
+        host.MemberSays("Member" + std::to_string(n++ % 1000), "hello there, how is everyone");
+    };
+    auto time = [](auto&& work) {
+        const double start = MonotonicSeconds();
+        work();
+        return MonotonicSeconds() - start;
+    };
+    for (const double until = MonotonicSeconds() + 0.3; MonotonicSeconds() < until;) {
+        say();
+        program.HandlePending();
+    }
+    std::vector<double> ours, bare, pairs;
+    for (auto _ : state) {
+        const bool ours_first = ours.size() % 2 == 0;
+        for (int side = 0; side < 2; ++side) {
+            say();
+            if ((side == 0) == ours_first) {
+                ours.push_back(time([&] { program.HandlePending(); }));
+            } else {
+                bare.push_back(time([&] { BareLine(ws); }));
+                program.HandlePending();  // the program takes the line the bare calls read
+            }
+        }
+        pairs.push_back(ours.back() / bare.back());
+        state.SetIterationTime(ours.back());
+    }
+    state.counters["ours_median_us"] = Median(ours) * 1e6;
+    state.counters["bare_median_us"] = Median(bare) * 1e6;
+    state.counters["pair_ratio_median"] = Median(pairs);
+}
+BENCHMARK(MemberLineAgainstBareCalls)->UseManualTime()->MinTime(0.1)->Unit(benchmark::kMicrosecond);
 
 // The owner test alone, which walks every host window in front of the welcome window.
 void OwnScreenName(benchmark::State& state) {

@@ -22,6 +22,11 @@ target_link_libraries(kn_sim PUBLIC kn_core kn_platform_sim PkgConfig::LIBEDIT C
 
 add_executable(kelvarnook-sim app/sim_main.cpp)
 target_link_libraries(kelvarnook-sim PRIVATE kn_sim)
+# `make bench` starts it beside kelvarnook-sim: the cost of starting a C++ program here with the
+# same shared libraries loaded, which the linker would otherwise drop as unused.
+add_executable(kn_empty_program bench/reference/empty_program.cpp)
+target_link_options(kn_empty_program PRIVATE -Wl,--no-as-needed)
+target_link_libraries(kn_empty_program PRIVATE PkgConfig::LIBEDIT)
 
 if(KN_FUZZ)
     # Coverage feedback from the program and the simulator too, not only from the targets.

@@ -59,6 +59,23 @@ constexpr UINT kSendFlags = SMTO_ABORTIFHUNG | SMTO_NORMAL;
 constexpr std::size_t kIdleLines = 64;
 HWND BareChatRoom();
 
+// What an idle poll has to ask of user32, made bare, at the scanner's pace for `ms`: the room
+// search, the transcript's length and its first bytes, and the whole text every so many polls.
+void BareIdlePolls(DWORD ms) {
+    std::vector<char> buffer;
+    const DWORD end = GetTickCount() + ms;
+    for (int poll = 1; GetTickCount() < end; ++poll) {
+        Sleep(ChatScanner::kPollMs);
+        const HWND transcript = FindWindowExA(BareChatRoom(), nullptr, "RICHCNTLREADONLY", nullptr);
+        DWORD_PTR n = 0, copied = 0;
+        SendMessageTimeoutA(transcript, WM_GETTEXTLENGTH, 0, 0, kSendFlags, 5000, &n);
+        buffer.resize(poll % ChatScanner::kFullReadEvery ? ChatScanner::kHeadBytes + 1
+                                                         : n + ChatScanner::kReadSpare + 1);
+        SendMessageTimeoutA(transcript, WM_GETTEXT, buffer.size(),
+                            reinterpret_cast<LPARAM>(buffer.data()), kSendFlags, 5000, &copied);
+    }
+}
+
 // kelvarnook.exe left alone beside a host whose room holds 64 KiB.
 void IdleBesideHost(const std::wstring& host_exe, const std::wstring& program_exe,
                     const std::filesystem::path& dir, int seconds) {
@@ -82,9 +99,9 @@ void IdleBesideHost(const std::wstring& host_exe, const std::wstring& program_ex
     if (!program.WaitForWindow(L"kelvarnook.Form1")) return Print("error_program_not_started", 1);
     Sleep(3000);  // start-up's announcement and the first full read are not idling
     // Wine keeps no CPU times of other processes; whoever runs this reads them from /proc
-    // while it waits here.
+    // while the program idles and this process makes the bare polls beside it.
     Print("idle_ready", seconds);
-    Sleep(static_cast<DWORD>(seconds) * 1000 + 2000);
+    BareIdlePolls(static_cast<DWORD>(seconds) * 1000 + 2000);
     Print("idle_done", 1);
 }
 

@@ -11,6 +11,10 @@ std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest() {
     return std::make_unique<kn::Win32ProfileStore>();
 }
 
+bool StoreIsWines() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 namespace kn::test {
 namespace {
 

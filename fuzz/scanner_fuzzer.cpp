@@ -232,16 +232,12 @@ void Step(Harness& h, FuzzedDataProvider& in) {
             in.ConsumeBool() ? h.host().CloseRoom() : h.host().OpenRoom();
             break;
         case 8:  // one case, so that the corpus' seeds keep their meaning
-            switch (in.ConsumeIntegralInRange(0, 2)) {
-                case 0:
-                    h.host().OpenWindow("mail");
-                    break;
-                case 1:
-                    h.SetAnswering(in.ConsumeBool());
-                    break;
-                case 2:
-                    h.PollReadingBreaks();
-                    break;
+            if (const int kind = in.ConsumeIntegralInRange(0, 2); kind == 0) {
+                h.host().OpenWindow("mail");
+            } else if (kind == 1) {
+                h.SetAnswering(in.ConsumeBool());
+            } else {
+                h.PollReadingBreaks();
             }
             break;
         case 9:

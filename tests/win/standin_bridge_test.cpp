@@ -96,11 +96,7 @@ TEST(Win32WindowSystem, AHugeOrBogusTextLengthReadsAsNoAnswer) {
     ASSERT_NE(w, nullptr);
     Win32WindowSystem ws;
     const std::pair<LRESULT, std::optional<std::size_t>> cases[] = {
-        {4, 4},
-        {16 << 20, 16u << 20},
-        {(16 << 20) + 1, std::nullopt},
-        {LRESULT{1} << 40, std::nullopt},
-        {-1, std::nullopt}};
+        {4, 4}, {16 << 20, 16u << 20}, {(16 << 20) + 1, {}}, {LRESULT{1} << 40, {}}, {-1, {}}};
     for (const auto& [answered, length] : cases) {
         g_length = answered;
         EXPECT_EQ(ws.TextLength(HandleToULong(w)), length) << answered;

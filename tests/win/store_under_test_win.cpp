@@ -40,16 +40,12 @@ class WriteThroughCopy : public ::testing::Test {
 };
 
 // Copies of writers that were killed go, this process's id's and another's; a running
-// writer's (this test binary again, started suspended) stays.
+// writer's (the desktop window's process stands in for one) stays.
 TEST_F(WriteThroughCopy, RemovesTheCopiesThatKillsLeftOnly) {
-    wchar_t self[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION running{};
-    ASSERT_TRUE(CreateProcessW(self, nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                               nullptr, &startup, &running));
-    const std::string left[] = {copy_, CopyBy(4294967292u)}, kept = CopyBy(running.dwProcessId);
+    DWORD running = 0;
+    GetWindowThreadProcessId(GetDesktopWindow(), &running);
+    ASSERT_NE(running, 0u);
+    const std::string left[] = {copy_, CopyBy(4294967292u)}, kept = CopyBy(running);
     for (const bool fresh : {true, false}) {
         SCOPED_TRACE(fresh ? "no file yet" : "a file");
         if (!fresh) WriteBytes(path_, kOld);
@@ -64,10 +60,6 @@ TEST_F(WriteThroughCopy, RemovesTheCopiesThatKillsLeftOnly) {
         for (const std::string& copy : left) EXPECT_EQ(Attributes(copy), INVALID_FILE_ATTRIBUTES);
         EXPECT_NE(Attributes(kept), INVALID_FILE_ATTRIBUTES);
     }
-    TerminateProcess(running.hProcess, 0);
-    WaitForSingleObject(running.hProcess, INFINITE);
-    CloseHandle(running.hThread);
-    CloseHandle(running.hProcess);
 }
 
 TEST_F(WriteThroughCopy, KeepsAHiddenFileHidden) {

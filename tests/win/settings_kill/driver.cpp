@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
@@ -63,17 +64,9 @@ bool PostedSince(const wintest::Standin& host, std::size_t mark, const std::stri
                        record.end(), [&](auto& r) { return r.kind == "post" && r.text == text; });
 }
 
-// The value a round's kth write of a key gives it.
+// The value a round's kth write of a key gives it: HANDLE's begin with h, REASON's with r.
 std::string ValueOf(char key, int round, int k) {
     return key + std::to_string(round) + "x" + std::to_string(k);
-}
-
-std::string HandleOf(int round, int k) {
-    return ValueOf('h', round, k);
-}
-
-std::string ReasonOf(int round) {
-    return "r" + std::to_string(round);
 }
 
 // The bytes on one line, line ends shown as \r and \n.
@@ -151,9 +144,9 @@ class Rounds {
     }
 
     bool SayBurst(int round) {
-        if (!host_.Send("owner reason " + ReasonOf(round))) return false;
+        if (!host_.Send("owner reason " + ValueOf('r', round, 1))) return false;
         for (int k = 1; k <= kHandlesPerRound; ++k) {
-            if (!host_.Send("owner handle " + HandleOf(round, k))) return false;
+            if (!host_.Send("owner handle " + ValueOf('h', round, k))) return false;
         }
         return host_.Send("owner end");
     }
@@ -174,11 +167,8 @@ class Rounds {
     // wrote. Nothing when the file is anything else, an empty one included.
     std::optional<Settings> WholeFile(const std::string& bytes, int round) const {
         std::vector<std::string> handles{old_.handle}, reasons{old_.reason};
-        for (int k = 1; k <= LastHandle(); ++k) handles.push_back(HandleOf(round, k));
-        if (writer_.empty()) reasons.push_back(ReasonOf(round));
-        for (int k = 1; !writer_.empty() && k <= kWritesPerWriter; ++k) {
-            reasons.push_back(ValueOf('r', round, k));
-        }
+        for (int k = 1; k <= Writes('h'); ++k) handles.push_back(ValueOf('h', round, k));
+        for (int k = 1; k <= Writes('r'); ++k) reasons.push_back(ValueOf('r', round, k));
         for (const std::string& handle : handles) {
             for (const std::string& reason : reasons) {
                 if (bytes == SettingsBytes(handle, reason)) return Settings{handle, reason};
@@ -187,16 +177,16 @@ class Rounds {
         return std::nullopt;
     }
 
-    int LastHandle() const { return writer_.empty() ? kHandlesPerRound : kWritesPerWriter; }
+    // How many values of `key` a round writes.
+    int Writes(char key) const {
+        return !writer_.empty() ? kWritesPerWriter : key == 'h' ? kHandlesPerRound : 1;
+    }
 
     void Judge(int round) {
         ++tally_.rounds;
         WIN32_FIND_DATAW found;
-        const HANDLE copy = FindFirstFileW((settings_ + L".*.new").c_str(), &found);
-        if (copy != INVALID_HANDLE_VALUE) {
-            ++tally_.copies;
-            FindClose(copy);
-        }
+        tally_.copies +=
+            win32::OwnedFind(FindFirstFileW((settings_ + L".*.new").c_str(), &found)) ? 1 : 0;
         const std::string bytes = wintest::ReadShared(settings_);
         const std::optional<Settings> now = WholeFile(bytes, round);
         if (!now) {
@@ -206,9 +196,9 @@ class Rounds {
             WriteWhole(settings_, SettingsBytes(old_.handle, old_.reason));
             return;
         }
-        ++(now->handle == old_.handle                     ? tally_.before
-           : now->handle == HandleOf(round, LastHandle()) ? tally_.after
-                                                          : tally_.amid);
+        ++(now->handle == old_.handle                        ? tally_.before
+           : now->handle == ValueOf('h', round, Writes('h')) ? tally_.after
+                                                             : tally_.amid);
         std::printf("file %d whole HANDLE=%s REASON=%s\n", round, now->handle.c_str(),
                     now->reason.c_str());
         old_ = *now;
@@ -216,7 +206,7 @@ class Rounds {
 
     // A handle's confirmation in the room.
     std::string Confirmation(int round, int k) const {
-        return wintest::Reworded(confirmation_, "Bob", HandleOf(round, k));
+        return wintest::Reworded(confirmation_, "Bob", ValueOf('h', round, k));
     }
 
     static bool Say(const std::string& line) {

@@ -93,54 +93,71 @@ void ChatScanner::Poll() {
     WindowSystem& ws = bridge_.window_system();
     const WindowHandle room = bridge_.FindChatRoom();
     const WindowHandle transcript = room ? ws.FindChild(room, 0, host_class::kTranscript) : 0;
-    if (transcript != transcript_) {
-        // Another room (or the host restarted): what it already holds was said before we came.
-        std::string text;
-        const std::size_t length = transcript ? ws.TextLength(transcript) : 0;
-        if (transcript && !ReadWhole(transcript, length, text)) return;  // met again next poll
-        transcript_ = transcript;
-        seen_lines_ = JoinedLines(text);
-        seen_ = std::move(text);
-        seen_length_ = length;
-        polls_since_read_ = 0;
-        return;
-    }
+    if (transcript != transcript_) return Meet(transcript);
     if (transcript == 0) return;
-    const std::size_t length = ws.TextLength(transcript);
-    if (LooksUnchanged(transcript, length) && ++polls_since_read_ < kFullReadEvery) return;
+    // A host that does not answer tells nothing about its room; the next poll asks again.
+    const std::optional<std::size_t> length = ws.TextLength(transcript);
+    if (!length) return;
+    if (LooksUnchanged(transcript, *length) && ++polls_since_read_ < kFullReadEvery) return;
     polls_since_read_ = 0;
-    std::string current;
     // A read that filled its buffer may have been overtaken by a trim and an append, cutting
     // its last line short: the next poll reads it whole.
-    if (!ReadWhole(transcript, length, current)) return;
-    TakeNewText(std::move(current), length);
+    std::optional<std::string> current = ReadWhole(transcript, *length);
+    if (current) TakeNewText(std::move(*current), *length);
+}
+
+// Another room (or the host restarted): what it holds at the first read that answers was said
+// before we came. Until a read answers, whole, the room is not met: taken as empty, it would
+// have its history raised, old commands and all, once the host answers. A read of line breaks
+// alone is a host caught redrawing; a room with no line yet reads "".
+void ChatScanner::Meet(WindowHandle transcript) {
+    std::optional<std::string> text = "";
+    std::size_t length = 0;
+    if (transcript) {
+        const std::optional<std::size_t> measured = bridge_.window_system().TextLength(transcript);
+        text = measured ? ReadWhole(transcript, *measured) : std::nullopt;
+        if (!text || (!text->empty() && JoinedLines(*text).empty())) return;
+        length = *measured;
+    }
+    transcript_ = transcript;
+    seen_lines_ = JoinedLines(*text);
+    seen_ = std::move(*text);
+    seen_length_ = length;
+    polls_since_read_ = 0;
 }
 
 // With room to spare beyond `length`, so a read that comes back shorter is known whole without
-// asking the length again.
-bool ChatScanner::ReadWhole(WindowHandle transcript, std::size_t length, std::string& text) {
+// asking the length again. Nothing when the host did not answer or the read may be cut short.
+std::optional<std::string> ChatScanner::ReadWhole(WindowHandle transcript, std::size_t length) {
     const std::size_t capacity = std::min(length + kReadSpare, kLongestText) + 1;
-    text = bridge_.window_system().Text(transcript, capacity);
-    return text.size() + kWidestChar < capacity;
+    std::optional<std::string> text = bridge_.window_system().Text(transcript, capacity);
+    if (text && text->size() + kWidestChar >= capacity) text.reset();
+    return text;
 }
 
 // The same length as measured at the last read and the same first bytes: nothing was
 // appended, or a trim would show. Lengths are compared with lengths: the one measured may
-// exceed the bytes read (on double-byte systems it always does).
+// exceed the bytes read (on double-byte systems it always does). A head that gets no answer
+// shows no change.
 bool ChatScanner::LooksUnchanged(WindowHandle transcript, std::size_t length) {
     if (length != seen_length_) return false;
     constexpr std::size_t kCapacity = kHeadBytes + 1;
-    const std::string head = bridge_.window_system().Text(transcript, kCapacity);
-    return head.size() + kWidestChar < kCapacity ? head == seen_ : seen_.starts_with(head);
+    const std::optional<std::string> head = bridge_.window_system().Text(transcript, kCapacity);
+    if (!head) return true;
+    return head->size() + kWidestChar < kCapacity ? *head == seen_ : seen_.starts_with(*head);
 }
 
 void ChatScanner::TakeNewText(std::string current, std::size_t length) {
-    // A host that does not answer in time reads as empty. Taken as a room cleared of its lines,
-    // that would raise the whole transcript again, commands included, once the host answers.
-    if (current.empty()) return;
-    seen_length_ = length;
-    if (current == seen_) return;
+    if (current == seen_) {
+        seen_length_ = length;
+        return;
+    }
     std::string lines = JoinedLines(current);
+    // A read holding no line (nothing, or line breaks alone, as from a host caught redrawing)
+    // says nothing of the room. Taken as a room cleared of its lines, it would raise the whole
+    // transcript again, commands included, at the next read.
+    if (lines.empty()) return;
+    seen_length_ = length;
     const std::string_view fresh = std::string_view(lines).substr(AlreadySeen(seen_lines_, lines));
     CodePage& cp = bridge_.code_page();
     for (std::size_t pos = 0; pos < fresh.size();) {

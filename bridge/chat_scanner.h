@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,7 +47,8 @@ class ChatScanner {
     static constexpr std::size_t kReadSpare = 4096;
 
   private:
-    bool ReadWhole(WindowHandle transcript, std::size_t length, std::string& text);
+    void Meet(WindowHandle transcript);
+    std::optional<std::string> ReadWhole(WindowHandle transcript, std::size_t length);
     bool LooksUnchanged(WindowHandle transcript, std::size_t length);
     void TakeNewText(std::string current, std::size_t length);
     void Raise();

@@ -13,10 +13,11 @@ namespace {
 constexpr unsigned kEnter = 13;
 
 // A box Enter left full holds what the host refused or what the owner typed since; either
-// way it is not ours to overwrite. The caret goes back where the owner was typing: a byte
-// count is never fewer than the characters, and the box stops it at the end.
+// way it is not ours to overwrite, nor is a box that does not say. The caret goes back where
+// the owner was typing: a byte count is never fewer than the characters, and the box stops it
+// at the end.
 void PutBackDraft(WindowSystem& ws, WindowHandle input, const std::string& draft) {
-    if (draft.empty() || ws.TextLength(input) != 0) return;
+    if (draft.empty() || ws.TextLength(input) != std::optional<std::size_t>(0)) return;
     ws.SetText(input, draft);
     ws.SetCaret(input, draft.size());
 }
@@ -29,7 +30,8 @@ void HostBridge::ChatSend(std::string_view line) {
     const WindowHandle input = ws_.FindChild(room, 0, host_class::kInputBox);
     if (input == 0) return;
     // The owner may be halfway through typing a line of their own; keep it.
-    const std::string draft = ws_.Text(input, ws_.TextLength(input) + 1);
+    const std::optional<std::size_t> length = ws_.TextLength(input);
+    const std::string draft = length ? ws_.Text(input, *length + 1).value_or("") : "";
     ws_.SetText(input, cp_.ToAnsi(line));
     ws_.SendChar(input, kEnter);
     PutBackDraft(ws_, input, draft);

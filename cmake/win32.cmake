@@ -178,4 +178,11 @@ if(TARGET kn-standin-host)
              $<TARGET_FILE:kn_settings_kill> $<TARGET_FILE:kn-standin-host>
              $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/settings-kill 90)
     set_tests_properties(wine.settings_kill PROPERTIES TIMEOUT 300)
+    # Two writers at once, one key each, one of them killed: a third of the rounds lost keys
+    # while the two shared one copy's name.
+    add_test(NAME wine.settings_kill_two_writers
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-settings-kill
+             $<TARGET_FILE:kn_settings_kill> $<TARGET_FILE:kn-standin-host>
+             $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/settings-kill-writers 90 two-writers)
+    set_tests_properties(wine.settings_kill_two_writers PROPERTIES TIMEOUT 300)
 endif()

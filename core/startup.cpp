@@ -23,14 +23,30 @@ void LoadSettings(Program& p) {
     p.form2().Text2.SetText(ReadIni(p, "prefs", "color2", SettingsPath(p)));
 }
 
+void WriteColours(Program& p) {
+    WriteIni(p, "prefs", "color1", p.form2().Text1.Text(), SettingsPath(p));
+    WriteIni(p, "prefs", "color2", p.form2().Text2.Text(), SettingsPath(p));
+}
+
+// The handle's write makes the file; the colours go into it at once, before the announcement
+// lets an exit run: a file left with the handle alone would give every later start empty
+// colours. Writing them again after the announcement changes no byte unless they changed.
 void FirstStart(Program& p) {
     AskForHandle(p);
     p.form2().Text1.SetText("c0c0c0");
     p.form2().Text2.SetText("99ccff");
+    WriteColours(p);
 }
 
+// Only into a file that a start made or found: an exit while the first start's handle prompt
+// is open would otherwise make a file of the reason alone, from which every later start reads
+// empty colours. Writing nothing leaves the disk as the program found it, so the next start is
+// a first start again; that changes nothing else, where a file completed here would have to
+// guess a handle and colours that no start has set.
 void SaveReason(Program& p) {
-    WriteIni(p, "prefs", "reason", p.form1().Text1.Text(), SettingsPath(p));
+    const std::string path = SettingsPath(p);
+    if (!FileExists(p, path)) return;
+    WriteIni(p, "prefs", "reason", p.form1().Text1.Text(), path);
 }
 
 }  // namespace
@@ -51,8 +67,7 @@ void Form1_Form_Load(Program& p) {
         FirstStart(p);
     }
     AnnounceLoaded(p);
-    WriteIni(p, "prefs", "color1", p.form2().Text1.Text(), SettingsPath(p));
-    WriteIni(p, "prefs", "color2", p.form2().Text2.Text(), SettingsPath(p));
+    WriteColours(p);
     if (form1.Label5.Text().empty()) AskForHandle(p);
 }
 

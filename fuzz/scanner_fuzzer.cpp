@@ -1,7 +1,8 @@
 // Fuzzes the chat scanner on the simulated host: lines said, trims, line ends, room and host
-// changes, polls and change notices in any order. No line is raised twice or out of order, none
-// that the room's history held, and none that a change notice could read is missed, unless
-// nothing the scanner had read was left to line up with.
+// changes, a host that goes quiet, reads of line breaks alone, polls and change notices in any
+// order. No line is raised twice or out of order, none that the room's history held (what it
+// holds at the first read answered), and none that a change notice could read is missed,
+// unless nothing the scanner had read was left to line up with.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -53,6 +54,7 @@ class Harness {
           gui_(scheduler_, ws_, record_, ScratchDir().string()),
           host_(ws_, cp_, record_, "Owner"),
           bridge_(ws_, cp_, gui_) {
+        ws_.AnswerWhen([this] { return answering_; });
         FormDesign design;
         design.name = "Form1";
         form_ = gui_.CreateForm(design, events_);
@@ -86,13 +88,23 @@ class Harness {
         Read();
     }
 
+    // The host stops answering, or answers again.
+    void SetAnswering(bool answering) { answering_ = answering; }
+
+    // A poll whose reads all hold line breaks alone: it must change nothing.
+    void PollReadingBreaks() {
+        ws_.AnswerReadsWith("\r\n\r\n");
+        scanner_->Poll();
+        ws_.AnswerReadsWith(std::nullopt);
+    }
+
     // A change notice: whatever the watched transcript holds must now have been raised.
     void Notice() {
         BeforeRead();
         ws_.NotifyListener();
         const WindowHandle watched = watched_;
         Read();
-        if (watched != watched_ || watched_ == 0) return;
+        if (!answering_ || watched != watched_ || watched_ == 0) return;
         for (long id : IdsIn(watched_)) {
             if (!history_.count(id) && !raised_.count(id) && !lost_.count(id)) {
                 Fail("line " + std::to_string(id) + " missed");
@@ -122,7 +134,7 @@ class Harness {
     // Before the scanner reads: when nothing it read last is left in the room, what the room
     // holds now may be taken as seen without being raised.
     void BeforeRead() {
-        if (Transcript() != watched_ || read_.empty()) return;
+        if (!answering_ || Transcript() != watched_ || read_.empty()) return;
         const std::vector<long> now = IdsIn(watched_);
         for (long id : now) {
             if (read_.count(id)) return;
@@ -131,8 +143,9 @@ class Harness {
     }
 
     // After it read: a transcript met for the first time is history, and what the room holds
-    // is what the scanner has read.
+    // is what the scanner has read. A host that does not answer is not read.
     void Read() {
+        if (!answering_) return;
         const WindowHandle now = Transcript();
         if (now != watched_) {
             watched_ = now;
@@ -180,6 +193,7 @@ class Harness {
     std::set<long> history_, raised_, lost_, read_;
     WindowHandle watched_ = 0;
     long next_id_ = 0, last_raised_ = -1;
+    bool answering_ = true;
 };
 
 // Printable words without markup, so the host shows them as said.
@@ -217,8 +231,14 @@ void Step(Harness& h, FuzzedDataProvider& in) {
         case 7:
             in.ConsumeBool() ? h.host().CloseRoom() : h.host().OpenRoom();
             break;
-        case 8:
-            h.host().OpenWindow("mail");
+        case 8:  // one case, so that the corpus' seeds keep their meaning
+            if (const int kind = in.ConsumeIntegralInRange(0, 2); kind == 0) {
+                h.host().OpenWindow("mail");
+            } else if (kind == 1) {
+                h.SetAnswering(in.ConsumeBool());
+            } else {
+                h.PollReadingBreaks();
+            }
             break;
         case 9:
             in.ConsumeBool() ? h.host().Quit() : h.host().Start();
@@ -239,6 +259,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int steps = 0; steps < 200 && in.remaining_bytes() > 0; ++steps) {
         kn::fuzz::Step(harness, in);
     }
+    harness.SetAnswering(true);
     harness.Notice();
     return 0;
 }

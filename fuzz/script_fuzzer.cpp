@@ -38,6 +38,7 @@ constexpr Form kForms[] = {
     {Verb::HostQuit, "host quit", nullptr},
     {Verb::HostStart, "host start", nullptr},
     {Verb::HostLineEnd, "host line-end", ""},
+    {Verb::HostBusy, "host busy", ""},
 };
 
 std::string Written(const sim::Event& e) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,17 +43,19 @@ class WindowSystem {
     // WM_CHAR with the character code `ch`, wParam only; sent and bounded as SetText.
     virtual void SendChar(WindowHandle w, unsigned ch) = 0;
 
-    // WM_GETTEXTLENGTH: at least the length in bytes of the window's text (Windows may answer
-    // more, as for some mixtures of ANSI and Unicode), the same answer while the text stays the
-    // same; 0 when the window is missing, does not answer in time or answers more than
-    // kLongestText.
-    virtual std::size_t TextLength(WindowHandle w) = 0;
+    // WM_GETTEXTLENGTH, sent and bounded as SetText: at least the length in bytes of the
+    // window's text (Windows may answer more, as for some mixtures of ANSI and Unicode), the
+    // same answer while the text stays the same. Nothing when the window is missing, does not
+    // answer in time or answers more than kLongestText: no answer is never a length of 0.
+    virtual std::optional<std::size_t> TextLength(WindowHandle w) = 0;
 
-    // WM_GETTEXT into a buffer of `capacity` bytes (at most kLongestText + 1), NUL included:
-    // the bytes the receiver copied, without the terminating NUL; empty when the window is
-    // missing or does not answer in time. A text cut short ends on a whole character, so it
-    // leaves fewer than kWidestChar bytes of the buffer unused: a read that leaves more is whole.
-    virtual std::string Text(WindowHandle w, std::size_t capacity) = 0;
+    // WM_GETTEXT into a buffer of `capacity` bytes (at most kLongestText + 1), NUL included,
+    // sent and bounded as SetText: the bytes the receiver copied, without the terminating NUL.
+    // Nothing when the window is missing or does not answer in time, so that no answer is never
+    // taken for an empty text; a capacity of 0 reads "". A text cut short ends on a whole
+    // character, so it leaves fewer than kWidestChar bytes of the buffer unused: a read that
+    // leaves more is whole.
+    virtual std::optional<std::string> Text(WindowHandle w, std::size_t capacity) = 0;
 
     // GetWindowTextLengthA: the length of the window's title, as the window system reports it.
     virtual std::size_t TitleLength(WindowHandle w) = 0;

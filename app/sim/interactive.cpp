@@ -33,7 +33,7 @@ constexpr std::string_view kHelp[] = {
     "/answer TEXT        answers the handle prompt; /cancel presses Cancel",
     "/close WINDOW       Form1 (from outside), Form2, Form3 (their close button)",
     "/host ...           signon NAME, signoff, title TEXT, room open, room close,",
-    "                    window TITLE, quit, start, line-end CRLF|CR|LF",
+    "                    window TITLE, quit, start, line-end CRLF|CR|LF, busy S",
     "/dump               the program's shared state",
     "/quit               closes the main window from outside, as Ctrl-D does",
 };

@@ -9,7 +9,7 @@ namespace kn::sim {
 
 namespace {
 
-enum class Arg { None, Text, Named, Target, Field, Window, LineEnd };
+enum class Arg { None, Text, Named, Target, Field, Window, LineEnd, Seconds };
 
 struct VerbForm {
     std::string_view words;
@@ -27,6 +27,7 @@ constexpr std::array kVerbs = {
     VerbForm{"host quit", Verb::HostQuit, Arg::None},
     VerbForm{"host start", Verb::HostStart, Arg::None},
     VerbForm{"host line-end", Verb::HostLineEnd, Arg::LineEnd},
+    VerbForm{"host busy", Verb::HostBusy, Arg::Seconds},
     VerbForm{"owner", Verb::Owner, Arg::Text},
     VerbForm{"chat", Verb::Chat, Arg::Named},
     VerbForm{"draft", Verb::Draft, Arg::Text},
@@ -56,6 +57,40 @@ bool OneOf(const std::array<std::string_view, N>& set, std::string_view s) {
 
 std::string Quoted(std::string_view s) {
     return "\"" + std::string(s) + "\"";
+}
+
+// Virtual time still passes poll by poll of the chat scanner, five a second, so a script
+// reaching further than some eleven days would take minutes to replay.
+constexpr double kLatestSecond = 1e6;
+
+// A decimal number of seconds, up to kLatestSecond.
+std::optional<std::string> ParseSeconds(std::string_view token, std::string_view digits,
+                                        Micros& span) {
+    std::size_t dots = 0, count = 0;
+    for (char c : digits) {
+        if (c == '.') {
+            ++dots;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            ++count;
+        } else {
+            return "bad time " + Quoted(token);
+        }
+    }
+    if (count == 0 || dots > 1 || digits.size() > 15) return "bad time " + Quoted(token);
+    const double seconds = std::stod(std::string(digits));
+    // Checked before converting: fifteen digits of seconds overflow the microsecond clock.
+    if (seconds > kLatestSecond) return "time too late: " + Quoted(token);
+    span = ToMicros(seconds);
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseTime(std::string_view token, Micros previous, Micros& at) {
+    Micros span = 0;
+    if (auto bad = ParseSeconds(token, token.substr(1), span)) return bad;
+    at = token.front() == '+' ? previous + span : span;
+    if (at < previous) return "time goes back: " + Quoted(token);
+    if (at > ToMicros(kLatestSecond)) return "time too late: " + Quoted(token);
+    return std::nullopt;
 }
 
 // Fills `out` from the argument text of a verb of shape `arg`.
@@ -94,38 +129,21 @@ std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool ha
             if (!OneOf(kLineEnds, rest)) return "unknown line end " + Quoted(rest);
             out.first = rest;
             return std::nullopt;
+        case Arg::Seconds: {
+            Micros span = 0;
+            if (auto bad = ParseSeconds(rest, rest, span)) return bad;
+            out.first = rest;
+            return std::nullopt;
+        }
     }
     return "bad argument";
 }
 
-// Virtual time still passes poll by poll of the chat scanner, five a second, so a script
-// reaching further than some eleven days would take minutes to replay.
-constexpr double kLatestSecond = 1e6;
-
-std::optional<std::string> ParseTime(std::string_view token, Micros previous, Micros& at) {
-    const std::string_view digits = token.substr(1);
-    std::size_t dots = 0, count = 0;
-    for (char c : digits) {
-        if (c == '.') {
-            ++dots;
-        } else if (std::isdigit(static_cast<unsigned char>(c))) {
-            ++count;
-        } else {
-            return "bad time " + Quoted(token);
-        }
-    }
-    if (count == 0 || dots > 1 || digits.size() > 15) return "bad time " + Quoted(token);
-    const double seconds = std::stod(std::string(digits));
-    // Checked before converting: fifteen digits of seconds overflow the microsecond clock.
-    if (seconds > kLatestSecond) return "time too late: " + Quoted(token);
-    const Micros span = ToMicros(seconds);
-    at = token.front() == '+' ? previous + span : span;
-    if (at < previous) return "time goes back: " + Quoted(token);
-    if (at > ToMicros(kLatestSecond)) return "time too late: " + Quoted(token);
-    return std::nullopt;
-}
-
 }  // namespace
+
+Micros SecondsNamed(std::string_view seconds) {
+    return ToMicros(std::stod(std::string(seconds)));
+}
 
 std::string_view LineBreakNamed(std::string_view name) {
     if (name == "CR") return "\r";

@@ -30,13 +30,14 @@ enum class Verb {
     HostQuit,
     HostStart,
     HostLineEnd,
+    HostBusy,
 };
 
 struct Event {
     int line = 0;   // 1-based line of the script
     Micros at = 0;  // virtual time
     Verb verb = Verb::Dump;
-    std::string first;   // NAME of chat, FIELD of type, TARGET, WINDOW; else the argument
+    std::string first;   // NAME of chat, FIELD of type, TARGET, WINDOW, S; else the argument
     std::string second;  // TEXT of chat and type
 };
 
@@ -48,6 +49,9 @@ struct ParseError {
 
 // The line break named by a `host line-end` argument: CRLF, CR or LF.
 std::string_view LineBreakNamed(std::string_view name);
+
+// The span named by a `host busy` argument, which the parser has checked.
+Micros SecondsNamed(std::string_view seconds);
 
 // One line without its time, as typed at the terminal or in a script after the time.
 // Returns the error text, or nothing when `out` was filled.

@@ -1,6 +1,7 @@
 // One simulator run, and what each script verb does to the host and the program's windows.
 #include "app/sim/world.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "windows/forms.h"
@@ -37,6 +38,7 @@ World::World(const Options& options)
             ws_.NotifyListener();
         });
     });
+    ws_.AnswerWhen([this] { return scheduler_.Now() >= busy_until_; });
     program_ = std::make_unique<Program>(gui_, ws_, cp_, profiles_);
 }
 
@@ -113,6 +115,9 @@ void World::Perform(const Event& e) {
             break;
         case Verb::HostLineEnd:
             host_.SetLineEnd(LineBreakNamed(e.first));
+            break;
+        case Verb::HostBusy:
+            busy_until_ = std::max(busy_until_, scheduler_.Now() + SecondsNamed(e.first));
             break;
     }
 }

@@ -78,6 +78,7 @@ class World {
     std::unique_ptr<Program> program_;
     bool ended_ = false;
     Micros poll_posted_at_ = -1;  // a wake-up of the scanner is pending for this time
+    Micros busy_until_ = 0;       // the host answers no message before this time
 };
 
 }  // namespace kn::sim

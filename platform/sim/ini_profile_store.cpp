@@ -80,12 +80,8 @@ Spot Locate(std::string_view data, std::string_view section, std::string_view ke
     Spot spot;
     std::size_t pos = data.starts_with(kBom) ? kBom.size() : 0;
     spot.insert_at = data.size();
-    // Lines before the first header belong to the section with the empty name.
-    bool inside = Trim(section).empty();
-    if (inside) {
-        spot.section_found = true;
-        spot.insert_at = pos;
-    }
+    // Lines before the first header belong to no section: the empty name is a "[]" header's.
+    bool inside = false;
     while (pos < data.size()) {
         Line line = LineAt(data, pos);
         pos = line.end;
@@ -237,6 +233,8 @@ std::string IniProfileStore::GetString(std::string_view section, std::string_vie
                                        std::string_view fallback, std::size_t capacity,
                                        std::string_view path) {
     bool missing = false;
+    // kernel32 cuts the fallback's trailing blanks, though not its leading ones.
+    while (fallback.ends_with(' ')) fallback.remove_suffix(1);
     std::optional<std::string> data = Load(std::string(path), missing);
     if (!data) return Cut(fallback, capacity);
     Spot spot = Locate(*data, section, key);

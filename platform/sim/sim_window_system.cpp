@@ -159,8 +159,13 @@ std::vector<WindowHandle>::const_iterator SimWindowSystem::StartOfSearch(
     return std::find(siblings.begin(), siblings.end(), after);
 }
 
-void SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {
+const SimWindowSystem::Window* SimWindowSystem::Answering(WindowHandle w) const {
     const Window* window = Find(w);
+    return window && (!answering_ || answering_()) ? window : nullptr;
+}
+
+void SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {
+    const Window* window = Answering(w);
     if (!window) return;
     // The text ends at the first NUL, as a NUL-terminated string does.
     const std::string_view text = ansi.substr(0, ansi.find('\0'));
@@ -173,7 +178,7 @@ void SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {
 }
 
 void SimWindowSystem::SendChar(WindowHandle w, unsigned ch) {
-    const Window* window = Find(w);
+    const Window* window = Answering(w);
     if (!window) return;
     if (auto proc = window->proc.on_char) {
         proc(w, ch);
@@ -182,21 +187,19 @@ void SimWindowSystem::SendChar(WindowHandle w, unsigned ch) {
     }
 }
 
-bool SimWindowSystem::Unanswered() {
-    if (unanswered_ == 0) return false;
-    --unanswered_;
-    return true;
-}
-
-std::size_t SimWindowSystem::TextLength(WindowHandle w) {
-    const std::size_t n = Unanswered() ? 0 : RawText(w).size() * length_factor_;
+std::optional<std::size_t> SimWindowSystem::TextLength(WindowHandle w) {
+    const Window* window = Answering(w);
+    const std::optional<std::size_t> n =
+        window ? std::optional(window->text.size() * length_factor_) : std::nullopt;
     if (text_length_hook_) std::exchange(text_length_hook_, {})();
     return n;
 }
 
-std::string SimWindowSystem::Text(WindowHandle w, std::size_t capacity) {
-    if (capacity == 0 || Unanswered()) return {};
-    const std::string& text = RawText(w);
+std::optional<std::string> SimWindowSystem::Text(WindowHandle w, std::size_t capacity) {
+    const Window* window = Answering(w);
+    if (!window) return std::nullopt;
+    if (capacity == 0) return "";
+    const std::string& text = read_answer_ ? *read_answer_ : window->text;
     const std::size_t n = std::min(text.size(), capacity - 1);
     bytes_read_ += n;
     return text.substr(0, n);
@@ -207,7 +210,9 @@ void SimWindowSystem::MakeTopmost(WindowHandle w) {
 }
 
 void SimWindowSystem::SetCaret(WindowHandle w, std::size_t at) {
-    if (Window* window = Find(w)) window->caret = std::min(at, window->text.size());
+    if (!Answering(w)) return;
+    Window* window = Find(w);
+    window->caret = std::min(at, window->text.size());
 }
 
 }  // namespace kn::sim

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,9 +52,14 @@ class SimWindowSystem final : public WindowSystem {
         lookup_hook_ = std::move(hook);
     }
 
-    // Test seam: the next `reads` text reads (TextLength, Text) get no answer, as from a host
-    // that stopped pumping past the time limit: 0 and "".
-    void LeaveUnanswered(int reads) { unanswered_ = reads; }
+    // The host answers the messages sent to its windows (SetText, SendChar, SetCaret, and the
+    // text reads) only while `answering` holds, always when it is empty: otherwise they are
+    // lost, as with a host that stopped pumping past the time limit. Lookups and titles, which
+    // the window system answers itself, still work.
+    void AnswerWhen(std::function<bool()> answering) { answering_ = std::move(answering); }
+    // Test seam: while set, every answered Text reads `text` (cut to the buffer) instead of the
+    // window's own, as from a host caught in the middle of redrawing its transcript.
+    void AnswerReadsWith(std::optional<std::string> text) { read_answer_ = std::move(text); }
     // Test seam: `hook` runs once, right after the next TextLength, so that a test can change
     // a text between its length and its read.
     void AfterTextLength(std::function<void()> hook) { text_length_hook_ = std::move(hook); }
@@ -66,8 +72,8 @@ class SimWindowSystem final : public WindowSystem {
     WindowHandle FindChild(WindowHandle parent, WindowHandle after, std::string_view cls) override;
     void SetText(WindowHandle w, std::string_view ansi) override;
     void SendChar(WindowHandle w, unsigned ch) override;
-    std::size_t TextLength(WindowHandle w) override;
-    std::string Text(WindowHandle w, std::size_t capacity) override;
+    std::optional<std::size_t> TextLength(WindowHandle w) override;
+    std::optional<std::string> Text(WindowHandle w, std::size_t capacity) override;
     std::size_t TitleLength(WindowHandle w) override;
     std::string Title(WindowHandle w, std::size_t capacity) override;
     void MakeTopmost(WindowHandle w) override;
@@ -111,10 +117,12 @@ class SimWindowSystem final : public WindowSystem {
 
     std::function<void()> change_sink_;
     std::function<void()> listener_;
-    bool Unanswered();
+    // The live window `w` whose host answers now, or null.
+    const Window* Answering(WindowHandle w) const;
 
     int lookups_left_ = 0;
-    int unanswered_ = 0;
+    std::function<bool()> answering_;
+    std::optional<std::string> read_answer_;
     std::size_t length_factor_ = 1;
     std::size_t bytes_read_ = 0;
     std::function<void()> text_length_hook_;

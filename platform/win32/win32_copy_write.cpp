@@ -1,12 +1,19 @@
-// The copy's life: removed if a kill left it, made from the file, written, then moved over the
-// file; every failure on the way falls back to the write in place the caller would have done.
+// The copy's life: copies that killed writers left are removed, the copy is made from the
+// file, written, flushed, then moved over the file; every failure on the way falls back to the
+// write in place the caller would have done.
 #include "platform/win32/win32_copy_write.h"
 
 #include <windows.h>
 
+#include <string>
+
+#include "platform/win32/win32_handles.h"
+
 namespace kn::win32 {
 
 namespace {
+
+constexpr std::wstring_view kCopyEnd = L".new";
 
 bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -20,24 +27,94 @@ void Discard(const std::wstring& copy) {
     (void)DeleteFileW(copy.c_str());
 }
 
+// Each writer's copy bears its process id, so two writers of one file (two programs in two
+// sessions, say) never share one: with a shared name each deleted the other's copy before
+// making its own, and a copy made from an empty file then replaced the settings.
+std::wstring CopyOf(const std::wstring& path, DWORD process) {
+    const std::string id = std::to_string(process);  // to_wstring would import wide stdio
+    return path + L"." + std::wstring(id.begin(), id.end()) + std::wstring(kCopyEnd);
+}
+
+// The process id a copy's name bears, or 0 for a file that is none of ours.
+DWORD WriterOf(std::wstring_view name, std::wstring_view file_name) {
+    if (!name.starts_with(file_name) || !name.ends_with(kCopyEnd)) return 0;
+    name.remove_prefix(file_name.size());
+    name.remove_suffix(kCopyEnd.size());
+    if (name.size() < 2 || name.size() > 11 || name.front() != L'.') return 0;
+    unsigned long long id = 0;
+    for (wchar_t c : name.substr(1)) {
+        if (c < L'0' || c > L'9') return 0;
+        id = id * 10 + static_cast<unsigned>(c - L'0');
+    }
+    return id <= MAXDWORD ? static_cast<DWORD>(id) : 0;
+}
+
+// A process that has ended, or that no longer exists. One that can't be opened for another
+// reason (another user's, say) may be writing: its copy is left alone.
+bool Ended(DWORD process) {
+    const OwnedHandle h(OpenProcess(SYNCHRONIZE, FALSE, process));
+    if (!h) return GetLastError() == ERROR_INVALID_PARAMETER;
+    return WaitForSingleObject(h.get(), 0) == WAIT_OBJECT_0;
+}
+
+// Removes the copies that writers killed mid-write left beside the file, any process's. A live
+// writer's copy stays: it may be between the copy's close and its rename. A killed writer's id
+// reused since keeps its copy until the new process ends; it is a stray file, never the file.
+void RemoveCopiesOfEndedWriters(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring dir = slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
+    const std::wstring file_name = path.substr(dir.size());
+    WIN32_FIND_DATAW found{};
+    const OwnedFind search(FindFirstFileExW((path + L".*" + std::wstring(kCopyEnd)).c_str(),
+                                            FindExInfoStandard, &found, FindExSearchNameMatch,
+                                            nullptr, 0));
+    if (!search) return;
+    do {
+        const DWORD writer = WriterOf(found.cFileName, file_name);
+        if (writer != 0 && Ended(writer)) Discard(dir + found.cFileName);
+    } while (FindNextFileW(search.get(), &found));
+}
+
+// A rename can reach the disk before the data it names: after a power cut the file would be
+// empty. FlushFileBuffers needs a handle that may write.
+void Flush(const std::wstring& copy) {
+    const OwnedFile h(CreateFileW(copy.c_str(), GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A copy that can't be flushed is still a whole file; the rename goes ahead.
+    if (h) (void)FlushFileBuffers(h.get());
+}
+
 // The copy in the file's place, by one rename. It carries the file's attributes, given by
 // CopyFile, so a hidden file stays hidden. ReplaceFile would keep the file's security and
 // creation time too, but Wine's moves the file away before it moves the copy in, and a kill in
 // between leaves no file at all.
 bool PutInPlace(const std::wstring& path, const std::wstring& copy, bool existed) {
-    // Windows refuses while another process holds the file open; so does Wine.
-    return MoveFileExW(copy.c_str(), path.c_str(), existed ? MOVEFILE_REPLACE_EXISTING : 0) !=
-           FALSE;
+    // Windows refuses while another process holds the file open; so does Wine. Another
+    // writer's CopyFile holds it for a moment only, and a write in place then would empty the
+    // file under that writer's copy: a few tries let it finish first. A holder that keeps the
+    // file open (an editor, say) gets the write in place, some 50 ms later.
+    for (int tries = 1;; ++tries) {
+        if (MoveFileExW(copy.c_str(), path.c_str(), existed ? MOVEFILE_REPLACE_EXISTING : 0)) {
+            return true;
+        }
+        if (tries == 10) return false;
+        Sleep(5);
+    }
 }
 
 }  // namespace
 
 bool WriteThroughCopy(const std::wstring& path, const std::function<bool(const wchar_t*)>& write) {
-    const std::wstring copy = path + L".new";
-    Discard(copy);
+    RemoveCopiesOfEndedWriters(path);
+    const std::wstring copy = CopyOf(path, GetCurrentProcessId());
+    Discard(copy);  // a killed writer's whose id this process now has
     const bool existed = Exists(path);
     if (existed && !CopyFileW(path.c_str(), copy.c_str(), FALSE)) return write(path.c_str());
-    if (write(copy.c_str()) && PutInPlace(path, copy, existed)) return true;
+    if (write(copy.c_str())) {
+        Flush(copy);
+        if (PutInPlace(path, copy, existed)) return true;
+    }
     Discard(copy);
     return write(path.c_str());
 }

@@ -1,5 +1,6 @@
 // Thin owning wrappers over Win32 handles: each closes its handle exactly once, when it is
-// replaced or goes out of scope, so no window, menu, bitmap or search handle outlives its use.
+// replaced or goes out of scope, so no window, menu, bitmap, search or kernel handle outlives
+// its use.
 #pragma once
 
 #include <windows.h>
@@ -51,6 +52,9 @@ inline void CloseFind(HANDLE h) {
 inline void CloseDc(HDC h) {
     DeleteDC(h);
 }
+inline void CloseKernelObject(HANDLE h) {
+    CloseHandle(h);
+}
 
 using OwnedWindow = Owned<HWND, CloseWindow>;
 using OwnedMenu = Owned<HMENU, CloseMenu>;  // destroys its submenus with it
@@ -58,6 +62,9 @@ using OwnedBitmap = Owned<HBITMAP, CloseBitmap>;
 using OwnedDc = Owned<HDC, CloseDc>;
 // INVALID_HANDLE_VALUE is (HANDLE)-1, which is what FindFirstFileW returns on failure.
 using OwnedFind = Owned<HANDLE, CloseFind, -1>;
+// A process or mutex handle, null on failure; a file's, INVALID_HANDLE_VALUE on failure.
+using OwnedHandle = Owned<HANDLE, CloseKernelObject>;
+using OwnedFile = Owned<HANDLE, CloseKernelObject, -1>;
 
 // Selects an object into a DC for the scope and puts the previous one back.
 class ScopedSelect {

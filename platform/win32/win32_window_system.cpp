@@ -84,27 +84,27 @@ void Win32WindowSystem::SendChar(WindowHandle w, unsigned ch) {
 // needs the text itself), so a host that hung just then held the program for the whole hang.
 // On double-byte and UTF-8 systems this exceeds the bytes read, as Windows documents that
 // WM_GETTEXTLENGTH may; callers compare it only with itself.
-std::size_t Win32WindowSystem::TextLength(WindowHandle w) {
+std::optional<std::size_t> Win32WindowSystem::TextLength(WindowHandle w) {
     DWORD_PTR units = 0;
     if (!SendMessageTimeoutW(ToHwnd(w), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL,
                              kTimeoutMs, &units)) {
-        return 0;
+        return std::nullopt;
     }
     // A bogus answer (a negative LRESULT, a host gone wrong) is no answer, not a huge buffer.
-    if (units > kLongestText / WidestChar()) return 0;
+    if (units > kLongestText / WidestChar()) return std::nullopt;
     return units * WidestChar();
 }
 
 // Bounded by the count the receiver reports, the buffer and the NUL it wrote, whichever is
 // first: a count that overstates what was copied must not expose stale bytes.
-std::string Win32WindowSystem::Text(WindowHandle w, std::size_t capacity) {
+std::optional<std::string> Win32WindowSystem::Text(WindowHandle w, std::size_t capacity) {
     capacity = std::min(capacity, kLongestText + 1);
-    if (capacity == 0) return {};
+    if (capacity == 0) return "";
     std::string buffer(capacity, '\0');
     DWORD_PTR copied = 0;
     if (!Send(w, WM_GETTEXT, BufferSize(capacity), reinterpret_cast<LPARAM>(buffer.data()),
               &copied)) {
-        return {};
+        return std::nullopt;
     }
     std::size_t n = 0;
     while (n + 1 < capacity && n < copied && buffer[n] != '\0') ++n;

@@ -44,6 +44,7 @@ TEST(ScriptParser, RefusesAScriptAtItsFirstBadLine) {
         {"type form1.text1 x\n", "line 1: unknown field \"form1.text1\""},
         {"close Form4\n", "line 1: unknown window \"Form4\""},
         {"cancel now\n", "line 1: \"cancel\" takes no argument"},
+        {"host busy soon\n", "line 1: bad time \"soon\""},
         {"dump \n", "line 1: \"dump\" takes no argument"},
         {"@1 dump\r\n\r\nbogus\r\n", "line 3: unknown verb \"bogus\""},
         {"@1 dump\nbogus\n@0 dump\n", "line 2: unknown verb \"bogus\""},

@@ -6,3 +6,7 @@
 std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest() {
     return std::make_unique<kn::IniProfileStore>();
 }
+
+bool StoreIsWines() {
+    return false;
+}

@@ -121,6 +121,8 @@ struct Read {
     std::string_view section;
     std::string_view key;
     std::string_view want;
+    std::string_view fallback = kFallback;
+    bool beyond_wine = false;  // Windows' rule, which Wine's kernel32 does not follow
 };
 
 const Read kReads[] = {
@@ -142,13 +144,20 @@ const Read kReads[] = {
     {"MissingSection", "[a]\r\nk=1\r\n", "prefs", "k", kFallback},
     {"MissingKey", "[prefs]\r\nj=1\r\n[b]\r\nk=2\r\n", "prefs", "k", kFallback},
     {"EmptyFile", "", "prefs", "k", kFallback},
+    {"FallbackLosesTrailingBlanks", "[prefs]\r\n", "prefs", "k", " F B", " F B  "},
+    {"EmptySectionIsTheEmptyHeaders", "k=1\r\n[]\r\nk=2\r\n[prefs]\r\nk=3\r\n", "", "k", "2",
+     kFallback, true},
+    {"EmptySectionWithoutItsHeader", "k=1\r\n[prefs]\r\nk=3\r\n", "", "k", kFallback, kFallback,
+     true},
 };
 
 TEST_F(ProfileConformance, ReadsFindTheValue) {
     for (const Read& r : kReads) {
         SCOPED_TRACE(r.name);
+        // Wine reads section "" as the lines before the first header.
+        if (r.beyond_wine && StoreIsWines()) continue;
         WriteBytes(path_, r.file);
-        EXPECT_EQ(Get(r.section, r.key), r.want);
+        EXPECT_EQ(store_->GetString(r.section, r.key, r.fallback, kRoom, path_), r.want);
     }
 }
 

@@ -1,5 +1,5 @@
 // The profile store cases every platform's store must pass. Each test binary defines
-// MakeStoreUnderTest() to hand the suite its own store.
+// MakeStoreUnderTest() to hand the suite its own store, and StoreIsWines().
 #pragma once
 
 #include <memory>
@@ -10,6 +10,8 @@
 #include "tests/shared/scratch_dir.h"
 
 std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest();
+// True when that store is Wine's kernel32, which strays from Windows in a few corners.
+bool StoreIsWines();
 
 namespace kn::test {
 

@@ -95,8 +95,8 @@ TEST(Win32WindowSystem, AHugeOrBogusTextLengthReadsAsNoAnswer) {
         CreateWindowW(L"KnBogusLength", L"text", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(w, nullptr);
     Win32WindowSystem ws;
-    const std::pair<LRESULT, std::size_t> cases[] = {
-        {4, 4}, {16 << 20, 16u << 20}, {(16 << 20) + 1, 0}, {LRESULT{1} << 40, 0}, {-1, 0}};
+    const std::pair<LRESULT, std::optional<std::size_t>> cases[] = {
+        {4, 4}, {16 << 20, 16u << 20}, {(16 << 20) + 1, {}}, {LRESULT{1} << 40, {}}, {-1, {}}};
     for (const auto& [answered, length] : cases) {
         g_length = answered;
         EXPECT_EQ(ws.TextLength(HandleToULong(w)), length) << answered;

@@ -11,6 +11,10 @@ std::unique_ptr<kn::ProfileStore> MakeStoreUnderTest() {
     return std::make_unique<kn::Win32ProfileStore>();
 }
 
+bool StoreIsWines() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 namespace kn::test {
 namespace {
 
@@ -26,22 +30,35 @@ class WriteThroughCopy : public ::testing::Test {
 
     DWORD Hidden() { return Attributes(path_) & FILE_ATTRIBUTE_HIDDEN; }
 
+    // The copy of the writer `process`.
+    std::string CopyBy(DWORD process) { return path_ + "." + std::to_string(process) + ".new"; }
+
     Win32ProfileStore store_;
     ScratchDir scratch_;
     std::string path_ = scratch_.Path("kelvarnook.ini");
-    std::string copy_ = path_ + ".new";
+    std::string copy_ = CopyBy(GetCurrentProcessId());
 };
 
-TEST_F(WriteThroughCopy, RemovesACopyThatAKillLeft) {
+// Copies of writers that were killed go, this process's id's and another's; a running
+// writer's (the desktop window's process stands in for one) stays.
+TEST_F(WriteThroughCopy, RemovesTheCopiesThatKillsLeftOnly) {
+    DWORD running = 0;
+    GetWindowThreadProcessId(GetDesktopWindow(), &running);
+    ASSERT_NE(running, 0u);
+    const std::string left[] = {copy_, CopyBy(4294967292u)}, kept = CopyBy(running);
     for (const bool fresh : {true, false}) {
         SCOPED_TRACE(fresh ? "no file yet" : "a file");
         if (!fresh) WriteBytes(path_, kOld);
-        WriteBytes(copy_, "[prefs]\r\nHAN");
-        SetFileAttributesW(win32::Widen(copy_).c_str(),
-                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+        WriteBytes(kept, "[prefs]\r\nHAN");
+        for (const std::string& copy : left) {
+            WriteBytes(copy, "[prefs]\r\nHAN");
+            SetFileAttributesW(win32::Widen(copy).c_str(),
+                               FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+        }
         ASSERT_TRUE(Write());
         EXPECT_EQ(ReadBytes(path_), fresh ? "[prefs]\r\nHANDLE=new\r\n" : std::string(kNew));
-        EXPECT_EQ(Attributes(copy_), INVALID_FILE_ATTRIBUTES);
+        for (const std::string& copy : left) EXPECT_EQ(Attributes(copy), INVALID_FILE_ATTRIBUTES);
+        EXPECT_NE(Attributes(kept), INVALID_FILE_ATTRIBUTES);
     }
 }
 

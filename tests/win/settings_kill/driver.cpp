@@ -1,9 +1,11 @@
 // kn_settings_kill.exe: runs kelvarnook.exe round after round beside the stand-in host, each
-// round a burst of owner commands that write the settings file, for check-settings-kill.
+// round a burst of owner commands that write the settings file, for check-settings-kill; or,
+// with "two-writers", two writer processes (this program again, as kn_writer.exe) writing one
+// key each through the program's own store at once, as two programs in two sessions would.
 //
-// Usage: kn_settings_kill HOST_EXE PROGRAM_EXE DIR ROUNDS   (paths as Unix paths)
+// Usage: kn_settings_kill HOST_EXE PROGRAM_EXE DIR ROUNDS [two-writers]   (paths as Unix paths)
 // Each round it prints "go R" as the burst's first write begins, reads "kill" or "spare" and,
-// after a kill, "killed" or "gone"; then it waits for the program to end and prints
+// after a kill, "killed" or "gone"; then it waits for the writers to end and prints
 // "file R whole|torn DETAIL" ("window MS" after a spared round: how long the writes took).
 // "torn" is any file but a whole one of values the rounds wrote, an empty one included. It ends
 // with "summary rounds=N torn=T before=B amid=A after=F copies=C" (C: rounds that left a copy
@@ -14,12 +16,15 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
 
@@ -31,6 +36,7 @@ using wintest::Process;
 using wintest::WaitUntil;
 
 constexpr int kHandlesPerRound = 16;
+constexpr int kWritesPerWriter = 40;
 
 // The bytes of a whole file; the rounds never change the colours.
 std::string SettingsBytes(const std::string& handle, const std::string& reason) {
@@ -58,12 +64,9 @@ bool PostedSince(const wintest::Standin& host, std::size_t mark, const std::stri
                        record.end(), [&](auto& r) { return r.kind == "post" && r.text == text; });
 }
 
-std::string HandleOf(int round, int k) {
-    return "h" + std::to_string(round) + "x" + std::to_string(k);
-}
-
-std::string ReasonOf(int round) {
-    return "r" + std::to_string(round);
+// The value a round's kth write of a key gives it: HANDLE's begin with h, REASON's with r.
+std::string ValueOf(char key, int round, int k) {
+    return key + std::to_string(round) + "x" + std::to_string(k);
 }
 
 // The bytes on one line, line ends shown as \r and \n.
@@ -79,16 +82,24 @@ struct Tally {
 
 class Rounds {
   public:
-    Rounds(wintest::Standin& host, std::wstring program, const std::wstring& dir)
+    // `writer` empty: the program's rounds; else two-writers rounds of the writer `writer`.
+    Rounds(wintest::Standin& host, std::wstring program, std::wstring writer,
+           const std::wstring& dir)
         : host_(host),
           program_(std::move(program)),
+          writer_(std::move(writer)),
           dir_(dir),
           settings_(dir + L"\\kelvarnook.ini") {
         WriteWhole(settings_, SettingsBytes(old_.handle, old_.reason));
     }
 
-    // False when the program or the host stopped playing along.
-    bool Run(int round) {
+    // False when the program, a writer or the host stopped playing along.
+    bool Run(int round) { return writer_.empty() ? RunProgram(round) : RunWriters(round); }
+
+    const Tally& tally() const { return tally_; }
+
+  private:
+    bool RunProgram(int round) {
         // Each program meets a fresh room: a transcript the host never has to trim keeps the
         // rounds apart and the host quick.
         if (!host_.Send("host room close") || !host_.Send("host room open")) {
@@ -108,31 +119,45 @@ class Rounds {
         WaitUntil([&] { return PostedSince(host_, mark, first); });
         const auto go = Clock::now();
         std::printf("go %d\n", round);
-        if (!Answered(round, go, mark)) return Say("error no answer");
+        // The last handle's confirmation is posted just before the last write of the burst.
+        const std::string last = Confirmation(round, kHandlesPerRound);
+        if (!Answered(go, [&] { WaitUntil([&] { return PostedSince(host_, mark, last); }); })) {
+            return Say("error no answer");
+        }
         if (!program.WaitForExit()) return Say("error the program did not end");
         Judge(round);
         return true;
     }
 
-    const Tally& tally() const { return tally_; }
+    // Two writers at once, one key each; a kill ends one of them.
+    bool RunWriters(int round) {
+        const std::wstring file = L" \"" + settings_ + L"\" ", number = std::to_wstring(round);
+        Process handles(writer_, L"--write" + file + L"HANDLE h " + number, dir_);
+        Process reasons(writer_, L"--write" + file + L"REASON r " + number, dir_);
+        const auto go = Clock::now();
+        std::printf("go %d\n", round);
+        const auto ended = [&] { return handles.WaitForExit() && reasons.WaitForExit(); };
+        if (!Answered(go, [&] { ended(); })) return Say("error no answer");
+        if (!ended()) return Say("error a writer did not end");
+        Judge(round);
+        return true;
+    }
 
-  private:
     bool SayBurst(int round) {
-        if (!host_.Send("owner reason " + ReasonOf(round))) return false;
+        if (!host_.Send("owner reason " + ValueOf('r', round, 1))) return false;
         for (int k = 1; k <= kHandlesPerRound; ++k) {
-            if (!host_.Send("owner handle " + HandleOf(round, k))) return false;
+            if (!host_.Send("owner handle " + ValueOf('h', round, k))) return false;
         }
         return host_.Send("owner end");
     }
 
-    // "spare", or "kill" and then "killed" or "gone".
-    bool Answered(int round, Clock::time_point go, std::size_t mark) {
+    // "spare", or "kill" and then "killed" or "gone". A spared round's burst is timed to its
+    // end, which `burst_over` waits for.
+    bool Answered(Clock::time_point go, const std::function<void()>& burst_over) {
         std::string answer;
         if (!std::getline(std::cin, answer)) return false;
         if (answer != "spare") return static_cast<bool>(std::getline(std::cin, answer));
-        // The last handle's confirmation is posted just before the last write of the burst.
-        const std::string last = Confirmation(round, kHandlesPerRound);
-        WaitUntil([&] { return PostedSince(host_, mark, last); });
+        burst_over();
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - go);
         std::printf("window %lld\n", static_cast<long long>(ms.count()));
         return true;
@@ -141,21 +166,27 @@ class Rounds {
     // The whole file the round left: each key with the value it held before or one the round
     // wrote. Nothing when the file is anything else, an empty one included.
     std::optional<Settings> WholeFile(const std::string& bytes, int round) const {
-        std::vector<std::string> handles{old_.handle};
-        for (int k = 1; k <= kHandlesPerRound; ++k) handles.push_back(HandleOf(round, k));
+        std::vector<std::string> handles{old_.handle}, reasons{old_.reason};
+        for (int k = 1; k <= Writes('h'); ++k) handles.push_back(ValueOf('h', round, k));
+        for (int k = 1; k <= Writes('r'); ++k) reasons.push_back(ValueOf('r', round, k));
         for (const std::string& handle : handles) {
-            for (const std::string& reason : {old_.reason, ReasonOf(round)}) {
+            for (const std::string& reason : reasons) {
                 if (bytes == SettingsBytes(handle, reason)) return Settings{handle, reason};
             }
         }
         return std::nullopt;
     }
 
+    // How many values of `key` a round writes.
+    int Writes(char key) const {
+        return !writer_.empty() ? kWritesPerWriter : key == 'h' ? kHandlesPerRound : 1;
+    }
+
     void Judge(int round) {
         ++tally_.rounds;
-        if (GetFileAttributesW((settings_ + L".new").c_str()) != INVALID_FILE_ATTRIBUTES) {
-            ++tally_.copies;
-        }
+        WIN32_FIND_DATAW found;
+        tally_.copies +=
+            win32::OwnedFind(FindFirstFileW((settings_ + L".*.new").c_str(), &found)) ? 1 : 0;
         const std::string bytes = wintest::ReadShared(settings_);
         const std::optional<Settings> now = WholeFile(bytes, round);
         if (!now) {
@@ -165,9 +196,9 @@ class Rounds {
             WriteWhole(settings_, SettingsBytes(old_.handle, old_.reason));
             return;
         }
-        ++(now->handle == old_.handle                         ? tally_.before
-           : now->handle == HandleOf(round, kHandlesPerRound) ? tally_.after
-                                                              : tally_.amid);
+        ++(now->handle == old_.handle                        ? tally_.before
+           : now->handle == ValueOf('h', round, Writes('h')) ? tally_.after
+                                                             : tally_.amid);
         std::printf("file %d whole HANDLE=%s REASON=%s\n", round, now->handle.c_str(),
                     now->reason.c_str());
         old_ = *now;
@@ -175,7 +206,7 @@ class Rounds {
 
     // A handle's confirmation in the room.
     std::string Confirmation(int round, int k) const {
-        return wintest::Reworded(confirmation_, "Bob", HandleOf(round, k));
+        return wintest::Reworded(confirmation_, "Bob", ValueOf('h', round, k));
     }
 
     static bool Say(const std::string& line) {
@@ -184,7 +215,7 @@ class Rounds {
     }
 
     wintest::Standin& host_;
-    std::wstring program_, dir_, settings_;
+    std::wstring program_, writer_, dir_, settings_;
     Settings old_{"h0", "r0"};
     // The start's first banner and a handle's confirmation, from the stories' golden records.
     const std::string banner_ = wintest::StoryPost("first_start_idle", "2.00");
@@ -192,12 +223,25 @@ class Rounds {
     Tally tally_;
 };
 
+// One writer of two-writers rounds: KEY's values LETTER ROUND x 1, 2, ..., each its own write.
+int Write(const char* file, const char* key, char letter, int round) {
+    Win32ProfileStore store;
+    for (int k = 1; k <= kWritesPerWriter; ++k) {
+        (void)store.WriteString("prefs", key, ValueOf(letter, round, k), file);  // judged later
+    }
+    return 0;
+}
+
 int Drive(const std::string& host_exe, const std::string& program_exe, const std::string& dir,
-          int rounds) {
+          int rounds, bool two_writers) {
     const std::wstring win_dir = wintest::WindowsPath(win32::Widen(dir));
     const std::wstring program = win_dir + L"\\kelvarnook.exe";
+    wchar_t self[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const std::wstring writer = two_writers ? win_dir + L"\\kn_writer.exe" : L"";
     if (!CopyFileW(wintest::WindowsPath(win32::Widen(program_exe)).c_str(), program.c_str(),
-                   FALSE)) {
+                   FALSE) ||
+        (two_writers && !CopyFileW(self, writer.c_str(), FALSE))) {
         std::printf("error could not copy the program\n");
         return 2;
     }
@@ -206,7 +250,7 @@ int Drive(const std::string& host_exe, const std::string& program_exe, const std
         std::printf("error the stand-in host did not start\n");
         return 2;
     }
-    Rounds runner(host, program, win_dir);
+    Rounds runner(host, program, writer, win_dir);
     for (int round = 1; round <= rounds; ++round) {
         if (!runner.Run(round)) return 2;
     }
@@ -221,9 +265,13 @@ int Drive(const std::string& host_exe, const std::string& program_exe, const std
 
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);  // each line must reach the script at once
-    if (argc != 5) {
-        std::printf("usage: kn_settings_kill HOST_EXE PROGRAM_EXE DIR ROUNDS\n");
+    if (argc == 6 && std::string_view(argv[1]) == "--write") {
+        return kn::killtest::Write(argv[2], argv[3], argv[4][0], std::atoi(argv[5]));
+    }
+    const bool two_writers = argc == 6 && std::string_view(argv[5]) == "two-writers";
+    if (argc != 5 && !two_writers) {
+        std::printf("usage: kn_settings_kill HOST_EXE PROGRAM_EXE DIR ROUNDS [two-writers]\n");
         return 2;
     }
-    return kn::killtest::Drive(argv[1], argv[2], argv[3], std::atoi(argv[4]));
+    return kn::killtest::Drive(argv[1], argv[2], argv[3], std::atoi(argv[4]), two_writers);
 }

@@ -69,6 +69,12 @@ bool Process::WaitForExit(std::chrono::milliseconds patience) {
                WAIT_OBJECT_0;
 }
 
+DWORD Process::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
 HWND Process::WaitForWindow(const wchar_t* cls, const wchar_t* caption) {
     if (!info_.hProcess) return nullptr;
     WindowQuery q{info_.dwProcessId, cls, caption};

@@ -31,6 +31,8 @@ class Process {
     DWORD id() const { return info_.dwProcessId; }
     // True when the process has ended within `patience`.
     bool WaitForExit(std::chrono::milliseconds patience = kPatience);
+    // The exit code of a process that has ended.
+    DWORD ExitCode() const;
     // The first top-level window of class `cls` (and caption `caption`, when given) that
     // belongs to this process, waiting for it to appear; null when it does not.
     HWND WaitForWindow(const wchar_t* cls, const wchar_t* caption = nullptr);

@@ -33,13 +33,13 @@ bool BareOwnerTest(WindowSystem& ws) {
 
 void BareLine(WindowSystem& ws) {
     const WindowHandle transcript = ws.FindChild(BareChatRoom(ws), 0, c::kTranscript);
-    benchmark::DoNotOptimize(ws.Text(transcript, ws.TextLength(transcript) + 1));
+    benchmark::DoNotOptimize(ws.Text(transcript, ws.TextLength(transcript).value_or(0) + 1));
     benchmark::DoNotOptimize(BareOwnerTest(ws));
 }
 
 void BareIdlePoll(WindowSystem& ws, bool whole) {
     const WindowHandle transcript = ws.FindChild(BareChatRoom(ws), 0, c::kTranscript);
-    const std::size_t length = ws.TextLength(transcript);
+    const std::size_t length = ws.TextLength(transcript).value_or(0);
     benchmark::DoNotOptimize(ws.Text(
         transcript, whole ? length + ChatScanner::kReadSpare + 1 : ChatScanner::kHeadBytes + 1));
 }

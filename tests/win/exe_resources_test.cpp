@@ -1,6 +1,6 @@
 // What Windows reads out of both executables before running them: the application manifest
-// (privilege level, the Windows versions it was tested on, Common Controls 6, DPI awareness,
-// no code page of its own) and the version Explorer shows.
+// (privilege level, the Windows versions it was tested on, Common Controls 6, DPI awareness per
+// monitor, no code page of its own) and the version Explorer shows.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -49,12 +49,12 @@ TEST_P(BothExecutables, CarryTheManifestAndTheVersion) {
              "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // 8.1
              "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // 10 and 11
              R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
-             R"(WindowsSettings">true</dpiAware>)",
+             R"(WindowsSettings">true/pm</dpiAware>)",
+             R"(WindowsSettings">PerMonitorV2</dpiAwareness>)",
          }) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
     EXPECT_EQ(manifest.find("<activeCodePage"), std::string::npos);
-    EXPECT_EQ(manifest.find("PerMonitor"), std::string::npos);
     EXPECT_EQ(win32::Narrow(FileVersion(ResourceBytes(GetParam(), RT_VERSION))), KN_VERSION);
 }
 

@@ -10,7 +10,7 @@ namespace kn::wintest {
 namespace {
 
 // Identifiers from the main window's and the colour editor's designs, in design order.
-constexpr int kPicture2 = win32::kFirstControlId + 0;
+constexpr int kPicture2 = win32::kFirstControlId + 1;
 constexpr int kPicture3 = win32::kFirstControlId + 2;
 constexpr int kPicture5 = win32::kFirstControlId + 5;
 constexpr int kCommand4 = win32::kFirstControlId + 4;

@@ -140,8 +140,9 @@ if(KN_WIN_TESTS)
     set_tests_properties(wine.kn_wintests PROPERTIES TIMEOUT 900)
 endif()
 
-# The three windows on screen at 96 and at 144 DPI, against the committed reference screenshots.
-foreach(dpi 96 144)
+# The three windows on screen at 96, 120, 144 and 192 DPI, against the committed reference
+# screenshots.
+foreach(dpi 96 120 144 192)
     add_test(NAME wine.screenshots_${dpi}dpi COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-screenshots
              $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/screenshots-${dpi} ${dpi})
     set_tests_properties(wine.screenshots_${dpi}dpi PROPERTIES TIMEOUT 300)

@@ -16,9 +16,9 @@ enable_language(RC)
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
 
-# The icon is kept as XPM text and turned into a resource at build time (the skin is drawn at
-# run time, windows/skin.cpp); the manifest and the version resource take the project's
-# version.
+# The icon is made at build time from its XPM and the description in make-icon (the skin is
+# drawn at run time, windows/skin.cpp); the manifest and the version resource take the
+# project's version.
 find_program(KN_CONVERT NAMES convert magick REQUIRED)
 set(KN_SKIN_DIR ${CMAKE_BINARY_DIR}/skin)
 configure_file(windows/resources/kelvarnook.manifest.in ${KN_SKIN_DIR}/kelvarnook.manifest @ONLY)
@@ -26,9 +26,9 @@ configure_file(windows/resources/version.h.in ${KN_SKIN_DIR}/version.h @ONLY)
 set(KN_SKIN_FILES ${KN_SKIN_DIR}/kelvarnook.ico)
 add_custom_command(OUTPUT ${KN_SKIN_DIR}/kelvarnook.ico
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KN_SKIN_DIR}
-    COMMAND ${KN_CONVERT} xpm:${CMAKE_SOURCE_DIR}/windows/resources/kelvarnook.xpm -colors 16
-            ico:${KN_SKIN_DIR}/kelvarnook.ico
-    DEPENDS windows/resources/kelvarnook.xpm VERBATIM)
+    COMMAND ${CMAKE_SOURCE_DIR}/windows/resources/make-icon ${KN_SKIN_DIR}/kelvarnook.ico
+            ${CMAKE_SOURCE_DIR}/windows/resources/kelvarnook.xpm
+    DEPENDS windows/resources/kelvarnook.xpm windows/resources/make-icon VERBATIM)
 set_source_files_properties(windows/resources/kelvarnook.rc PROPERTIES
     OBJECT_DEPENDS "${KN_SKIN_FILES};${KN_SKIN_DIR}/kelvarnook.manifest;${KN_SKIN_DIR}/version.h")
 add_library(kn_resources OBJECT windows/resources/kelvarnook.rc)

@@ -2,6 +2,8 @@
 // caption with only a close button and open where the system puts new windows.
 #include "platform/win32/win32_form_frame.h"
 
+#include <utility>
+
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_form_controls.h"
 #include "platform/win32/win32_ids.h"
@@ -88,6 +90,17 @@ HWND CreateFormFrame(const FormDesign& design, WNDPROC proc, void* param) {
 
 LRESULT HitTest(const FormDesign& design, LRESULT found) {
     return design.style == FormStyle::Skinned && found == HTCLIENT ? HTCAPTION : found;
+}
+
+void SetIcons(HWND frame, const FormDesign& design, int dpi) {
+    if (design.icon.empty()) return;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring icon = Widen(design.icon);
+    // Shared icons live as long as the module; the previous icon returned needs no freeing.
+    for (auto [which, size] : {std::pair{ICON_SMALL, 16}, std::pair{ICON_BIG, 32}}) {
+        HICON h = LoadFormIcon(instance, icon, ScaleToDpi(size, dpi));
+        (void)SendMessageW(frame, WM_SETICON, which, reinterpret_cast<LPARAM>(h));
+    }
 }
 
 SIZE FrameSize(const FormDesign& design, HWND frame, int dpi) {

@@ -18,6 +18,10 @@ HWND CreateFormFrame(const FormDesign& design, WNDPROC proc, void* param);
 // so dragging it moves the window.
 LRESULT HitTest(const FormDesign& design, LRESULT found);
 
+// The design's icon on `frame` at the sizes for `dpi` (the class's are the system DPI's), for
+// the taskbar and Alt+Tab of a monitor of another scale.
+void SetIcons(HWND frame, const FormDesign& design, int dpi);
+
 // The size of `frame`, a window of `design`, whose client area is the design's at `dpi`.
 SIZE FrameSize(const FormDesign& design, HWND frame, int dpi);
 

@@ -137,6 +137,7 @@ void Win32FormWindow::Layout(int dpi, const RECT* suggested) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     win32::PlaceControls(controls_, dpi, font.get());
+    win32::SetIcons(hwnd_, design_, dpi);
     font_ = std::move(font);
 }
 

@@ -66,7 +66,7 @@ LRESULT Win32FormWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (win32::DrawSkinButton(*reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
             break;
         case WM_CONTEXTMENU:
-            if (OnContextMenu(reinterpret_cast<HWND>(wp))) return 0;
+            if (lp == -1 && OnContextMenu(reinterpret_cast<HWND>(wp))) return 0;
             break;
         case WM_NCHITTEST:
             return win32::HitTest(design_, DefWindowProcW(hwnd_, msg, wp, lp));
@@ -104,8 +104,9 @@ void Win32FormWindow::OnCommand(WPARAM wp, LPARAM lp) {
     events_.Click(name);
 }
 
-// From the keyboard the message comes from the focused window, which for a skin button is the
-// button itself; anything else is left to Windows (the system menu over the skin).
+// From the keyboard (an lParam of -1) the message comes from the focused window, which for a
+// skin button is the button itself. A right click, or the key anywhere else, is left to
+// Windows: the system menu over the skin, nothing over a button.
 bool Win32FormWindow::OnContextMenu(HWND from) {
     auto it = std::find_if(controls_.begin(), controls_.end(),
                            [&](const win32::FormControl& c) { return c.hwnd == from; });

@@ -66,24 +66,14 @@ HWND Focused(HWND w) {
     return info.hwndFocus;
 }
 
-// The pixels of `w` as it stands on the screen that are not black.
-int LitPixels(HWND w) {
+// The pixels along the top edge of `w` on the screen that are not black: where the skin
+// buttons' images are black and their focus cue is drawn.
+int LitTopEdge(HWND w) {
     RECT r;
     GetWindowRect(w, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     int lit = 0;
-    for (int i = 0; i < width * height; ++i) lit += (static_cast<DWORD*>(bits)[i] & 0xffffff) != 0;
-    SelectObject(mem, old);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
+    for (int x = r.left; x < r.right; ++x) lit += (GetPixel(screen, x, r.top) & 0xffffff) != 0;
     ReleaseDC(nullptr, screen);
     return lit;
 }
@@ -136,82 +126,63 @@ class ProgramWindows : public BesideHost {
     }
 };
 
-// One start for everything that leaves the program running: the menu's idle on and colours,
-// the preview, the editor and the list above the host with their close buttons hiding them
-// and keeping them, and the bar and "maxi".
-TEST_F(ProgramWindows, SkinMenuAndEditorDoTheirThingAndStayOnTop) {
-    Choose({VK_DOWN, VK_RIGHT});
-    EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.00")));
-    EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.51")));
-
-    const HWND editor = OpenEditor();
-    ASSERT_NE(editor, nullptr);
-    Click(Descendant(editor, kCommand4));
-    EXPECT_TRUE(host_.WaitFor("post", StoryPost("window_handle", "1.50")));
-
-    const auto topmost = [](HWND w) {
-        return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    };
-    EXPECT_TRUE(topmost(form1_));
-    ASSERT_TRUE(host_.Send("owner cmds"));
-    for (const wchar_t* cls : {L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
-        HWND w = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            w = FindWindowW(cls, nullptr);
-            return w && IsWindowVisible(w);
-        })) << win32::Narrow(cls);
-        EXPECT_TRUE(topmost(w)) << win32::Narrow(cls);
-        PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); })) << win32::Narrow(cls);
-        // Destroying hides first: the close is over once the program's thread answers again.
-        SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-        EXPECT_TRUE(IsWindow(w)) << win32::Narrow(cls);
-    }
-
-    Click(Descendant(form1_, kPicture2));
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
-    ASSERT_TRUE(host_.Send("owner maxi"));
-    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(form1_) && IsWindowVisible(form1_); }));
-}
-
-// Everything by keyboard alone: Tab from the reason field to ops (its focus cue lit), Enter
-// opens the menu there, the arrows choose idle and on; Shift+F10 opens the menu at ops too and
-// colors the editor, where Tab follows the design's tab order and Esc hides it.
-TEST_F(ProgramWindows, TheKeyboardAloneDoesWhatTheMouseDoes) {
+// One start for everything that leaves the program running. First the keyboard alone: Tab
+// from the reason field to ops (its focus cue lit), Enter opens the menu at ops and the arrows
+// choose idle and on; Shift+F10 opens it too and colors the editor, where Tab follows the
+// design's tab order. Then the preview's click, Esc and the list's close button hiding those
+// windows above the host and keeping them, and the bar and "maxi".
+TEST_F(ProgramWindows, SkinMenuAndEditorByKeyboardAndMouseStayOnTop) {
     SetCursorPos(0, 0);  // off ops: a menu asked for from the keyboard opens at the button
     const HWND reason = Descendant(form1_, kText1), ops = Descendant(form1_, kPicture3);
     ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == reason; }));
-    const int unfocused = LitPixels(ops);
+    const int unfocused = LitTopEdge(ops);
     Key(VK_TAB);
     ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == ops; }));
-    EXPECT_TRUE(WaitUntil([&] { return LitPixels(ops) > unfocused; })) << "no focus cue";
+    EXPECT_TRUE(WaitUntil([&] { return LitTopEdge(ops) > unfocused; })) << "no focus cue";
     Key(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
     RECT menu, button;
     GetWindowRect(FindWindowW(L"#32768", nullptr), &menu);
     GetWindowRect(ops, &button);
-    EXPECT_EQ(menu.left, button.left);
-    EXPECT_EQ(menu.top, button.bottom);
+    EXPECT_EQ(std::pair(menu.left, menu.top), std::pair(button.left, button.bottom));
     Key(VK_DOWN), Key(VK_RIGHT), Key(VK_RETURN);
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.00")));
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.51")));
-
     Key(VK_SHIFT, VK_F10);
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
     Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN);
-    HWND editor = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        editor = FindWindowW(L"kelvarnook.Form2", nullptr);
-        return editor && IsWindowVisible(editor) &&
-               Focused(editor) == Descendant(editor, kEditorText1);
-    }));
+    const HWND editor = FindWindowW(L"kelvarnook.Form2", nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Focused(editor) == Descendant(editor, kEditorText1); }));
     for (int id : {kEditorText2, kCommand1, kCommand2, kCommand4, kEditorText1}) {
         Key(VK_TAB);
         EXPECT_TRUE(WaitUntil([&] { return Focused(editor) == Descendant(editor, id); })) << id;
     }
+
+    Click(Descendant(editor, kCommand4));
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("window_handle", "1.50")));
+    const auto topmost = [](HWND w) {
+        return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    };
+    EXPECT_TRUE(topmost(form1_) && topmost(editor));
     Key(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor); }));
-    EXPECT_TRUE(IsWindow(editor));
+    ASSERT_TRUE(host_.Send("owner cmds"));
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        list = FindWindowW(L"kelvarnook.Form3", nullptr);
+        return list && IsWindowVisible(list);
+    }));
+    EXPECT_TRUE(topmost(list));
+    PostMessageW(list, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(list); }));
+    // Destroying hides first: the close is over once the program's thread answers again.
+    SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    EXPECT_TRUE(IsWindow(editor) && IsWindow(list));
+
+    Click(Descendant(form1_, kPicture2));
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
+    ASSERT_TRUE(host_.Send("owner maxi"));
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(form1_) && IsWindowVisible(form1_); }));
 }
 
 // A move to a monitor of another scale: Windows sends WM_DPICHANGED with the new DPI and the
@@ -237,21 +208,16 @@ TEST_F(ProgramWindows, ADpiChangeLaysTheWindowOutAnew) {
     RECT now;
     GetWindowRect(form1_, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
-    // Left, top, width, height in twips at 192 DPI: 15 twips are 2 pixels.
-    const struct {
-        int id;
-        RECT twips;
-    } placed[] = {{kPicture3, {1320, 960, 495, 255}},
-                  {kText1, {0, 960, 1335, 255}},
-                  {kPicture5, {1560, 0, 255, 255}}};
-    for (const auto& [id, t] : placed) {
+    // Left, top, right, bottom in twips, at 192 DPI: 15 twips are 2 pixels.
+    for (const auto& [id, t] : {std::pair{kPicture3, RECT{1320, 960, 1815, 1215}},
+                                std::pair{kText1, RECT{0, 960, 1335, 1215}},
+                                std::pair{kPicture5, RECT{1560, 0, 1815, 255}}}) {
         RECT r;
         GetWindowRect(Descendant(form1_, id), &r);
         MapWindowPoints(nullptr, form1_, reinterpret_cast<POINT*>(&r), 2);
-        const RECT want{t.left * 2 / 15, t.top * 2 / 15, (t.left + t.right) * 2 / 15,
-                        (t.top + t.bottom) * 2 / 15};
-        EXPECT_TRUE(EqualRect(&r, &want))
-            << id << ": " << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+        EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom),
+                  std::tuple(t.left * 2 / 15, t.top * 2 / 15, t.right * 2 / 15, t.bottom * 2 / 15))
+            << id;
     }
 }
 
@@ -287,12 +253,7 @@ TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
     RECT was;
     GetWindowRect(form1_, &was);
     const auto move_to = [](int x, int y) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        in.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        Send(in);
+        SetCursorPos(x, y);
         Sleep(100);  // paces the drag as a hand would; the result is waited for below
     };
     const int x = was.left + 60, y = was.top + 45;  // black skin between the rule and "reason"
@@ -333,16 +294,13 @@ TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
 // process's windows, E_NOINTERFACE for every class, so the names can't be read through it.)
 // Hovering a skin button shows its name in a tooltip.
 TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
-    const auto text = [](HWND w) {
+    const auto read = [](auto get, HWND w) {
         wchar_t buffer[64] = L"";
-        GetWindowTextW(w, buffer, 64);
+        get(w, buffer, 64);
         return win32::Narrow(buffer);
     };
-    const auto class_of = [](HWND w) {
-        wchar_t buffer[64] = L"";
-        GetClassNameW(w, buffer, 64);
-        return win32::Narrow(buffer);
-    };
+    const auto text = [&](HWND w) { return read(GetWindowTextW, w); };
+    const auto class_of = [&](HWND w) { return read(GetClassNameW, w); };
     EXPECT_EQ(text(form1_), "kelvar nook");
     for (const auto& [id, name] : {std::pair{kPicture3, "menu"}, std::pair{kPicture2, "minimize"},
                                    std::pair{kPicture5, "exit"}}) {

@@ -38,7 +38,8 @@ struct ControlDesign {
 };
 
 enum class FormStyle {
-    Skinned,     // no border, no title bar, fixed size, opened at the centre of the screen
+    Skinned,     // no border, no title bar, fixed size, opened at the centre of the screen,
+                 // moved by dragging its background
     ToolWindow,  // narrow title bar with a close button only, fixed size
 };
 
@@ -69,8 +70,8 @@ enum class Activation {
 class FormEvents {
   public:
     virtual ~FormEvents() = default;
-    // A click on the picture box or button named `control`, by the mouse or (on a button or
-    // skin button with the focus) by Enter or Space.
+    // A click on the button or skin button named `control`, by the mouse or, with the focus
+    // on it, by Enter or Space.
     virtual void Click(std::string_view control) = 0;
     // The context-menu key or Shift+F10 on the skin button named `control`, which has the
     // focus. A text field answers those keys with its own edit menu and raises nothing.

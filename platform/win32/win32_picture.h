@@ -1,7 +1,7 @@
 // Picture boxes and skin buttons, which show skin art drawn at their window's DPI. A picture
-// box reports clicks to its parent and paints the transparent labels it holds; a skin button is
-// an owner-drawn push button, so it takes the focus by Tab, presses by Space, and is what a
-// screen reader calls a button, named by its text.
+// box lets the mouse through to the form and paints the transparent labels it holds; a skin
+// button is an owner-drawn push button, so it takes the focus by Tab, presses by Space, and is
+// what a screen reader calls a button, named by its text.
 #pragma once
 
 #include <windows.h>
@@ -13,10 +13,10 @@ namespace kn::win32 {
 // The light colour of text drawn over a skin image.
 inline constexpr COLORREF kSkinTextColour = RGB(232, 232, 232);
 
-// A visible picture box in `parent` showing `art`. A click arrives at the parent as
-// WM_COMMAND(id, STN_CLICKED). WM_COMMAND, WM_DRAWITEM and WM_CONTEXTMENU from the controls it
-// holds are passed on to the parent, so a form hears its controls wherever they sit. A
-// transparent label inside it is a SS_OWNERDRAW static, which the box paints.
+// A visible picture box in `parent` showing `art`; the mouse over it is the parent's (a
+// skinned form's, to drag). WM_COMMAND from the controls it holds is passed on to the parent,
+// so a form hears its controls wherever they sit. A transparent label inside it is a
+// SS_OWNERDRAW static, which the box paints; so is a skin button inside it.
 HWND CreatePicture(HWND parent, int id, const SkinArt& art);
 
 // A visible skin button in `parent` named `name`, showing `art`, with a focus cue when it has

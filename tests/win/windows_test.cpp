@@ -319,10 +319,14 @@ TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
         EXPECT_EQ(text(control), value) << name;
     }
 
-    const HWND ops = Descendant(form1_, kPicture3);
+    // Onto ops from elsewhere: a pointer already resting there (left by an earlier test) would
+    // have had its tooltip come and go.
     RECT r;
-    GetWindowRect(ops, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    GetWindowRect(Descendant(form1_, kPicture3), &r);
+    for (POINT at : {POINT{0, 0}, POINT{r.left + 2, r.top + 2}, POINT{r.left + 8, r.top + 6}}) {
+        SetCursorPos(at.x, at.y);
+        Sleep(100);  // paces the pointer as a hand would; the tooltip is waited for below
+    }
     EXPECT_TRUE(WaitUntil([&] {
         const HWND tip = FindWindowW(L"tooltips_class32", nullptr);
         wchar_t shown[64] = L"";

@@ -82,14 +82,13 @@ dist: deps win
 clean:
 	rm -rf build
 
-# The README's pictures of the three windows at 96 and at 144 DPI, made under Xvfb from the
-# current build, shown twice their size.
+# The README's pictures of the three windows at 96, 120, 144 and 192 DPI, made under Xvfb from
+# the current build, shown twice their size.
 screenshots: win64
-	for dpi in 96 144; do \
+	for dpi in 96 120 144 192; do \
 	    xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-windows build/win64/kelvarnook.exe build/win64/screenshots-$$dpi $$dpi || exit 1; \
-	done
-	for f in form1 form2 form3; do \
-	    convert build/win64/screenshots-96/$$f.png -filter point -resize 200% docs/screenshots/$$f.png; \
-	    convert build/win64/screenshots-144/$$f.png -filter point -resize 200% \
-	        docs/screenshots/$$f-144dpi.png; \
+	    suffix=$$([ $$dpi = 96 ] || echo -$${dpi}dpi); \
+	    for f in form1 form2 form3; do \
+	        convert build/win64/screenshots-$$dpi/$$f.png -filter point -resize 200% docs/screenshots/$$f$$suffix.png; \
+	    done; \
 	done

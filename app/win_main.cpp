@@ -23,8 +23,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return 0;
     }
     // The manifest asks for Common Controls 6, whose classes Windows XP registers only when
-    // asked; if this fails the classic controls serve just as well.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    // asked (the tooltips among the bar classes); if this fails the classic controls serve
+    // just as well, only without tooltips.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     kn::Win32WindowSystem ws;
     kn::Win32CodePage cp;

@@ -17,6 +17,7 @@ namespace {
 class NoEvents final : public FormEvents {
   public:
     void Click(std::string_view) override {}
+    void ContextMenu(std::string_view) override {}
     void MenuChosen(std::string_view) override {}
     void CloseRequested() override {}
 };

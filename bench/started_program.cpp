@@ -34,7 +34,7 @@ StartedProgram::StartedProgram(const Setup& setup) {
     host.Start();
     for (int i = 0; i < setup.host_windows; ++i) host.OpenWindow("window " + std::to_string(i));
     FillTranscript(setup.transcript_bytes);
-    world_->program().form1().window().Show();
+    world_->program().form1().window().Show(Activation::Activate);
     HandlePending();
 }
 

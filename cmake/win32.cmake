@@ -16,27 +16,19 @@ enable_language(RC)
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
 
-# The skin images and the icon are kept as XPM text and turned into resources at build time;
-# the manifest and the version resource take the project's version.
+# The icon is made at build time from its XPM and the description in make-icon (the skin is
+# drawn at run time, windows/skin.cpp); the manifest and the version resource take the
+# project's version.
 find_program(KN_CONVERT NAMES convert magick REQUIRED)
 set(KN_SKIN_DIR ${CMAKE_BINARY_DIR}/skin)
 configure_file(windows/resources/kelvarnook.manifest.in ${KN_SKIN_DIR}/kelvarnook.manifest @ONLY)
 configure_file(windows/resources/version.h.in ${KN_SKIN_DIR}/version.h @ONLY)
-file(GLOB KN_SKIN_XPMS CONFIGURE_DEPENDS windows/resources/Picture*.xpm)
 set(KN_SKIN_FILES ${KN_SKIN_DIR}/kelvarnook.ico)
 add_custom_command(OUTPUT ${KN_SKIN_DIR}/kelvarnook.ico
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KN_SKIN_DIR}
-    COMMAND ${KN_CONVERT} xpm:${CMAKE_SOURCE_DIR}/windows/resources/kelvarnook.xpm -colors 16
-            ico:${KN_SKIN_DIR}/kelvarnook.ico
-    DEPENDS windows/resources/kelvarnook.xpm VERBATIM)
-foreach(xpm ${KN_SKIN_XPMS})
-    get_filename_component(name ${xpm} NAME_WE)
-    add_custom_command(OUTPUT ${KN_SKIN_DIR}/${name}.bmp
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${KN_SKIN_DIR}
-        COMMAND ${KN_CONVERT} xpm:${xpm} bmp3:${KN_SKIN_DIR}/${name}.bmp
-        DEPENDS ${xpm} VERBATIM)
-    list(APPEND KN_SKIN_FILES ${KN_SKIN_DIR}/${name}.bmp)
-endforeach()
+    COMMAND ${CMAKE_SOURCE_DIR}/windows/resources/make-icon ${KN_SKIN_DIR}/kelvarnook.ico
+            ${CMAKE_SOURCE_DIR}/windows/resources/kelvarnook.xpm
+    DEPENDS windows/resources/kelvarnook.xpm windows/resources/make-icon VERBATIM)
 set_source_files_properties(windows/resources/kelvarnook.rc PROPERTIES
     OBJECT_DEPENDS "${KN_SKIN_FILES};${KN_SKIN_DIR}/kelvarnook.manifest;${KN_SKIN_DIR}/version.h")
 add_library(kn_resources OBJECT windows/resources/kelvarnook.rc)
@@ -149,8 +141,9 @@ if(KN_WIN_TESTS)
         ENVIRONMENT "KN_SKIP_LOG=${CMAKE_BINARY_DIR}/skipped-32bit.txt")
 endif()
 
-# The three windows on screen at 96 and at 144 DPI, against the committed reference screenshots.
-foreach(dpi 96 144)
+# The three windows on screen at 96, 120, 144 and 192 DPI, against the committed reference
+# screenshots.
+foreach(dpi 96 120 144 192)
     add_test(NAME wine.screenshots_${dpi}dpi COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-screenshots
              $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/screenshots-${dpi} ${dpi})
     set_tests_properties(wine.screenshots_${dpi}dpi PROPERTIES TIMEOUT 300)

@@ -20,7 +20,12 @@ void Form1_Picture2_Click(Program& p) {
 }
 
 void Form1_Picture3_Click(Program& p) {
-    p.form1().window().PopupMenu(Form1Menu());
+    p.form1().window().PopupMenu(Form1Menu(), "Picture3");
+}
+
+// The menu from the keyboard, on any skin button: at ops, where a click would open it.
+void Form1_Form_ContextMenu(Program& p) {
+    p.form1().window().PopupMenu(Form1Menu(), "Picture3");
 }
 
 void Form1_Picture5_Click(Program& p) {
@@ -36,7 +41,7 @@ void Form1_mnuoff_Click(Program& p) {
 }
 
 void Form1_mnucolors_Click(Program& p) {
-    p.form2().window().Show();
+    p.form2().window().ShowBeside(p.form1().window(), Activation::Activate);
 }
 
 void Form1_mnuhandle_Click(Program& p) {
@@ -44,7 +49,7 @@ void Form1_mnuhandle_Click(Program& p) {
 }
 
 void Form1_mnucommands_Click(Program& p) {
-    p.form3().window().Show();
+    p.form3().window().ShowBeside(p.form1().window(), Activation::Activate);
 }
 
 void Form1_mnuminimize_Click(Program& p) {
@@ -105,6 +110,7 @@ EventTable Form1Events(Program& p) {
         {"Picture2_Click", On(p, Form1_Picture2_Click)},
         {"Picture3_Click", On(p, Form1_Picture3_Click)},
         {"Picture5_Click", On(p, Form1_Picture5_Click)},
+        {"Form_ContextMenu", On(p, Form1_Form_ContextMenu)},
         {"mnuon_Click", On(p, Form1_mnuon_Click)},
         {"mnuoff_Click", On(p, Form1_mnuoff_Click)},
         {"mnucolors_Click", On(p, Form1_mnucolors_Click)},

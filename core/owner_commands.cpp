@@ -1,4 +1,5 @@
-// What each owner command does and the line that confirms it.
+// What each owner command does and the line that confirms it. The owner is typing in the room,
+// so a window a command shows leaves the keyboard there.
 #include "core/owner_commands.h"
 
 #include <string_view>
@@ -83,7 +84,7 @@ void CmdHandle(Program& p, const std::string& handle) {
 }
 
 void CmdCmds(Program& p, const std::string&) {
-    p.form3().window().Show();
+    p.form3().window().ShowBeside(p.form1().window(), Activation::NoActivate);
     Say(p, kCommandsShown);
 }
 
@@ -93,7 +94,7 @@ void CmdXcmds(Program& p, const std::string&) {
 }
 
 void CmdShow(Program& p, const std::string&) {
-    p.form1().window().Show();
+    p.form1().window().Show(Activation::NoActivate);
     Say(p, kMainFormShown);
 }
 
@@ -113,7 +114,7 @@ void CmdMaxi(Program& p, const std::string&) {
 }
 
 void CmdColors(Program& p, const std::string&) {
-    p.form2().window().Show();
+    p.form2().window().ShowBeside(p.form1().window(), Activation::NoActivate);
     Say(p, kEditorShown);
 }
 

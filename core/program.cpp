@@ -40,7 +40,7 @@ Form3& Program::form3() {
 }
 
 void Program::Run() {
-    form1().window().Show();
+    form1().window().Show(Activation::Activate);
     gui_.RunMessageLoop();
 }
 

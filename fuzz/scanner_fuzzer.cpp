@@ -34,6 +34,7 @@ struct Said {
 class NoEvents final : public FormEvents {
   public:
     void Click(std::string_view) override {}
+    void ContextMenu(std::string_view) override {}
     void MenuChosen(std::string_view) override {}
     void CloseRequested() override {}
 };

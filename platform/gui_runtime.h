@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/skin_art.h"
 #include "platform/window_system.h"
 
 namespace kn {
@@ -25,14 +26,20 @@ struct ControlDesign {
     TwipRect pos;           // relative to `container`, or to the client area when it is empty
     std::string text;       // initial caption or text (UTF-8)
     std::string container;  // name of the picture box that holds this control, or empty
-    std::string image;      // picture box only: name of its image resource, shown unscaled
+    SkinArt art;            // picture box only: its image, drawn from the top-left corner
     std::vector<std::string> items;  // list box only: its lines in order
-    int tab_index = -1;              // -1: not a tab stop
-    bool transparent = false;        // label drawn over its container's image
+    // -1: not a tab stop. A picture box with a tab index is a skin button: it takes the focus,
+    // Enter and Space press it, and its text is its name for screen readers and its tooltip.
+    int tab_index = -1;
+    bool transparent = false;  // label drawn over its container's image
+    // A text field's or label's name for screen readers, where its text is its value; empty
+    // for none.
+    std::string spoken_name;
 };
 
 enum class FormStyle {
-    Skinned,     // no border, no title bar, fixed size, opened at the centre of the screen
+    Skinned,     // no border, no title bar, fixed size, opened at the centre of the screen,
+                 // moved by dragging its background
     ToolWindow,  // narrow title bar with a close button only, fixed size
 };
 
@@ -53,16 +60,27 @@ struct MenuItem {
 
 enum class WindowState { Normal, Minimized };
 
+// Whether a window shown takes the activation, and with it the keyboard.
+enum class Activation {
+    Activate,    // as a window the person opened from the program's own windows does
+    NoActivate,  // the keyboard stays where it is: in the host's room, for one opened from there
+};
+
 // What a form hears from its window; implemented by the program's forms.
 class FormEvents {
   public:
     virtual ~FormEvents() = default;
-    // A click on the picture box or button named `control`.
+    // A click on the button or skin button named `control`, by the mouse or, with the focus
+    // on it, by Enter or Space.
     virtual void Click(std::string_view control) = 0;
+    // The context-menu key or Shift+F10 on the skin button named `control`, which has the
+    // focus. A text field answers those keys with its own edit menu and raises nothing.
+    virtual void ContextMenu(std::string_view control) = 0;
     // The item named `item` was chosen from a menu that this form popped up.
     virtual void MenuChosen(std::string_view item) = 0;
-    // The window was asked to close from outside the program (its close button, WM_CLOSE,
-    // the session ending). The window stays as it is; the form decides what happens.
+    // The window was asked to close from outside the program (its close button, Esc in a tool
+    // window, the system menu's Close, WM_CLOSE, the session ending). The window stays as it
+    // is; the form decides what happens.
     virtual void CloseRequested() = 0;
 };
 
@@ -78,17 +96,28 @@ class FormWindow {
     virtual void SetText(std::string_view control, std::string_view text) = 0;
     // The number of lines of a list box; 0 for an unknown name.
     virtual int ItemCount(std::string_view control) = 0;
-    // Makes the window visible, leaving its state as it is. Shown windows are modeless.
-    virtual void Show() = 0;
+    // Makes a hidden window visible, leaving its state and place as they are; shown windows
+    // are modeless. With Activate it becomes the active window; with NoActivate the activation
+    // and the keyboard stay where they are, whatever the window system's rules on who may take
+    // the foreground. A window already visible is left as it is.
+    virtual void Show(Activation activation) = 0;
+    // As Show, but a hidden window first moves beside `anchor`: level with anchor's top, to
+    // its right where there is room, else to its left, within the work area of the monitor
+    // that anchor is on.
+    virtual void ShowBeside(FormWindow& anchor, Activation activation) = 0;
     // Hides it; it keeps its controls and their values.
     virtual void Hide() = 0;
     virtual bool Visible() = 0;
-    // Minimises or restores the window (restored, not maximised), visible or not.
+    // Minimises or restores the window (restored, not maximised), visible or not. Restoring
+    // never takes the activation; minimising passes it on only if the window had it.
     virtual void SetState(WindowState state) = 0;
     virtual WindowState State() = 0;
-    // Pops `menu` (its items; the root itself is not shown) up at the mouse pointer with the
-    // default alignment. A choice arrives later as FormEvents::MenuChosen; none, nothing.
-    virtual void PopupMenu(const MenuItem& menu) = 0;
+    // Pops `menu` (its items; the root itself is not shown) up with the default alignment: at
+    // the mouse pointer when the pointer is over the control named `at` (it was clicked),
+    // else at that control's bottom-left corner (it was asked for from the keyboard). The
+    // arrow keys and Enter choose as in any menu. A choice arrives later as
+    // FormEvents::MenuChosen; none, nothing.
+    virtual void PopupMenu(const MenuItem& menu, std::string_view at) = 0;
 };
 
 // A window-system timer owned by a form; its tick is delivered through the event pump.

@@ -2,6 +2,10 @@
 // window's background are placed relative to it.
 #include "windows/designs.h"
 
+#include <map>
+
+#include "windows/skin.h"
+
 namespace kn {
 
 namespace {
@@ -20,7 +24,15 @@ ControlDesign Make(ControlKind kind, const char* name, TwipRect pos, const char*
 
 ControlDesign Picture(const char* name, TwipRect pos, const char* container = "") {
     ControlDesign c = Make(ControlKind::Picture, name, pos, "", -1, container);
-    c.image = name;
+    c.art = SkinImage(name);
+    return c;
+}
+
+// A skin button: a picture box that takes the focus; `spoken` names it to screen readers.
+ControlDesign SkinButton(const char* name, TwipRect pos, const char* spoken, int tab) {
+    ControlDesign c = Picture(name, pos, "Picture1");
+    c.text = spoken;
+    c.tab_index = tab;
     return c;
 }
 
@@ -34,22 +46,32 @@ FormDesign Form(const char* name, const char* caption, FormStyle style, int widt
     return f;
 }
 
+// The caption names the window on the taskbar, in Alt+Tab and to screen readers; it shows
+// nowhere else, as the window has no title bar. (It was empty, which named it nowhere.)
+// The minimise button sits in the background like the other skin buttons rather than on it
+// (so after it in the list): the same place on screen, and Tab then runs reason, ops,
+// minimise, exit within one container.
 FormDesign MakeForm1() {
-    FormDesign f = Form("Form1", "", FormStyle::Skinned, 1815, 1320);
+    FormDesign f = Form("Form1", kProgramTitle, FormStyle::Skinned, 1815, 1320);
     f.icon = "Form1";
     f.controls = {
-        Picture("Picture2", {1320, 0, 255, 255}),
         Picture("Picture1", {0, 0, 1815, 1335}),
-        Picture("Picture3", {1320, 960, 495, 255}, "Picture1"),
+        SkinButton("Picture2", {1320, 0, 255, 255}, "minimize", 2),
+        SkinButton("Picture3", {1320, 960, 495, 255}, "menu", 1),
         Picture("Picture7", {840, 0, 495, 255}, "Picture1"),
         Picture("Picture6", {0, 0, 495, 255}, "Picture1"),
-        Picture("Picture5", {1560, 0, 255, 255}, "Picture1"),
+        SkinButton("Picture5", {1560, 0, 255, 255}, "exit", 3),
         Make(ControlKind::TextField, "Text1", {0, 960, 1335, 255}, "", 0, "Picture1"),
         Make(ControlKind::Label, "Label4", {840, 240, 375, 255}, "0", -1, "Picture1"),
         Make(ControlKind::Label, "Label2", {0, 240, 255, 255}, "0", -1, "Picture1"),
         Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "Label5", -1),
     };
-    for (auto& c : f.controls) c.transparent = c.name == "Label4" || c.name == "Label2";
+    const std::map<std::string, const char*> spoken = {
+        {"Text1", "reason"}, {"Label4", "hours idle"}, {"Label2", "minutes idle"}};
+    for (auto& c : f.controls) {
+        c.transparent = c.name == "Label4" || c.name == "Label2";
+        if (spoken.contains(c.name)) c.spoken_name = spoken.at(c.name);
+    }
     return f;
 }
 

@@ -18,6 +18,10 @@ void Form::Click(std::string_view control) {
     Raise(std::string(control) + "_Click");
 }
 
+void Form::ContextMenu(std::string_view) {
+    Raise("Form_ContextMenu");
+}
+
 void Form::MenuChosen(std::string_view item) {
     Raise(std::string(item) + "_Click");
 }

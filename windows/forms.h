@@ -1,8 +1,8 @@
 // The program's three windows. Their controls hold the shared state: the reason, handle,
 // idle clock and session flag on Form1, the two colours on Form2, the command count on Form3.
 // What a form does is not its own: it raises each event by name ("Form_Load", "Picture2_Click",
-// "mnuon_Click", "Timer1_Timer", "VexoScan1_ChatLine", "Form_Unload") to the handler its
-// table binds to that name.
+// "mnuon_Click", "Timer1_Timer", "VexoScan1_ChatLine", "Form_ContextMenu", "Form_Unload") to
+// the handler its table binds to that name.
 #pragma once
 
 #include <functional>
@@ -38,6 +38,8 @@ class Form : public FormEvents {
     void Raise(std::string_view event, EventArgs args = {});
 
     void Click(std::string_view control) override;
+    // The keyboard's context menu on a skin button: the form's Form_ContextMenu handler.
+    void ContextMenu(std::string_view control) override;
     void MenuChosen(std::string_view item) override;
     // Closed from outside: the form's Form_Unload handler decides what becomes of it.
     void CloseRequested() override;

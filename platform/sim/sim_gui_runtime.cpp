@@ -129,7 +129,7 @@ int SimForm::ItemCount(std::string_view control) {
     return it == controls_.end() ? 0 : static_cast<int>(it->second.items.size());
 }
 
-void SimForm::Show() {
+void SimForm::Show(Activation) {
     if (visible_) return;
     visible_ = true;
     runtime_.record_.Line("window", name_ + " shown");

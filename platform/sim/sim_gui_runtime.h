@@ -96,12 +96,15 @@ class SimForm final : public FormWindow {
     std::string Text(std::string_view control) override;
     void SetText(std::string_view control, std::string_view text) override;
     int ItemCount(std::string_view control) override;
-    void Show() override;
+    // The simulated windows have no keyboard and no places: a window shown is recorded as
+    // shown, whichever way it was asked for.
+    void Show(Activation activation) override;
+    void ShowBeside(FormWindow&, Activation activation) override { Show(activation); }
     void Hide() override;
     bool Visible() override { return visible_; }
     void SetState(WindowState state) override;
     WindowState State() override { return state_; }
-    void PopupMenu(const MenuItem& menu) override { popped_ = &menu; }
+    void PopupMenu(const MenuItem& menu, std::string_view) override { popped_ = &menu; }
 
     const std::string& name() const { return name_; }
     const MenuItem* popped_menu() const { return popped_; }

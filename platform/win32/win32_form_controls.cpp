@@ -1,6 +1,5 @@
 // How each kind of control maps to a Win32 window class and styles, and how a container is
-// found: controls that name a picture box go inside it, placed relative to it, in pixels at
-// the screen's DPI.
+// found: controls that name a picture box go inside it, placed relative to it.
 #include "platform/win32/win32_form_controls.h"
 
 #include <algorithm>
@@ -37,15 +36,13 @@ Look LookOf(const ControlDesign& d) {
     return {kPictureClass, 0, 0};
 }
 
-bool TakesFocus(ControlKind kind) {
-    return kind == ControlKind::TextField || kind == ControlKind::ListBox ||
-           kind == ControlKind::Button;
+bool TakesFocus(const ControlDesign& d) {
+    return d.tab_index >= 0 && d.kind != ControlKind::Label;
 }
 
-RECT PixelRect(const TwipRect& t, SIZE dpi) {
-    int left = TwipsToPixels(t.left, dpi.cx), top = TwipsToPixels(t.top, dpi.cy);
-    return {left, top, left + TwipsToPixels(t.width, dpi.cx),
-            top + TwipsToPixels(t.height, dpi.cy)};
+RECT PixelRect(const TwipRect& t, int dpi) {
+    int left = TwipsToPixels(t.left, dpi), top = TwipsToPixels(t.top, dpi);
+    return {left, top, left + TwipsToPixels(t.width, dpi), top + TwipsToPixels(t.height, dpi)};
 }
 
 HWND ContainerOf(HWND form, const ControlDesign& d, const std::vector<FormControl>& made) {
@@ -61,61 +58,119 @@ void AddItems(HWND list, const std::vector<std::string>& items) {
     }
 }
 
-HWND CreateStandard(HWND parent, int id, const ControlDesign& d, const RECT& r) {
+HWND CreateStandard(HWND parent, int id, const ControlDesign& d) {
     Look look = LookOf(d);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | look.style;
-    if (d.tab_index >= 0 && TakesFocus(d.kind)) style |= WS_TABSTOP;
-    return CreateWindowExW(look.ex_style, look.cls, Widen(d.text).c_str(), style, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
-HWND CreateOne(HWND parent, int id, const ControlDesign& d, SIZE dpi) {
-    RECT r = PixelRect(d.pos, dpi);
-    if (d.kind == ControlKind::Picture) return CreatePicture(parent, id, r, Widen(d.image).c_str());
-    HWND w = CreateStandard(parent, id, d, r);
-    SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    if (TakesFocus(d)) style |= WS_TABSTOP;
+    HWND w = CreateWindowExW(look.ex_style, look.cls, Widen(d.text).c_str(), style, 0, 0, 0, 0,
+                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             GetModuleHandleW(nullptr), nullptr);
     AddItems(w, d.items);
     return w;
 }
 
+HWND CreateOne(HWND parent, int id, const ControlDesign& d) {
+    if (d.kind != ControlKind::Picture) return CreateStandard(parent, id, d);
+    if (TakesFocus(d)) return CreateSkinButton(parent, id, Widen(d.text).c_str(), d.art);
+    return CreatePicture(parent, id, d.art);
+}
+
+// Screen readers name a text field or a value after the static text just before it in
+// z-order; this one has no size, so nothing of it shows or takes a click.
+HWND CreateLabel(HWND parent, const ControlDesign& d) {
+    if (d.spoken_name.empty()) return nullptr;
+    return CreateWindowExW(0, L"STATIC", Widen(d.spoken_name).c_str(),
+                           WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void ToBottom(HWND w) {
+    if (w) SetWindowPos(w, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 // Tab order is sibling order, so the tab stops are moved to the bottom one after another in
-// the design's tab order; controls that take no focus keep their stacking among themselves.
+// the design's tab order, each after its label; the others keep their stacking.
 void ArrangeTabOrder(const std::vector<FormControl>& made,
                      const std::vector<ControlDesign>& designs) {
     std::vector<std::size_t> stops;
     for (std::size_t i = 0; i < designs.size(); ++i) {
-        if (designs[i].tab_index >= 0 && TakesFocus(designs[i].kind)) stops.push_back(i);
+        if (TakesFocus(designs[i])) stops.push_back(i);
     }
     std::stable_sort(stops.begin(), stops.end(), [&](std::size_t a, std::size_t b) {
         return designs[a].tab_index < designs[b].tab_index;
     });
     for (std::size_t i : stops) {
-        SetWindowPos(made[i].hwnd, HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ToBottom(made[i].label);
+        ToBottom(made[i].hwnd);
+    }
+}
+
+// True when `a` stands above `b`, a sibling, in z-order.
+bool Above(HWND a, HWND b) {
+    for (HWND w = GetWindow(a, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == b) return true;
+    }
+    return false;
+}
+
+// The design stacks its controls in list order, the first on top, but tab order is z-order, so
+// a tab stop may now cover a control listed before it (the reason field covers the first
+// column of ops). Cutting that part out of it keeps the look of the design.
+void ClipToDesignOrder(const std::vector<FormControl>& controls, int dpi) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const RECT mine = PixelRect(controls[i].pos, dpi);
+        HRGN shape = nullptr;
+        for (std::size_t j = 0; j < i; ++j) {
+            const RECT theirs = PixelRect(controls[j].pos, dpi);
+            RECT overlap;
+            if (GetParent(controls[j].hwnd) != GetParent(controls[i].hwnd) ||
+                !IntersectRect(&overlap, &mine, &theirs) ||
+                !Above(controls[i].hwnd, controls[j].hwnd)) {
+                continue;
+            }
+            if (!shape) shape = CreateRectRgn(0, 0, mine.right - mine.left, mine.bottom - mine.top);
+            HRGN cut = CreateRectRgn(overlap.left - mine.left, overlap.top - mine.top,
+                                     overlap.right - mine.left, overlap.bottom - mine.top);
+            CombineRgn(shape, shape, cut, RGN_DIFF);
+            DeleteObject(cut);
+        }
+        // The window owns the region from here on; null takes any earlier one away.
+        SetWindowRgn(controls[i].hwnd, shape, TRUE);
     }
 }
 
 }  // namespace
 
-SIZE ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    SIZE dpi{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 std::vector<FormControl> CreateControls(HWND form, const std::vector<ControlDesign>& designs) {
     std::vector<FormControl> made;
-    const SIZE dpi = ScreenDpi();
     for (const auto& d : designs) {
         HWND parent = ContainerOf(form, d, made);
         int id = kFirstControlId + static_cast<int>(made.size());
-        made.push_back({d.name, d.kind, CreateOne(parent, id, d, dpi)});
+        HWND label = CreateLabel(parent, d);
+        made.push_back({d.name, d.kind, CreateOne(parent, id, d), d.pos, label});
     }
     ArrangeTabOrder(made, designs);
     return made;
+}
+
+void PlaceControls(const std::vector<FormControl>& controls, int dpi, HFONT font) {
+    const auto wfont = reinterpret_cast<WPARAM>(
+        font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    for (const FormControl& c : controls) {
+        const RECT r = PixelRect(c.pos, dpi);
+        SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.label) {
+            SetWindowPos(c.label, nullptr, r.left, r.top, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (c.kind == ControlKind::Picture) {
+            SetSkinDpi(c.hwnd, dpi);
+        } else {
+            SendMessageW(c.hwnd, WM_SETFONT, wfont, TRUE);
+        }
+    }
+    ClipToDesignOrder(controls, dpi);
 }
 
 }  // namespace kn::win32

@@ -1,5 +1,6 @@
 // The child controls of a form, created from its design: one Win32 control per design entry,
-// placed in pixels, in its container, with the GUI font, and tab stops in the design's order.
+// in its container, tab stops in the design's order, and placed in pixels at a DPI, again
+// whenever the DPI changes.
 #pragma once
 
 #include <windows.h>
@@ -15,18 +16,20 @@ struct FormControl {
     std::string name;
     ControlKind kind;
     HWND hwnd;
+    TwipRect pos;
+    HWND label = nullptr;  // the unseen label that names it for screen readers, if any
 };
-
-// The screen's pixels per inch, across (cx) and down (cy), as the system gives them to a
-// DPI-aware program: 96 at 100%, 144 at 150%.
-SIZE ScreenDpi();
 
 // Twips, 1440 to the inch, to pixels at `dpi`, rounded: 15 twips a pixel at 96 DPI.
 inline int TwipsToPixels(int twips, int dpi) {
     return (twips * dpi + 720) / 1440;
 }
 
-// The controls in design order; a control's identifier is kFirstControlId plus its index.
+// The controls in design order, not yet placed; a control's identifier is kFirstControlId
+// plus its index.
 std::vector<FormControl> CreateControls(HWND form, const std::vector<ControlDesign>& designs);
+
+// Places every control at `dpi`, with `font` (null: the stock GUI font) and its art drawn anew.
+void PlaceControls(const std::vector<FormControl>& controls, int dpi, HFONT font);
 
 }  // namespace kn::win32

@@ -2,6 +2,9 @@
 // caption with only a close button and open where the system puts new windows.
 #include "platform/win32/win32_form_frame.h"
 
+#include <utility>
+
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_form_controls.h"
 #include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_text.h"
@@ -51,12 +54,9 @@ void RegisterFormClass(const FormDesign& design, const std::wstring& cls, WNDPRO
     RegisterClassExW(&wc);
 }
 
-RECT FrameRect(const FormDesign& design, const FrameStyle& fs) {
-    const SIZE dpi = ScreenDpi();
-    RECT r{0, 0, TwipsToPixels(design.client_width, dpi.cx),
-           TwipsToPixels(design.client_height, dpi.cy)};
-    AdjustWindowRectEx(&r, fs.style, FALSE, fs.ex_style);
-    return {0, 0, r.right - r.left, r.bottom - r.top};
+RECT FrameRect(const FormDesign& design, const FrameStyle& fs, int dpi) {
+    return FrameForClient(TwipsToPixels(design.client_width, dpi),
+                          TwipsToPixels(design.client_height, dpi), fs.style, fs.ex_style, dpi);
 }
 
 POINT Origin(const FormDesign& design, const RECT& frame) {
@@ -65,17 +65,49 @@ POINT Origin(const FormDesign& design, const RECT& frame) {
             (GetSystemMetrics(SM_CYSCREEN) - frame.bottom) / 2};
 }
 
+// Alt+Space on the bare skin: move, minimise and close are all that apply to a window of
+// fixed size that never maximises. Close is the close from outside.
+void TrimSystemMenu(HWND w) {
+    HMENU menu = GetSystemMenu(w, FALSE);
+    // The results say only whether the item was there.
+    for (UINT item : {SC_RESTORE, SC_SIZE, SC_MAXIMIZE}) (void)DeleteMenu(menu, item, MF_BYCOMMAND);
+}
+
 }  // namespace
 
 HWND CreateFormFrame(const FormDesign& design, WNDPROC proc, void* param) {
     std::wstring cls = kFormClassPrefix + Widen(design.name);
     RegisterFormClass(design, cls, proc);
     FrameStyle fs = StyleOf(design.style);
-    RECT frame = FrameRect(design, fs);
+    RECT frame = FrameRect(design, fs, SystemDpi());
     POINT at = Origin(design, frame);
-    return CreateWindowExW(fs.ex_style, cls.c_str(), Widen(design.caption).c_str(), fs.style, at.x,
-                           at.y, frame.right, frame.bottom, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), param);
+    HWND w = CreateWindowExW(fs.ex_style, cls.c_str(), Widen(design.caption).c_str(), fs.style,
+                             at.x, at.y, frame.right, frame.bottom, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), param);
+    if (w && design.style == FormStyle::Skinned) TrimSystemMenu(w);
+    return w;
+}
+
+LRESULT HitTest(const FormDesign& design, LRESULT found) {
+    return design.style == FormStyle::Skinned && found == HTCLIENT ? HTCAPTION : found;
+}
+
+void SetIcons(HWND frame, const FormDesign& design, int dpi) {
+    if (design.icon.empty()) return;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring icon = Widen(design.icon);
+    // Shared icons live as long as the module; the previous icon returned needs no freeing.
+    for (auto [which, size] : {std::pair{ICON_SMALL, 16}, std::pair{ICON_BIG, 32}}) {
+        HICON h = LoadFormIcon(instance, icon, ScaleToDpi(size, dpi));
+        (void)SendMessageW(frame, WM_SETICON, which, reinterpret_cast<LPARAM>(h));
+    }
+}
+
+SIZE FrameSize(const FormDesign& design, HWND frame, int dpi) {
+    const FrameStyle fs{static_cast<DWORD>(GetWindowLongW(frame, GWL_STYLE)),
+                        static_cast<DWORD>(GetWindowLongW(frame, GWL_EXSTYLE))};
+    const RECT r = FrameRect(design, fs, dpi);
+    return {r.right, r.bottom};
 }
 
 }  // namespace kn::win32

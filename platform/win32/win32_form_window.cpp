@@ -4,11 +4,14 @@
 
 #include <algorithm>
 
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_form_frame.h"
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_popup_menu.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_timer.h"
+#include "platform/win32/win32_tooltips.h"
 
 namespace kn {
 
@@ -24,9 +27,12 @@ bool Clickable(ControlKind kind) {
 
 }  // namespace
 
-Win32FormWindow::Win32FormWindow(const FormDesign& design, FormEvents& events) : events_(events) {
+Win32FormWindow::Win32FormWindow(const FormDesign& design, FormEvents& events)
+    : events_(events), design_(design) {
     window_.Reset(win32::CreateFormFrame(design, Proc, this));
     controls_ = win32::CreateControls(hwnd_, design.controls);
+    Layout(win32::WindowDpi(hwnd_), nullptr);
+    tooltips_.Reset(win32::AddTooltips(controls_));
 }
 
 Win32FormWindow::~Win32FormWindow() {
@@ -56,6 +62,16 @@ LRESULT Win32FormWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_SETFOCUS:
             return OnSetFocus(), 0;
+        case WM_DRAWITEM:
+            if (win32::DrawSkinButton(*reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
+            break;
+        case WM_CONTEXTMENU:
+            if (lp == -1 && OnContextMenu(reinterpret_cast<HWND>(wp))) return 0;
+            break;
+        case WM_NCHITTEST:
+            return win32::HitTest(design_, DefWindowProcW(hwnd_, msg, wp, lp));
+        case win32::kDpiChanged:
+            return Layout(LOWORD(wp), reinterpret_cast<const RECT*>(lp)), 0;
         case WM_CLOSE:
             return OnClose(), 0;
         case WM_QUERYENDSESSION:
@@ -66,20 +82,64 @@ LRESULT Win32FormWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
-// Menu choices come with no control window and code 0; clicks as BN_CLICKED or STN_CLICKED,
-// both 0, from a button or picture box.
+// Menu choices come with no control window and code 0; clicks as BN_CLICKED (a skin button's
+// quick second click as BN_DOUBLECLICKED). The dialog manager turns Enter without a default
+// button into IDOK and Esc into IDCANCEL, both with no control window.
 void Win32FormWindow::OnCommand(WPARAM wp, LPARAM lp) {
-    int id = LOWORD(wp);
-    if (HIWORD(wp) != 0) return;
+    int id = LOWORD(wp), code = HIWORD(wp);
     std::size_t item = static_cast<std::size_t>(id - win32::kFirstMenuId);
-    if (lp == 0 && id >= win32::kFirstMenuId && item < menu_names_.size()) {
+    if (lp == 0 && code == 0) {
+        if (id == IDOK) return PressFocused();
+        if (id == IDCANCEL && design_.style == FormStyle::ToolWindow) return OnClose();
+        if (id < win32::kFirstMenuId || item >= menu_names_.size()) return;
         std::string name = menu_names_[item];
         return events_.MenuChosen(name);
     }
     const win32::FormControl* c = lp ? FindById(id) : nullptr;
     if (!c || !Clickable(c->kind) || c->hwnd != reinterpret_cast<HWND>(lp)) return;
+    if (code != BN_CLICKED && !(code == BN_DOUBLECLICKED && c->kind == ControlKind::Picture)) {
+        return;
+    }
     std::string name = c->name;
     events_.Click(name);
+}
+
+// From the keyboard (an lParam of -1) the message comes from the focused window, which for a
+// skin button is the button itself. A right click, or the key anywhere else, is left to
+// Windows: the system menu over the skin, nothing over a button.
+bool Win32FormWindow::OnContextMenu(HWND from) {
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [&](const win32::FormControl& c) { return c.hwnd == from; });
+    if (it == controls_.end() || it->kind != ControlKind::Picture) return false;
+    std::string name = it->name;
+    events_.ContextMenu(name);
+    return true;
+}
+
+void Win32FormWindow::PressFocused() {
+    const HWND focus = GetFocus();
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [&](const win32::FormControl& c) { return c.hwnd == focus; });
+    if (it == controls_.end() || !Clickable(it->kind)) return;
+    std::string name = it->name;
+    events_.Click(name);
+}
+
+// The new font is in place before the old one goes, so no control ever holds a deleted one.
+void Win32FormWindow::Layout(int dpi, const RECT* suggested) {
+    win32::OwnedFont font(win32::CreateGuiFont(dpi));
+    if (suggested) {
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const SIZE size = win32::FrameSize(design_, hwnd_, dpi);
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    win32::PlaceControls(controls_, dpi, font.get());
+    win32::SetIcons(hwnd_, design_, dpi);
+    font_ = std::move(font);
 }
 
 void Win32FormWindow::OnTimer(WPARAM id) {
@@ -147,8 +207,36 @@ int Win32FormWindow::ItemCount(std::string_view control) {
     return static_cast<int>(SendMessageW(c->hwnd, LB_GETCOUNT, 0, 0));
 }
 
-void Win32FormWindow::Show() {
-    ShowWindow(hwnd_, SW_SHOW);
+void Win32FormWindow::Show(Activation activation) {
+    if (Visible()) return;
+    ShowWindow(hwnd_, activation == Activation::Activate ? SW_SHOW : SW_SHOWNA);
+}
+
+void Win32FormWindow::ShowBeside(FormWindow& anchor, Activation activation) {
+    // Every FormWindow of this runtime is a Win32FormWindow.
+    if (!Visible()) MoveBeside(static_cast<Win32FormWindow&>(anchor).hwnd());
+    Show(activation);
+}
+
+// A minimised anchor is placed by where it would be restored to.
+void Win32FormWindow::MoveBeside(HWND anchor) {
+    RECT a{}, me{};
+    GetWindowRect(anchor, &a);
+    if (IsIconic(anchor)) {
+        WINDOWPLACEMENT place{};
+        place.length = sizeof place;
+        if (GetWindowPlacement(anchor, &place)) a = place.rcNormalPosition;
+    }
+    GetWindowRect(hwnd_, &me);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&a, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const LONG width = me.right - me.left, height = me.bottom - me.top;
+    LONG x = a.right + width <= work.right ? a.right : a.left - width;
+    x = std::max(work.left, std::min(x, work.right - width));
+    const LONG y = std::max(work.top, std::min(a.top, work.bottom - height));
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32FormWindow::Hide() {
@@ -159,9 +247,15 @@ bool Win32FormWindow::Visible() {
     return IsWindowVisible(hwnd_) != FALSE;
 }
 
+// Minimised from the room, the window must not hand the activation on from the host to
+// whichever window comes next.
 void Win32FormWindow::SetState(WindowState state) {
     if (!Visible()) return SetHiddenState(state);
-    ShowWindow(hwnd_, state == WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+    if (state == WindowState::Normal) {
+        ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    } else {
+        ShowWindow(hwnd_, GetForegroundWindow() == hwnd_ ? SW_MINIMIZE : SW_SHOWMINNOACTIVE);
+    }
 }
 
 // Every way to minimise or restore also shows the window, so a hidden one is hidden again at
@@ -178,10 +272,14 @@ WindowState Win32FormWindow::State() {
 
 // Without the foreground the menu would not close when the user clicks elsewhere, and the
 // posted WM_NULL makes a second pop-up work at once (both as the TrackPopupMenu notes say).
-void Win32FormWindow::PopupMenu(const MenuItem& menu) {
+void Win32FormWindow::PopupMenu(const MenuItem& menu, std::string_view control) {
     win32::OwnedMenu popup = win32::BuildPopupMenu(menu, menu_names_);
     POINT at{};
     GetCursorPos(&at);
+    RECT box{};
+    if (HWND w = ControlWindow(control); w && GetWindowRect(w, &box) && !PtInRect(&box, at)) {
+        at = {box.left, box.bottom};
+    }
     SetForegroundWindow(hwnd_);
     TrackPopupMenu(popup.get(), 0, at.x, at.y, 0, hwnd_, nullptr);
     PostMessageW(hwnd_, WM_NULL, 0, 0);

@@ -27,12 +27,13 @@ class Win32FormWindow final : public FormWindow {
     std::string Text(std::string_view control) override;
     void SetText(std::string_view control, std::string_view text) override;
     int ItemCount(std::string_view control) override;
-    void Show() override;
+    void Show(Activation activation) override;
+    void ShowBeside(FormWindow& anchor, Activation activation) override;
     void Hide() override;
     bool Visible() override;
     void SetState(WindowState state) override;
     WindowState State() override;
-    void PopupMenu(const MenuItem& menu) override;
+    void PopupMenu(const MenuItem& menu, std::string_view at) override;
 
     HWND hwnd() const { return hwnd_; }
     // The control's window, or nullptr for an unknown name.
@@ -47,6 +48,11 @@ class Win32FormWindow final : public FormWindow {
     static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
     void OnCommand(WPARAM wp, LPARAM lp);
+    bool OnContextMenu(HWND from);
+    void PressFocused();
+    // Lays the window and its controls out at `dpi`, in `suggested` when Windows gives one.
+    void Layout(int dpi, const RECT* suggested);
+    void MoveBeside(HWND anchor);
     void OnTimer(WPARAM id);
     void OnActivate(WPARAM wp);
     void OnSetFocus();
@@ -57,10 +63,13 @@ class Win32FormWindow final : public FormWindow {
     void SetHiddenState(WindowState state);
 
     FormEvents& events_;
+    const FormDesign design_;
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr;  // the control to give the focus back to on activation
     win32::OwnedWindow window_;
     std::vector<win32::FormControl> controls_;
+    win32::OwnedFont font_;  // the controls' font at the window's DPI; null: the stock one
+    win32::OwnedWindow tooltips_;
     std::vector<std::string> menu_names_;
     std::map<unsigned, Win32Timer*> timers_;
 };

@@ -1,6 +1,6 @@
 // Thin owning wrappers over Win32 handles: each closes its handle exactly once, when it is
-// replaced or goes out of scope, so no window, menu, bitmap, search or kernel handle outlives
-// its use.
+// replaced or goes out of scope, so no window, menu, bitmap, font, search or kernel handle
+// outlives its use.
 #pragma once
 
 #include <windows.h>
@@ -46,6 +46,9 @@ inline void CloseMenu(HMENU h) {
 inline void CloseBitmap(HBITMAP h) {
     DeleteObject(h);
 }
+inline void CloseFont(HFONT h) {
+    DeleteObject(h);
+}
 inline void CloseFind(HANDLE h) {
     FindClose(h);
 }
@@ -60,6 +63,7 @@ using OwnedWindow = Owned<HWND, CloseWindow>;
 using OwnedMenu = Owned<HMENU, CloseMenu>;  // destroys its submenus with it
 using OwnedBitmap = Owned<HBITMAP, CloseBitmap>;
 using OwnedDc = Owned<HDC, CloseDc>;
+using OwnedFont = Owned<HFONT, CloseFont>;
 // INVALID_HANDLE_VALUE is (HANDLE)-1, which is what FindFirstFileW returns on failure.
 using OwnedFind = Owned<HANDLE, CloseFind, -1>;
 // A process or mutex handle, null on failure; a file's, INVALID_HANDLE_VALUE on failure.

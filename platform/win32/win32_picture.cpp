@@ -1,6 +1,6 @@
-// The picture box window class: its window procedure turns messages into paint, click and
-// label-drawing calls; the image it owns is freed with the window. At any DPI the image shows
-// at its own size from the box's top-left corner: scaled by half again it would blur.
+// The picture box window class and the skin buttons. Each holds its art and the bitmap drawn
+// from it at the window's DPI, freed with the window. Picture boxes let the mouse through to
+// the form (the skin background is where a drag moves the window); skin buttons take it.
 #include "platform/win32/win32_picture.h"
 
 #include <memory>
@@ -12,22 +12,49 @@ namespace kn::win32 {
 
 namespace {
 
-struct Picture {
+struct Skin {
+    SkinArt art;
     OwnedBitmap image;
-    SIZE size{};
-    bool pressed = false;
 };
 
-Picture* Of(HWND w) {
-    return reinterpret_cast<Picture*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+// A picture box keeps its skin in its user data; a skin button in this property, as the user
+// data of a window of a system class is not the program's to take.
+constexpr wchar_t kButtonSkin[] = L"kelvarnook.skin";
+
+Skin* Of(HWND w) {
+    if (auto s = static_cast<Skin*>(GetPropW(w, kButtonSkin))) return s;
+    return reinterpret_cast<Skin*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+}
+
+COLORREF ColourOf(std::uint32_t rgb) {
+    return RGB((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
+}
+
+void FillBar(HDC dc, const SkinBar& b) {
+    RECT r{b.left, b.top, b.right, b.bottom};
+    HBRUSH brush = CreateSolidBrush(ColourOf(b.colour));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+void Render(Skin& s, int dpi) {
+    const int width = ScaleToDpi(s.art.width, dpi), height = ScaleToDpi(s.art.height, dpi);
+    HDC screen = GetDC(nullptr);
+    s.image.Reset(CreateCompatibleBitmap(screen, width, height));
+    OwnedDc mem(CreateCompatibleDC(screen));
+    ReleaseDC(nullptr, screen);
+    ScopedSelect select(mem.get(), s.image.get());
+    RECT all{0, 0, width, height};
+    FillRect(mem.get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    for (const SkinBar& b : SkinBars(s.art, dpi)) FillBar(mem.get(), b);
 }
 
 // The skin is black, so what lies beyond an image is black too.
-void DrawImage(HDC dc, const Picture& p, POINT from, const RECT& to) {
+void DrawImage(HDC dc, const Skin& s, POINT from, const RECT& to) {
     FillRect(dc, &to, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    if (!p.image) return;
+    if (!s.image) return;
     OwnedDc mem(CreateCompatibleDC(dc));
-    ScopedSelect select(mem.get(), p.image.get());
+    ScopedSelect select(mem.get(), s.image.get());
     BitBlt(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, mem.get(), from.x, from.y,
            SRCCOPY);
 }
@@ -54,6 +81,7 @@ void DrawLabelText(const DRAWITEMSTRUCT& d) {
 
 // The part of the image under the label first, so the label looks see-through.
 LRESULT DrawLabel(HWND w, const DRAWITEMSTRUCT& d) {
+    if (DrawSkinButton(d)) return TRUE;
     POINT at{0, 0};
     MapWindowPoints(d.hwndItem, w, &at, 1);
     DrawImage(d.hDC, *Of(w), at, d.rcItem);
@@ -61,40 +89,13 @@ LRESULT DrawLabel(HWND w, const DRAWITEMSTRUCT& d) {
     return TRUE;
 }
 
-void Press(HWND w) {
-    Of(w)->pressed = true;
-    SetCapture(w);
-}
-
-// A click is a press and a release inside the box, as with a button.
-void Release(HWND w, LPARAM lp) {
-    bool was_pressed = Of(w)->pressed;
-    Of(w)->pressed = false;
-    if (GetCapture() == w) ReleaseCapture();
-    RECT client;
-    GetClientRect(w, &client);
-    POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-    if (!was_pressed || !PtInRect(&client, at)) return;
-    SendMessageW(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), STN_CLICKED),
-                 reinterpret_cast<LPARAM>(w));
-}
-
 void Attach(HWND w, const CREATESTRUCTW& cs) {
-    auto p = std::make_unique<Picture>();
-    auto image = static_cast<const wchar_t*>(cs.lpCreateParams);
-    if (image && *image) {
-        p->image.Reset(static_cast<HBITMAP>(
-            LoadImageW(cs.hInstance, image, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    }
-    BITMAP info{};
-    if (p->image && GetObjectW(p->image.get(), sizeof info, &info)) {
-        p->size = SIZE{info.bmWidth, info.bmHeight};
-    }
-    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(p.release()));
+    auto art = static_cast<const SkinArt*>(cs.lpCreateParams);
+    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Skin{*art, {}}));
 }
 
 void Detach(HWND w) {
-    std::unique_ptr<Picture> p(Of(w));
+    std::unique_ptr<Skin> s(Of(w));
     SetWindowLongPtrW(w, GWLP_USERDATA, 0);
 }
 
@@ -110,12 +111,8 @@ LRESULT CALLBACK PictureProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
             return Paint(w), 0;
         case WM_ERASEBKGND:
             return 1;
-        case WM_LBUTTONDOWN:
-            return Press(w), 0;
-        case WM_LBUTTONUP:
-            return Release(w, lp), 0;
-        case WM_CAPTURECHANGED:
-            return Of(w)->pressed = false, 0;
+        case WM_NCHITTEST:
+            return HTTRANSPARENT;
         case WM_DRAWITEM:
             return DrawLabel(w, *reinterpret_cast<DRAWITEMSTRUCT*>(lp));
         case WM_COMMAND:
@@ -127,7 +124,6 @@ LRESULT CALLBACK PictureProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(w, msg, wp, lp);
 }
 
-// No CS_DBLCLKS: a quick second click must count as a click of its own.
 void RegisterClassOnce(HINSTANCE instance) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -140,23 +136,58 @@ void RegisterClassOnce(HINSTANCE instance) {
     if (!GetClassInfoExW(instance, kPictureClass, &known)) RegisterClassExW(&wc);
 }
 
+// The button class's own procedure, kept by the first skin button made; the same for all.
+WNDPROC button_proc = nullptr;
+
+// The button paints only through WM_DRAWITEM: no background of its own under the art.
+LRESULT CALLBACK SkinButtonProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_ERASEBKGND) return 1;
+    if (msg == WM_NCDESTROY) std::unique_ptr<Skin>(static_cast<Skin*>(RemovePropW(w, kButtonSkin)));
+    return CallWindowProcW(button_proc, w, msg, wp, lp);
+}
+
+bool IsSkinButton(HWND w) {
+    return GetPropW(w, kButtonSkin) != nullptr;
+}
+
 }  // namespace
 
-HWND CreatePicture(HWND parent, int id, const RECT& r, const wchar_t* image) {
+HWND CreatePicture(HWND parent, int id, const SkinArt& art) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClassOnce(instance);
     return CreateWindowExW(WS_EX_CONTROLPARENT, kPictureClass, L"",
-                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                           const_cast<wchar_t*>(image));
+                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                           const_cast<SkinArt*>(&art));
 }
 
-SIZE PictureImageSize(HWND picture) {
+HWND CreateSkinButton(HWND parent, int id, const wchar_t* name, const SkinArt& art) {
+    HWND w = CreateWindowExW(0, L"BUTTON", name,
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW, 0,
+                             0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             GetModuleHandleW(nullptr), nullptr);
+    if (!w) return w;
+    SetPropW(w, kButtonSkin, new Skin{art, {}});
+    button_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinButtonProc)));
+    return w;
+}
+
+void SetSkinDpi(HWND w, int dpi) {
     wchar_t cls[64] = L"";
-    GetClassNameW(picture, cls, ARRAYSIZE(cls));
-    Picture* p = lstrcmpW(cls, kPictureClass) == 0 ? Of(picture) : nullptr;
-    return p ? p->size : SIZE{0, 0};
+    GetClassNameW(w, cls, ARRAYSIZE(cls));
+    if (lstrcmpW(cls, kPictureClass) != 0 && !IsSkinButton(w)) return;
+    if (Skin* s = Of(w)) Render(*s, dpi);
+    InvalidateRect(w, nullptr, TRUE);
+}
+
+bool DrawSkinButton(const DRAWITEMSTRUCT& d) {
+    if (d.CtlType != ODT_BUTTON || !IsSkinButton(d.hwndItem) || !Of(d.hwndItem)) return false;
+    DrawImage(d.hDC, *Of(d.hwndItem), POINT{0, 0}, d.rcItem);
+    if ((d.itemState & ODS_FOCUS) && !(d.itemState & ODS_NOFOCUSRECT)) {
+        DrawFocusRect(d.hDC, &d.rcItem);
+    }
+    return true;
 }
 
 }  // namespace kn::win32

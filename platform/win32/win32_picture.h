@@ -1,21 +1,32 @@
-// Picture boxes: child windows that show a bitmap resource unscaled from their top-left
-// corner, report clicks to their parent and paint the transparent labels they hold.
+// Picture boxes and skin buttons, which show skin art drawn at their window's DPI. A picture
+// box lets the mouse through to the form and paints the transparent labels it holds; a skin
+// button is an owner-drawn push button, so it takes the focus by Tab, presses by Space, and is
+// what a screen reader calls a button, named by its text.
 #pragma once
 
 #include <windows.h>
+
+#include "platform/skin_art.h"
 
 namespace kn::win32 {
 
 // The light colour of text drawn over a skin image.
 inline constexpr COLORREF kSkinTextColour = RGB(232, 232, 232);
 
-// A visible picture box at `r` in `parent` showing the bitmap resource `image` (may be empty).
-// A click arrives at the parent as WM_COMMAND(id, STN_CLICKED). WM_COMMAND from the controls
-// it holds is passed on to the parent, so a form hears its controls wherever they sit.
-// A transparent label inside it is a SS_OWNERDRAW static, which the box paints.
-HWND CreatePicture(HWND parent, int id, const RECT& r, const wchar_t* image);
+// A visible picture box in `parent` showing `art`; the mouse over it is the parent's (a
+// skinned form's, to drag). WM_COMMAND from the controls it holds is passed on to the parent,
+// so a form hears its controls wherever they sit. A transparent label inside it is a
+// SS_OWNERDRAW static, which the box paints; so is a skin button inside it.
+HWND CreatePicture(HWND parent, int id, const SkinArt& art);
 
-// The size of the picture's image in pixels; 0 x 0 when it has none.
-SIZE PictureImageSize(HWND picture);
+// A visible skin button in `parent` named `name`, showing `art`, with a focus cue when it has
+// the focus. Clicks arrive as BN_CLICKED, a quick second one as BN_DOUBLECLICKED.
+HWND CreateSkinButton(HWND parent, int id, const wchar_t* name, const SkinArt& art);
+
+// The art of a picture box or skin button drawn afresh at `dpi`; anything else is left alone.
+void SetSkinDpi(HWND w, int dpi);
+
+// WM_DRAWITEM for a skin button, whichever window is its parent; false for any other item.
+bool DrawSkinButton(const DRAWITEMSTRUCT& d);
 
 }  // namespace kn::win32

@@ -47,6 +47,9 @@ TEST(EventTables, BindOnlyEventsTheirWindowRaisesAndEveryButtonAndMenuItem) {
     for (Window& w : windows) {
         for (const ControlDesign& c : w.design.controls) {
             if (c.kind == ControlKind::Picture) w.raised.insert(c.name + "_Click");
+            if (c.kind == ControlKind::Picture && c.tab_index >= 0) {
+                w.raised.insert("Form_ContextMenu");
+            }
             if (c.kind == ControlKind::Button) w.needed.insert(c.name + "_Click");
         }
     }

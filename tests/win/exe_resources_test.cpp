@@ -1,9 +1,11 @@
 // What Windows reads out of both executables before running them: the application manifest
-// (privilege level, the Windows versions it was tested on, Common Controls 6, DPI awareness,
-// no code page of its own) and the version Explorer shows.
+// (privilege level, the Windows versions it was tested on, Common Controls 6, DPI awareness per
+// monitor, no code page of its own) and the version Explorer shows.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
@@ -11,12 +13,13 @@
 namespace kn::wintest {
 namespace {
 
-// The bytes of resource 1 of `type` in `exe`, empty when there is none.
-std::string ResourceBytes(const char* exe, const wchar_t* type) {
+// The bytes of resource `name` (1 when not given) of `type` in `exe`, empty when there is none.
+std::string ResourceBytes(const char* exe, const wchar_t* type,
+                          const wchar_t* name = MAKEINTRESOURCEW(1)) {
     const HMODULE module =
         LoadLibraryExW(WindowsPath(win32::Widen(exe)).c_str(), nullptr,
                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(1), type) : nullptr;
+    const HRSRC found = module ? FindResourceW(module, name, type) : nullptr;
     const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     std::string bytes;
     if (loaded) {
@@ -49,13 +52,29 @@ TEST_P(BothExecutables, CarryTheManifestAndTheVersion) {
              "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // 8.1
              "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // 10 and 11
              R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
-             R"(WindowsSettings">true</dpiAware>)",
+             R"(WindowsSettings">true/pm</dpiAware>)",
+             R"(WindowsSettings">PerMonitorV2</dpiAwareness>)",
          }) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
     EXPECT_EQ(manifest.find("<activeCodePage"), std::string::npos);
-    EXPECT_EQ(manifest.find("PerMonitor"), std::string::npos);
     EXPECT_EQ(win32::Narrow(FileVersion(ResourceBytes(GetParam(), RT_VERSION))), KN_VERSION);
+}
+
+// The main window's icon group: the 32 x 32, 16-colour image, then one in full colour for each
+// size Windows asks for at some scale (16 to 48 for window and taskbar, 256 for Explorer).
+TEST_P(BothExecutables, CarryTheIconAtEverySize) {
+    const std::string group = ResourceBytes(GetParam(), RT_GROUP_ICON, L"FORM1");
+    ASSERT_GE(group.size(), 6u);
+    std::vector<std::pair<int, int>> images;  // size, bits per pixel
+    const auto count = static_cast<unsigned char>(group[4]);
+    for (std::size_t i = 0, at = 6; i < count && at + 14 <= group.size(); ++i, at += 14) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(group[at + k]); };
+        images.push_back({byte(0) ? byte(0) : 256, byte(6) | byte(7) << 8});
+    }
+    EXPECT_EQ(images,
+              (std::vector<std::pair<int, int>>{
+                  {32, 4}, {16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {256, 32}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, BothExecutables, ::testing::Values(KN_PROGRAM_EXE, kProgram32Exe));

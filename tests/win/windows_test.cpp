@@ -2,6 +2,10 @@
 // SendInput on the skin buttons, the pop-up menu and the colour editor, beside the host.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
@@ -10,9 +14,12 @@ namespace kn::wintest {
 namespace {
 
 // Identifiers from the main window's and the colour editor's designs, in design order.
-constexpr int kPicture2 = win32::kFirstControlId + 0;
+constexpr int kPicture2 = win32::kFirstControlId + 1;
 constexpr int kPicture3 = win32::kFirstControlId + 2;
 constexpr int kPicture5 = win32::kFirstControlId + 5;
+constexpr int kText1 = win32::kFirstControlId + 6;
+constexpr int kEditorText1 = win32::kFirstControlId + 1;
+constexpr int kEditorText2 = win32::kFirstControlId + 3;
 constexpr int kCommand4 = win32::kFirstControlId + 4;
 constexpr int kCommand1 = win32::kFirstControlId + 5;
 constexpr int kCommand2 = win32::kFirstControlId + 6;
@@ -40,13 +47,35 @@ void Click(HWND control) {
     Send(in);
 }
 
-void Key(WORD vk) {
+// Presses the keys in order and lets them go in reverse: Key(VK_SHIFT, VK_F10) is Shift+F10.
+template <typename... Keys>
+void Key(Keys... keys) {
+    const WORD vks[] = {static_cast<WORD>(keys)...};
     INPUT in{};
     in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    Send(in);
+    for (WORD vk : vks) in.ki.wVk = vk, Send(in);
     in.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send(in);
+    for (auto vk = std::rbegin(vks); vk != std::rend(vks); ++vk) in.ki.wVk = *vk, Send(in);
+}
+
+// The window with the keyboard focus in the thread of `w`.
+HWND Focused(HWND w) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// The pixels along the top edge of `w` on the screen that are not black: where the skin
+// buttons' images are black and their focus cue is drawn.
+int LitTopEdge(HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    HDC screen = GetDC(nullptr);
+    int lit = 0;
+    for (int x = r.left; x < r.right; ++x) lit += (GetPixel(screen, x, r.top) & 0xffffff) != 0;
+    ReleaseDC(nullptr, screen);
+    return lit;
 }
 
 bool MenuOpen() {
@@ -97,42 +126,213 @@ class ProgramWindows : public BesideHost {
     }
 };
 
-// One start for everything that leaves the program running: the menu's idle on and colours,
-// the preview, the editor and the list above the host with their close buttons hiding them
-// and keeping them, and the bar and "maxi".
-TEST_F(ProgramWindows, SkinMenuAndEditorDoTheirThingAndStayOnTop) {
-    Choose({VK_DOWN, VK_RIGHT});
+// One start for everything that leaves the program running. First the keyboard alone: Tab
+// from the reason field to ops (its focus cue lit), Enter opens the menu at ops and the arrows
+// choose idle and on; Shift+F10 opens it too and colors the editor, where Tab follows the
+// design's tab order. Then the preview's click, Esc and the list's close button hiding those
+// windows above the host and keeping them, and the bar and "maxi".
+TEST_F(ProgramWindows, SkinMenuAndEditorByKeyboardAndMouseStayOnTop) {
+    SetCursorPos(0, 0);  // off ops: a menu asked for from the keyboard opens at the button
+    const HWND reason = Descendant(form1_, kText1), ops = Descendant(form1_, kPicture3);
+    ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == reason; }));
+    const int unfocused = LitTopEdge(ops);
+    Key(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == ops; }));
+    EXPECT_TRUE(WaitUntil([&] { return LitTopEdge(ops) > unfocused; })) << "no focus cue";
+    Key(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
+    RECT menu, button;
+    GetWindowRect(FindWindowW(L"#32768", nullptr), &menu);
+    GetWindowRect(ops, &button);
+    EXPECT_EQ(std::pair(menu.left, menu.top), std::pair(button.left, button.bottom));
+    Key(VK_DOWN), Key(VK_RIGHT), Key(VK_RETURN);
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.00")));
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.51")));
+    Key(VK_SHIFT, VK_F10);
+    ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
+    Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN);
+    const HWND editor = FindWindowW(L"kelvarnook.Form2", nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Focused(editor) == Descendant(editor, kEditorText1); }));
+    for (int id : {kEditorText2, kCommand1, kCommand2, kCommand4, kEditorText1}) {
+        Key(VK_TAB);
+        EXPECT_TRUE(WaitUntil([&] { return Focused(editor) == Descendant(editor, id); })) << id;
+    }
 
-    const HWND editor = OpenEditor();
-    ASSERT_NE(editor, nullptr);
     Click(Descendant(editor, kCommand4));
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("window_handle", "1.50")));
-
     const auto topmost = [](HWND w) {
         return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     };
-    EXPECT_TRUE(topmost(form1_));
+    EXPECT_TRUE(topmost(form1_) && topmost(editor));
+    Key(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor); }));
     ASSERT_TRUE(host_.Send("owner cmds"));
-    for (const wchar_t* cls : {L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
-        HWND w = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            w = FindWindowW(cls, nullptr);
-            return w && IsWindowVisible(w);
-        })) << win32::Narrow(cls);
-        EXPECT_TRUE(topmost(w)) << win32::Narrow(cls);
-        PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(w); })) << win32::Narrow(cls);
-        // Destroying hides first: the close is over once the program's thread answers again.
-        SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-        EXPECT_TRUE(IsWindow(w)) << win32::Narrow(cls);
-    }
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        list = FindWindowW(L"kelvarnook.Form3", nullptr);
+        return list && IsWindowVisible(list);
+    }));
+    EXPECT_TRUE(topmost(list));
+    PostMessageW(list, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(list); }));
+    // Destroying hides first: the close is over once the program's thread answers again.
+    SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    EXPECT_TRUE(IsWindow(editor) && IsWindow(list));
 
     Click(Descendant(form1_, kPicture2));
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
     ASSERT_TRUE(host_.Send("owner maxi"));
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(form1_) && IsWindowVisible(form1_); }));
+}
+
+// A move to a monitor of another scale: Windows sends WM_DPICHANGED with the new DPI and the
+// rectangle it suggests (here the same corner, twice the size, as for 192 DPI). The window
+// takes it and its controls stand at their places in twips at the new DPI.
+TEST_F(ProgramWindows, ADpiChangeLaysTheWindowOutAnew) {
+    RECT was;
+    GetWindowRect(form1_, &was);
+    const RECT suggested{was.left, was.top, was.left + 2 * (was.right - was.left),
+                         was.top + 2 * (was.bottom - was.top)};
+    // The rectangle travels by pointer, so it is put into the program's own memory.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(form1_, &pid);
+    HANDLE program = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    ASSERT_NE(program, nullptr);
+    void* there = VirtualAllocEx(program, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
+    ASSERT_TRUE(WriteProcessMemory(program, there, &suggested, sizeof suggested, nullptr));
+    SendMessageW(form1_, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(there));
+    VirtualFreeEx(program, there, 0, MEM_RELEASE);
+    CloseHandle(program);
+
+    RECT now;
+    GetWindowRect(form1_, &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested));
+    // Left, top, right, bottom in twips, at 192 DPI: 15 twips are 2 pixels.
+    for (const auto& [id, t] : {std::pair{kPicture3, RECT{1320, 960, 1815, 1215}},
+                                std::pair{kText1, RECT{0, 960, 1335, 1215}},
+                                std::pair{kPicture5, RECT{1560, 0, 1815, 255}}}) {
+        RECT r;
+        GetWindowRect(Descendant(form1_, id), &r);
+        MapWindowPoints(nullptr, form1_, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom),
+                  std::tuple(t.left * 2 / 15, t.top * 2 / 15, t.right * 2 / 15, t.bottom * 2 / 15))
+            << id;
+    }
+}
+
+// The owner types in the room: windows that the room's commands bring up must leave the
+// keyboard there (else the next line goes into the reason field). The editor and the list
+// come up beside the main window.
+TEST_F(ProgramWindows, WindowsOpenedFromTheRoomLeaveTheKeyboardInIt) {
+    SetForegroundWindow(host_.frame());
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == host_.frame(); }));
+    RECT main;
+    GetWindowRect(form1_, &main);
+    for (const char* line :
+         {"owner mini", "owner maxi", "owner hide", "owner show", "owner colors", "owner cmds"}) {
+        const std::size_t posts = host_.Lines("post").size();
+        ASSERT_TRUE(host_.Send(line));
+        ASSERT_TRUE(WaitUntil([&] { return host_.Lines("post").size() > posts; })) << line;
+        EXPECT_EQ(GetForegroundWindow(), host_.frame()) << line;
+    }
+    EXPECT_TRUE(IsWindowVisible(form1_) && !IsIconic(form1_));
+    for (const wchar_t* cls : {L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
+        RECT r;
+        GetWindowRect(FindWindowW(cls, nullptr), &r);
+        EXPECT_EQ(r.left, main.right) << win32::Narrow(cls);
+        EXPECT_EQ(r.top, main.top) << win32::Narrow(cls);
+    }
+}
+
+// Dragging the skin background moves the window. Alt+Space opens its system menu, whose
+// Minimize minimises and whose Close is the close from outside: the unload lines, then the
+// end. (Another process can't read the menu's items under Wine, so they are chosen by their
+// access keys, as a person would.)
+TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
+    RECT was;
+    GetWindowRect(form1_, &was);
+    const auto move_to = [](int x, int y) {
+        SetCursorPos(x, y);
+        Sleep(100);  // paces the drag as a hand would; the result is waited for below
+    };
+    const int x = was.left + 60, y = was.top + 45;  // black skin between the rule and "reason"
+    move_to(x, y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    Send(in);
+    move_to(x + 20, y + 15);
+    move_to(x + 40, y + 30);
+    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    Send(in);
+    RECT now{};
+    EXPECT_TRUE(WaitUntil([&] {
+        GetWindowRect(form1_, &now);
+        return now.left == was.left + 40 && now.top == was.top + 30;
+    })) << now.left - was.left
+        << "," << now.top - was.top;
+
+    SetForegroundWindow(form1_);
+    Key(VK_MENU, VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
+    Key('N');
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
+    ASSERT_TRUE(host_.Send("owner maxi"));
+    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(form1_); }));
+    SetForegroundWindow(form1_);
+    Key(VK_MENU, VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
+    Key('C');
+    EXPECT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "140.51")));
+    EXPECT_TRUE(program_->WaitForExit());
+}
+
+// What a screen reader reads, as it finds it on Windows: a skin button is a Button named by
+// its text, and a field or a counter is named by the static text just before it in z-order,
+// while the counter's own text stays its value. (Wine's oleacc gives no object for another
+// process's windows, E_NOINTERFACE for every class, so the names can't be read through it.)
+// Hovering a skin button shows its name in a tooltip.
+TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
+    const auto read = [](auto get, HWND w) {
+        wchar_t buffer[64] = L"";
+        get(w, buffer, 64);
+        return win32::Narrow(buffer);
+    };
+    const auto text = [&](HWND w) { return read(GetWindowTextW, w); };
+    const auto class_of = [&](HWND w) { return read(GetClassNameW, w); };
+    EXPECT_EQ(text(form1_), "kelvar nook");
+    for (const auto& [id, name] : {std::pair{kPicture3, "menu"}, std::pair{kPicture2, "minimize"},
+                                   std::pair{kPicture5, "exit"}}) {
+        const HWND button = Descendant(form1_, id);
+        EXPECT_EQ(class_of(button), "Button") << name;
+        EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & (BS_TYPEMASK | WS_TABSTOP),
+                  BS_OWNERDRAW | WS_TABSTOP)
+            << name;
+    }
+    for (const auto& [id, name, value] :
+         {std::tuple{kText1, "reason", ""}, std::tuple{kText1 + 1, "hours idle", "0"},
+          std::tuple{kText1 + 2, "minutes idle", "0"}}) {
+        const HWND control = Descendant(form1_, id), label = GetWindow(control, GW_HWNDPREV);
+        EXPECT_EQ(class_of(label), "Static") << name;
+        EXPECT_EQ(text(label), name);
+        EXPECT_EQ(text(control), value) << name;
+    }
+
+    // Onto ops from elsewhere: a pointer already resting there (left by an earlier test) would
+    // have had its tooltip come and go.
+    RECT r;
+    GetWindowRect(Descendant(form1_, kPicture3), &r);
+    for (POINT at : {POINT{0, 0}, POINT{r.left + 2, r.top + 2}, POINT{r.left + 8, r.top + 6}}) {
+        SetCursorPos(at.x, at.y);
+        Sleep(100);  // paces the pointer as a hand would; the tooltip is waited for below
+    }
+    EXPECT_TRUE(WaitUntil([&] {
+        const HWND tip = FindWindowW(L"tooltips_class32", nullptr);
+        wchar_t shown[64] = L"";
+        if (tip) SendMessageW(tip, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(shown));
+        return tip && IsWindowVisible(tip) && win32::Narrow(shown) == "menu";
+    }));
 }
 
 // Clicks that would exit, pop the menu up, minimise, or preview, save and close in the colour

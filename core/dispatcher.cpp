@@ -11,21 +11,39 @@ namespace kn {
 
 namespace {
 
+using enum ArgumentRule;
+
+// The list's line for "mini" names it "minimize", as the window has always shown it.
 constexpr CommandEntry kCommands[] = {
-    {"idleon", ArgumentRule::None, CmdIdleOn},       {"idleoff", ArgumentRule::None, CmdIdleOff},
-    {"reason", ArgumentRule::Required, CmdReason},   {"end", ArgumentRule::None, CmdEnd},
-    {"reason?", ArgumentRule::None, CmdReasonQuery}, {"handle", ArgumentRule::Required, CmdHandle},
-    {"cmds", ArgumentRule::None, CmdCmds},           {"xcmds", ArgumentRule::None, CmdXcmds},
-    {"show", ArgumentRule::None, CmdShow},           {"hide", ArgumentRule::None, CmdHide},
-    {"mini", ArgumentRule::None, CmdMini},           {"maxi", ArgumentRule::None, CmdMaxi},
-    {"colors", ArgumentRule::None, CmdColors},       {"xcolors", ArgumentRule::None, CmdXcolors},
-    {"pr", ArgumentRule::Required, CmdPr},           {"reset", ArgumentRule::None, CmdReset},
+    {"idleon", None, CmdIdleOn, "idleon - enables idle session"},
+    {"idleoff", None, CmdIdleOff, "idleoff - disables idle session"},
+    {"reason", Required, CmdReason, "reason * - set new reason (* being the reason)"},
+    {"end", None, CmdEnd, "end - ends program"},
+    {"reason?", None, CmdReasonQuery, "reason? - shows current reason for idling"},
+    {"handle", Required, CmdHandle, "handle * - changes handle (* being new handle)"},
+    {"cmds", None, CmdCmds, "cmds - shows commands"},
+    {"xcmds", None, CmdXcmds, "xcmds - hides commands"},
+    {"show", None, CmdShow, "show - shows main form"},
+    {"hide", None, CmdHide, "hide - hides main form"},
+    {"mini", None, CmdMini, "minimize - minimizes main form"},
+    {"maxi", None, CmdMaxi, "maxi - maximizes main form"},
+    {"colors", None, CmdColors, "colors - shows color editor"},
+    {"xcolors", None, CmdXcolors, "xcolors - hides color editor"},
+    {"pr", Required, CmdPr, "pr * - enter a private room (* being room)"},
+    {"reset", None, CmdReset, "reset - resets idle time back to 0"},
 };
 
 }  // namespace
 
 std::span<const CommandEntry> CommandTable() {
     return kCommands;
+}
+
+std::vector<std::string> CommandListLines() {
+    std::vector<std::string> lines;
+    for (const CommandEntry& e : kCommands) lines.emplace_back(e.list_line);
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 CutLine CutCommand(std::string_view text) {
@@ -37,8 +55,7 @@ CutLine CutCommand(std::string_view text) {
     return cut;
 }
 
-void Form1_VexoScan1_ChatLine(Program& program, const std::string& screen_name,
-                              const std::string& text) {
+void HandleChatLine(Program& program, const std::string& screen_name, const std::string& text) {
     const std::string own = program.bridge().GetOwnScreenName();
     // With no welcome window nobody is the owner, not even a line without a screen name.
     if (own.empty() || own != screen_name) return;
@@ -47,7 +64,7 @@ void Form1_VexoScan1_ChatLine(Program& program, const std::string& screen_name,
                                     [&](const CommandEntry& e) { return e.word == cut.word; });
     if (entry == std::end(kCommands)) return;
     const bool has_argument = !cut.argument.empty();
-    if (has_argument != (entry->rule == ArgumentRule::Required)) return;
+    if (has_argument != (entry->rule == Required)) return;
     entry->run(program, cut.argument);
 }
 

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kn {
 
@@ -16,10 +17,14 @@ struct CommandEntry {
     std::string_view word;  // lower case
     ArgumentRule rule;
     void (*run)(Program&, const std::string& argument);
+    std::string_view list_line;  // its line in the command list window
 };
 
 // The sixteen commands in their fixed order.
 std::span<const CommandEntry> CommandTable();
+
+// The command list window's lines, one a command, in alphabetical order.
+std::vector<std::string> CommandListLines();
 
 // A line cut at its first blank: the word lower-cased, the argument exactly as typed.
 struct CutLine {
@@ -28,8 +33,7 @@ struct CutLine {
 };
 CutLine CutCommand(std::string_view text);
 
-// The handler of the scanner's ChatLine event.
-void Form1_VexoScan1_ChatLine(Program& program, const std::string& screen_name,
-                              const std::string& text);
+// A line the scanner saw said in the room: runs the owner's command, ignores everyone else.
+void HandleChatLine(Program& program, const std::string& screen_name, const std::string& text);
 
 }  // namespace kn

@@ -55,7 +55,7 @@ void ResetIdleClock(Program& p) {
     p.form1().Label4.SetText("0");
 }
 
-void Form1_Timer1_Timer(Program& p) {
+void IdleTick(Program& p) {
     Form1& f = p.form1();
     Advance(f.Label2);
     if (f.Label2.Text() == "60") {

@@ -9,7 +9,7 @@ class Program;
 void StartIdleSession(Program& program);
 void EndIdleSession(Program& program);
 void ResetIdleClock(Program& program);
-// The minute tick of Timer1.
-void Form1_Timer1_Timer(Program& program);
+// The minute tick of Timer1: the clock one minute on, and the two idle lines.
+void IdleTick(Program& program);
 
 }  // namespace kn

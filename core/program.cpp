@@ -1,42 +1,44 @@
 // The program's windows, loaded on first use as their values are first needed, and its run.
 #include "core/program.h"
 
-#include "core/form_events.h"
+#include "core/dispatcher.h"
+#include "core/form_handlers.h"
 #include "windows/forms.h"
 
 namespace kn {
 
-namespace {
-
-// The form is kept before its load handler runs, so the handler can reach its own window.
-template <typename F>
-F& Load(std::unique_ptr<F>& kept, std::unique_ptr<F> form, EventTable events) {
-    kept = std::move(form);
-    kept->Bind(std::move(events));
-    kept->Raise("Form_Load");
-    return *kept;
-}
-
-}  // namespace
-
 Program::Program(GuiRuntime& gui, WindowSystem& ws, CodePage& cp, ProfileStore& profiles)
-    : gui_(gui), ws_(ws), cp_(cp), profiles_(profiles), bridge_(ws, cp, gui) {}
+    : gui_(gui),
+      ws_(ws),
+      cp_(cp),
+      profiles_(profiles),
+      bridge_(ws, cp, gui),
+      form1_handlers_(MakeForm1Handlers(*this)),
+      form2_handlers_(MakeForm2Handlers(*this)),
+      form3_handlers_(MakeForm3Handlers(*this)) {}
 
 Program::~Program() = default;
 
+// Each form is kept before its load handler runs, so the handler can reach its own window.
 Form1& Program::form1() {
     if (form1_) return *form1_;
-    return Load(form1_, std::make_unique<Form1>(gui_, bridge_), Form1Events(*this));
+    form1_ = std::make_unique<Form1>(gui_, bridge_, *form1_handlers_);
+    form1_handlers_->Form1_Form_Load();
+    return *form1_;
 }
 
 Form2& Program::form2() {
     if (form2_) return *form2_;
-    return Load(form2_, std::make_unique<Form2>(gui_), Form2Events(*this));
+    form2_ = std::make_unique<Form2>(gui_, *form2_handlers_);
+    form2_handlers_->Form2_Form_Load();
+    return *form2_;
 }
 
 Form3& Program::form3() {
     if (form3_) return *form3_;
-    return Load(form3_, std::make_unique<Form3>(gui_), Form3Events(*this));
+    form3_ = std::make_unique<Form3>(gui_, CommandListLines(), *form3_handlers_);
+    form3_handlers_->Form3_Form_Load();
+    return *form3_;
 }
 
 void Program::Run() {

@@ -15,6 +15,9 @@ namespace kn {
 class Form1;
 class Form2;
 class Form3;
+struct Form1Handlers;
+struct Form2Handlers;
+struct Form3Handlers;
 
 class Program {
   public:
@@ -46,6 +49,9 @@ class Program {
     CodePage& cp_;
     ProfileStore& profiles_;
     HostBridge bridge_;
+    std::unique_ptr<Form1Handlers> form1_handlers_;
+    std::unique_ptr<Form2Handlers> form2_handlers_;
+    std::unique_ptr<Form3Handlers> form3_handlers_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

@@ -55,7 +55,7 @@ void StayOnTop(Program& program, FormWindow& window) {
     program.window_system().MakeTopmost(window.Handle());
 }
 
-void Form1_Form_Load(Program& p) {
+void StartUp(Program& p) {
     Form1& form1 = p.form1();
     form1.VexoScan1().StartScan();
     StayOnTop(p, form1.window());
@@ -76,12 +76,6 @@ void ExitProgram(Program& p) {
     AnnounceUnloaded(p);
     p.gui().EndProcess();
     std::abort();  // not reached: EndProcess ends the process or unwinds out of the run
-}
-
-// Closed from outside, the program still keeps the reason: without it a reason set since
-// the last exit sequence would be lost. What remains is the exit sequence itself.
-void Form1_Form_Unload(Program& p) {
-    ExitProgram(p);
 }
 
 }  // namespace kn

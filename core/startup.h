@@ -7,14 +7,11 @@ namespace kn {
 class Program;
 class FormWindow;
 
-// The main window's load handler: start-up.
-void Form1_Form_Load(Program& program);
+// Start-up, the main window's load handler.
+void StartUp(Program& program);
 
 // Saves the reason, announces the unloading and ends the process; never returns.
 [[noreturn]] void ExitProgram(Program& program);
-
-// The main window closed from outside the program.
-[[noreturn]] void Form1_Form_Unload(Program& program);
 
 // Makes `window` topmost without moving or sizing it.
 void StayOnTop(Program& program, FormWindow& window);

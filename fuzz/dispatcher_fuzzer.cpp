@@ -27,7 +27,7 @@ std::pair<test::SimRun, std::string> RunOnce(const std::string& settings,
         for (const OwnerLine& line : lines) {
             events.emplace_back(line.at, [&w, &line] {
                 if (!line.through_room || !w.host().OwnerSays(line.text)) {
-                    Form1_VexoScan1_ChatLine(w.program(), w.host().screen_name(), line.text);
+                    HandleChatLine(w.program(), w.host().screen_name(), line.text);
                 }
             });
         }

@@ -33,9 +33,9 @@ struct Said {
 
 class NoEvents final : public FormEvents {
   public:
-    void Click(std::string_view) override {}
-    void ContextMenu(std::string_view) override {}
-    void MenuChosen(std::string_view) override {}
+    void Click(ControlIndex) override {}
+    void ContextMenu(ControlIndex) override {}
+    void MenuChosen(const MenuItem&) override {}
     void CloseRequested() override {}
 };
 

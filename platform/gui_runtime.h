@@ -2,6 +2,7 @@
 // menu, the modal text-input dialog, the event pump, a monotonic clock and the process itself.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,7 +14,8 @@
 
 namespace kn {
 
-// Left, top, width and height in twips (15 twips to a pixel).
+// Left, top, width and height in twips: 1440 to the inch, so 15 to a pixel at 96 DPI and fewer
+// at any higher DPI, where every window lays itself out again.
 struct TwipRect {
     int left = 0, top = 0, width = 0, height = 0;
 };
@@ -52,6 +54,9 @@ struct FormDesign {
     std::vector<ControlDesign> controls;
 };
 
+// A control of a form: its place in its design's `controls`.
+using ControlIndex = std::size_t;
+
 struct MenuItem {
     std::string name;     // "mnuon"
     std::string caption;  // "on"
@@ -66,18 +71,20 @@ enum class Activation {
     NoActivate,  // the keyboard stays where it is: in the host's room, for one opened from there
 };
 
-// What a form hears from its window; implemented by the program's forms.
+// What a form hears from its window; implemented by the program's forms. Controls and menu
+// items come as themselves, never by name.
 class FormEvents {
   public:
     virtual ~FormEvents() = default;
-    // A click on the button or skin button named `control`, by the mouse or, with the focus
-    // on it, by Enter or Space.
-    virtual void Click(std::string_view control) = 0;
-    // The context-menu key or Shift+F10 on the skin button named `control`, which has the
-    // focus. A text field answers those keys with its own edit menu and raises nothing.
-    virtual void ContextMenu(std::string_view control) = 0;
-    // The item named `item` was chosen from a menu that this form popped up.
-    virtual void MenuChosen(std::string_view item) = 0;
+    // A click on the button or skin button `control`, by the mouse or, with the focus on it,
+    // by Enter or Space.
+    virtual void Click(ControlIndex control) = 0;
+    // The context-menu key or Shift+F10 on the skin button `control`, which has the focus. A
+    // text field answers those keys with its own edit menu and raises nothing.
+    virtual void ContextMenu(ControlIndex control) = 0;
+    // `item` was chosen from a menu that this form popped up: one of that menu's own items,
+    // the very object, not a copy.
+    virtual void MenuChosen(const MenuItem& item) = 0;
     // The window was asked to close from outside the program (its close button, Esc in a tool
     // window, the system menu's Close, WM_CLOSE, the session ending). The window stays as it
     // is; the form decides what happens.
@@ -112,12 +119,12 @@ class FormWindow {
     // never takes the activation; minimising passes it on only if the window had it.
     virtual void SetState(WindowState state) = 0;
     virtual WindowState State() = 0;
-    // Pops `menu` (its items; the root itself is not shown) up with the default alignment: at
-    // the mouse pointer when the pointer is over the control named `at` (it was clicked),
-    // else at that control's bottom-left corner (it was asked for from the keyboard). The
-    // arrow keys and Enter choose as in any menu. A choice arrives later as
+    // Pops `menu` (its items; the root itself is not shown; it must outlive the window) up
+    // with the default alignment: at the mouse pointer when the pointer is over the control
+    // `at` (it was clicked), else at that control's bottom-left corner (it was asked for from
+    // the keyboard). The arrow keys and Enter choose as in any menu. A choice arrives later as
     // FormEvents::MenuChosen; none, nothing.
-    virtual void PopupMenu(const MenuItem& menu, std::string_view at) = 0;
+    virtual void PopupMenu(const MenuItem& menu, ControlIndex at) = 0;
 };
 
 // A window-system timer owned by a form; its tick is delivered through the event pump.
@@ -133,7 +140,8 @@ class GuiRuntime {
   public:
     virtual ~GuiRuntime() = default;
 
-    // Creates `design`'s window, hidden and in the normal state, with all its controls.
+    // Creates `design`'s window, hidden and in the normal state, with all its controls; the
+    // window keeps what it needs of `design`, which need not outlive the call.
     virtual std::unique_ptr<FormWindow> CreateForm(const FormDesign& design,
                                                    FormEvents& events) = 0;
 

@@ -21,4 +21,12 @@ class Control {
     std::string name_;
 };
 
+// The place of the control named `name` in `design`. The names are the program's own: a name
+// the design lacks is a slip in the program, and it stops at once rather than leave a control
+// that nothing reaches.
+ControlIndex IndexOf(const FormDesign& design, std::string_view name);
+
+// The item named `name` in the tree under `menu`, stopping as IndexOf does when there is none.
+const MenuItem& ItemOf(const MenuItem& menu, std::string_view name);
+
 }  // namespace kn

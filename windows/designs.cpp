@@ -2,6 +2,7 @@
 // window's background are placed relative to it.
 #include "windows/designs.h"
 
+#include <algorithm>
 #include <map>
 
 #include "windows/skin.h"
@@ -55,16 +56,16 @@ FormDesign MakeForm1() {
     FormDesign f = Form("Form1", kProgramTitle, FormStyle::Skinned, 1815, 1320);
     f.icon = "Form1";
     f.controls = {
-        Picture("Picture1", {0, 0, 1815, 1335}),
-        SkinButton("Picture2", {1320, 0, 255, 255}, "minimize", 2),
-        SkinButton("Picture3", {1320, 960, 495, 255}, "menu", 1),
-        Picture("Picture7", {840, 0, 495, 255}, "Picture1"),
-        Picture("Picture6", {0, 0, 495, 255}, "Picture1"),
-        SkinButton("Picture5", {1560, 0, 255, 255}, "exit", 3),
-        Make(ControlKind::TextField, "Text1", {0, 960, 1335, 255}, "", 0, "Picture1"),
-        Make(ControlKind::Label, "Label4", {840, 240, 375, 255}, "0", -1, "Picture1"),
-        Make(ControlKind::Label, "Label2", {0, 240, 255, 255}, "0", -1, "Picture1"),
-        Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "Label5", -1),
+        Picture("Picture1", {0, 0, 1815, 1335}),                     // the skin background
+        SkinButton("Picture2", {1320, 0, 255, 255}, "minimize", 2),  // minimise
+        SkinButton("Picture3", {1320, 960, 495, 255}, "menu", 1),    // ops: the menu
+        Picture("Picture7", {840, 0, 495, 255}, "Picture1"),         // the word hrs
+        Picture("Picture6", {0, 0, 495, 255}, "Picture1"),           // the word mins
+        SkinButton("Picture5", {1560, 0, 255, 255}, "exit", 3),      // X: exit
+        Make(ControlKind::TextField, "Text1", {0, 960, 1335, 255}, "", 0, "Picture1"),  // reason
+        Make(ControlKind::Label, "Label4", {840, 240, 375, 255}, "0", -1, "Picture1"),  // hours
+        Make(ControlKind::Label, "Label2", {0, 240, 255, 255}, "0", -1, "Picture1"),    // minutes
+        Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "Label5", -1),  // the handle
     };
     const std::map<std::string, const char*> spoken = {
         {"Text1", "reason"}, {"Label4", "hours idle"}, {"Label2", "minutes idle"}};
@@ -79,38 +80,23 @@ FormDesign MakeForm2() {
     FormDesign f = Form("Form2", "chatsend color editor", FormStyle::ToolWindow, 2325, 1245);
     f.controls = {
         Make(ControlKind::Label, "Label1", {0, 0, 735, 255}, "color 1", 1),
-        Make(ControlKind::TextField, "Text1", {240, 240, 1095, 285}, "c0c0c0", 0),
+        Make(ControlKind::TextField, "Text1", {240, 240, 1095, 285}, "c0c0c0", 0),  // colour 1
         Make(ControlKind::Label, "Label2", {0, 600, 855, 255}, "color 2", 2),
-        Make(ControlKind::TextField, "Text2", {240, 840, 1095, 285}, "99ccff", 3),
+        Make(ControlKind::TextField, "Text2", {240, 840, 1095, 285}, "99ccff", 3),  // colour 2
         Make(ControlKind::Button, "Command4", {1440, 120, 735, 255}, "preview", 6),
         Make(ControlKind::Button, "Command1", {1440, 480, 735, 255}, "save", 4),
-        Make(ControlKind::Button, "Command2", {1440, 840, 735, 255}, "ok", 5),
+        Make(ControlKind::Button, "Command2", {1440, 840, 735, 255}, "ok", 5),  // hides it
     };
     return f;
 }
 
-FormDesign MakeForm3() {
+FormDesign MakeForm3(std::vector<std::string> commands) {
     FormDesign f = Form("Form3", "commands", FormStyle::ToolWindow, 4125, 1260);
     ControlDesign list = Make(ControlKind::ListBox, "List1", {0, 240, 4095, 1005}, "", 0);
-    list.items = {
-        "cmds - shows commands",
-        "colors - shows color editor",
-        "end - ends program",
-        "handle * - changes handle (* being new handle)",
-        "hide - hides main form",
-        "idleoff - disables idle session",
-        "idleon - enables idle session",
-        "maxi - maximizes main form",
-        "minimize - minimizes main form",
-        "pr * - enter a private room (* being room)",
-        "reason * - set new reason (* being the reason)",
-        "reason? - shows current reason for idling",
-        "reset - resets idle time back to 0",
-        "show - shows main form",
-        "xcmds - hides commands",
-        "xcolors - hides color editor",
-    };
-    f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 375, 255}, "", 1), list};
+    std::sort(commands.begin(), commands.end());
+    list.items = std::move(commands);
+    f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 375, 255}, "", 1),  // the count
+                  list};
     return f;
 }
 
@@ -137,9 +123,8 @@ const FormDesign& Form2Design() {
     return design;
 }
 
-const FormDesign& Form3Design() {
-    static const FormDesign design = MakeForm3();
-    return design;
+FormDesign Form3Design(std::vector<std::string> commands) {
+    return MakeForm3(std::move(commands));
 }
 
 const MenuItem& Form1Menu() {

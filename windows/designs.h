@@ -2,13 +2,17 @@
 // control with its position, caption and image, as the windows are loaded.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/gui_runtime.h"
 
 namespace kn {
 
 const FormDesign& Form1Design();
 const FormDesign& Form2Design();
-const FormDesign& Form3Design();
+// The command list, its list holding `commands` in alphabetical order.
+FormDesign Form3Design(std::vector<std::string> commands);
 const MenuItem& Form1Menu();
 
 // The program's title, the caption of its dialogs.

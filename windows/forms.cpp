@@ -1,55 +1,73 @@
-// The three windows made from their designs, and their events turned into names.
+// The three windows made from their designs, each event bound to the handler it runs.
 #include "windows/forms.h"
 
 #include "windows/designs.h"
 
 namespace kn {
 
-Form::Form(GuiRuntime& gui, const FormDesign& design) : window_(gui.CreateForm(design, *this)) {}
+Form::Form(GuiRuntime& gui, FormDesign design, Handler unload)
+    : design_(std::move(design)),
+      window_(gui.CreateForm(design_, *this)),
+      unload_(std::move(unload)) {}
 
 Form::~Form() = default;
 
-void Form::Raise(std::string_view event, EventArgs args) {
-    const auto handler = events_.find(event);
-    if (handler != events_.end()) handler->second(args);
+void Form::Click(ControlIndex control) {
+    if (const auto bound = clicks_.find(control); bound != clicks_.end()) bound->second();
 }
 
-void Form::Click(std::string_view control) {
-    Raise(std::string(control) + "_Click");
+void Form::ContextMenu(ControlIndex) {
+    if (context_menu_) context_menu_();
 }
 
-void Form::ContextMenu(std::string_view) {
-    Raise("Form_ContextMenu");
+void Form::MenuChosen(const MenuItem& item) {
+    if (const auto bound = menu_.find(&item); bound != menu_.end()) bound->second();
 }
 
-void Form::MenuChosen(std::string_view item) {
-    Raise(std::string(item) + "_Click");
+void Form::OnClick(std::string_view control, Handler handler) {
+    clicks_[IndexOf(design_, control)] = std::move(handler);
 }
 
-void Form::CloseRequested() {
-    Raise("Form_Unload");
-}
-
-Form1::Form1(GuiRuntime& gui, HostBridge& bridge)
-    : Form(gui, Form1Design()),
+Form1::Form1(GuiRuntime& gui, HostBridge& bridge, Form1Handlers& h)
+    : Form(gui, Form1Design(), [&h] { h.Form1_Form_Unload(); }),
       Text1(*window_, "Text1"),
       Label2(*window_, "Label2"),
       Label4(*window_, "Label4"),
       Label5(*window_, "Label5"),
       timer1_(
-          gui.CreateTimer(*window_, kTimer1Id, kTimer1Interval, [this] { Raise("Timer1_Timer"); })),
+          gui.CreateTimer(*window_, kTimer1Id, kTimer1Interval, [&h] { h.Form1_Timer1_Timer(); })),
       scanner_(std::make_unique<ChatScanner>(
-          bridge, gui, *window_, [this](const std::string& name, const std::string& text) {
-              const std::string args[] = {name, text};
-              Raise("VexoScan1_ChatLine", args);
-          })) {}
+          bridge, gui, *window_, [&h](const std::string& name, const std::string& text) {
+              h.Form1_VexoScan1_ChatLine(name, text);
+          })) {
+    OnClick("Picture2", [&h] { h.Form1_Picture2_Click(); });
+    OnClick("Picture3", [&h] { h.Form1_Picture3_Click(); });
+    OnClick("Picture5", [&h] { h.Form1_Picture5_Click(); });
+    OnContextMenu([&h] { h.Form1_Form_ContextMenu(); });
+    const MenuItem& menu = Form1Menu();
+    OnMenu(ItemOf(menu, "mnuon"), [&h] { h.Form1_mnuon_Click(); });
+    OnMenu(ItemOf(menu, "mnuoff"), [&h] { h.Form1_mnuoff_Click(); });
+    OnMenu(ItemOf(menu, "mnucolors"), [&h] { h.Form1_mnucolors_Click(); });
+    OnMenu(ItemOf(menu, "mnuhandle"), [&h] { h.Form1_mnuhandle_Click(); });
+    OnMenu(ItemOf(menu, "mnucommands"), [&h] { h.Form1_mnucommands_Click(); });
+    OnMenu(ItemOf(menu, "mnuminimize"), [&h] { h.Form1_mnuminimize_Click(); });
+    OnMenu(ItemOf(menu, "mnuexit"), [&h] { h.Form1_mnuexit_Click(); });
+}
 
 Form1::~Form1() = default;
 
-Form2::Form2(GuiRuntime& gui)
-    : Form(gui, Form2Design()), Text1(*window_, "Text1"), Text2(*window_, "Text2") {}
+Form2::Form2(GuiRuntime& gui, Form2Handlers& h)
+    : Form(gui, Form2Design(), [&h] { h.Form2_Form_Unload(); }),
+      Text1(*window_, "Text1"),
+      Text2(*window_, "Text2") {
+    OnClick("Command1", [&h] { h.Form2_Command1_Click(); });
+    OnClick("Command2", [&h] { h.Form2_Command2_Click(); });
+    OnClick("Command4", [&h] { h.Form2_Command4_Click(); });
+}
 
-Form3::Form3(GuiRuntime& gui)
-    : Form(gui, Form3Design()), Label1(*window_, "Label1"), List1(*window_, "List1") {}
+Form3::Form3(GuiRuntime& gui, std::vector<std::string> commands, Form3Handlers& h)
+    : Form(gui, Form3Design(std::move(commands)), [&h] { h.Form3_Form_Unload(); }),
+      Label1(*window_, "Label1"),
+      List1(*window_, "List1") {}
 
 }  // namespace kn

@@ -1,16 +1,15 @@
 // The program's three windows. Their controls hold the shared state: the reason, handle,
 // idle clock and session flag on Form1, the two colours on Form2, the command count on Form3.
-// What a form does is not its own: it raises each event by name ("Form_Load", "Picture2_Click",
-// "mnuon_Click", "Timer1_Timer", "VexoScan1_ChatLine", "Form_ContextMenu", "Form_Unload") to
-// the handler its table binds to that name.
+// What a form does is not its own: each event runs the handler of the same name in the form's
+// handlers (Form1_Picture3_Click, Form1_VexoScan1_ChatLine, ...), which the program supplies.
 #pragma once
 
 #include <functional>
 #include <map>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bridge/chat_scanner.h"
 #include "platform/gui_runtime.h"
@@ -20,40 +19,76 @@ namespace kn {
 
 class HostBridge;
 
-// What an event carries: nothing, or ChatLine's screen name and line.
-using EventArgs = std::span<const std::string>;
-using EventHandler = std::function<void(EventArgs)>;
-using EventTable = std::map<std::string, EventHandler, std::less<>>;
+// The handlers of each window's events, named for window, control and event.
+struct Form1Handlers {
+    virtual ~Form1Handlers() = default;
+    virtual void Form1_Form_Load() = 0;
+    virtual void Form1_Form_Unload() = 0;  // closed from outside the program
+    virtual void Form1_Timer1_Timer() = 0;
+    virtual void Form1_VexoScan1_ChatLine(const std::string& screen_name,
+                                          const std::string& text) = 0;
+    virtual void Form1_Picture2_Click() = 0;
+    virtual void Form1_Picture3_Click() = 0;
+    virtual void Form1_Picture5_Click() = 0;
+    virtual void Form1_Form_ContextMenu() = 0;  // the keyboard's context menu on a skin button
+    virtual void Form1_mnuon_Click() = 0;
+    virtual void Form1_mnuoff_Click() = 0;
+    virtual void Form1_mnucolors_Click() = 0;
+    virtual void Form1_mnuhandle_Click() = 0;
+    virtual void Form1_mnucommands_Click() = 0;
+    virtual void Form1_mnuminimize_Click() = 0;
+    virtual void Form1_mnuexit_Click() = 0;
+};
 
+struct Form2Handlers {
+    virtual ~Form2Handlers() = default;
+    virtual void Form2_Form_Load() = 0;
+    virtual void Form2_Form_Unload() = 0;
+    virtual void Form2_Command1_Click() = 0;
+    virtual void Form2_Command2_Click() = 0;
+    virtual void Form2_Command4_Click() = 0;
+};
+
+struct Form3Handlers {
+    virtual ~Form3Handlers() = default;
+    virtual void Form3_Form_Load() = 0;
+    virtual void Form3_Form_Unload() = 0;
+};
+
+// What every window has: its window, made from its design, and the clicks, menu choices and
+// closing it hears, each bound to the handler it runs.
 class Form : public FormEvents {
   public:
-    Form(GuiRuntime& gui, const FormDesign& design);
     ~Form() override;
-
     FormWindow& window() { return *window_; }
 
-    // Binds the events to their handlers, once, before the form loads.
-    void Bind(EventTable events) { events_ = std::move(events); }
-    // Runs the handler bound to `event`; an event the table leaves out does nothing.
-    void Raise(std::string_view event, EventArgs args = {});
-
-    void Click(std::string_view control) override;
-    // The keyboard's context menu on a skin button: the form's Form_ContextMenu handler.
-    void ContextMenu(std::string_view control) override;
-    void MenuChosen(std::string_view item) override;
-    // Closed from outside: the form's Form_Unload handler decides what becomes of it.
-    void CloseRequested() override;
+    void Click(ControlIndex control) override;
+    void ContextMenu(ControlIndex control) override;
+    void MenuChosen(const MenuItem& item) override;
+    void CloseRequested() override { unload_(); }
 
   protected:
+    using Handler = std::function<void()>;
+    Form(GuiRuntime& gui, FormDesign design, Handler unload);
+    // A click on the design's control named `control` runs `handler`.
+    void OnClick(std::string_view control, Handler handler);
+    // The keyboard's context menu on a skin button runs `handler`.
+    void OnContextMenu(Handler handler) { context_menu_ = std::move(handler); }
+    // Choosing `item` from a menu this window popped up runs `handler`.
+    void OnMenu(const MenuItem& item, Handler handler) { menu_[&item] = std::move(handler); }
+
+    const FormDesign design_;
     std::unique_ptr<FormWindow> window_;
 
   private:
-    EventTable events_;
+    Handler unload_, context_menu_;
+    std::map<ControlIndex, Handler> clicks_;
+    std::map<const MenuItem*, Handler> menu_;
 };
 
 class Form1 final : public Form {
   public:
-    Form1(GuiRuntime& gui, HostBridge& bridge);
+    Form1(GuiRuntime& gui, HostBridge& bridge, Form1Handlers& handlers);
     ~Form1() override;
 
     Timer& Timer1() { return *timer1_; }
@@ -74,7 +109,7 @@ class Form1 final : public Form {
 
 class Form2 final : public Form {
   public:
-    explicit Form2(GuiRuntime& gui);
+    Form2(GuiRuntime& gui, Form2Handlers& handlers);
 
     Control Text1;  // colour 1
     Control Text2;  // colour 2
@@ -82,10 +117,11 @@ class Form2 final : public Form {
 
 class Form3 final : public Form {
   public:
-    explicit Form3(GuiRuntime& gui);
+    // `commands` are the list's lines, one for each command in the room.
+    Form3(GuiRuntime& gui, std::vector<std::string> commands, Form3Handlers& handlers);
 
     Control Label1;  // the command count
-    Control List1;
+    Control List1;   // the commands
 };
 
 }  // namespace kn

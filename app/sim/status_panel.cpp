@@ -3,7 +3,7 @@
 #include "app/sim/status_panel.h"
 
 #include "app/sim/room_line.h"
-#include "windows/designs.h"
+#include "core/dispatcher.h"
 
 namespace kn::sim {
 
@@ -102,8 +102,8 @@ Row ColoursRow(const Face& face, bool colour) {
 // The command words of the command list window, as its lines begin.
 std::vector<std::string> CommandWords() {
     std::vector<std::string> words;
-    for (const ControlDesign& c : Form3Design().controls) {
-        for (const std::string& item : c.items) words.push_back(item.substr(0, item.find(" - ")));
+    for (const std::string& line : CommandListLines()) {
+        words.push_back(line.substr(0, line.find(" - ")));
     }
     return words;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "windows/designs.h"
 #include "windows/forms.h"
 
 namespace kn::sim {
@@ -142,11 +143,11 @@ void World::Click(const Event& e) {
     LoadedForm(e, editor ? "Form2" : "Form1");
     if (HeldByPrompt(e)) return;
     if (editor) {
-        gui_.Events("Form2")->Click(target.substr(6));
+        gui_.Events("Form2")->Click(IndexOf(Form2Design(), target.substr(6)));
     } else if (target.starts_with("mnu")) {
-        gui_.Events("Form1")->MenuChosen(target);
+        gui_.Events("Form1")->MenuChosen(ItemOf(Form1Menu(), target));
     } else {
-        gui_.Events("Form1")->Click(target);
+        gui_.Events("Form1")->Click(IndexOf(Form1Design(), target));
     }
 }
 

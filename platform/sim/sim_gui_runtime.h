@@ -104,7 +104,7 @@ class SimForm final : public FormWindow {
     bool Visible() override { return visible_; }
     void SetState(WindowState state) override;
     WindowState State() override { return state_; }
-    void PopupMenu(const MenuItem& menu, std::string_view) override { popped_ = &menu; }
+    void PopupMenu(const MenuItem& menu, ControlIndex) override { popped_ = &menu; }
 
     const std::string& name() const { return name_; }
     const MenuItem* popped_menu() const { return popped_; }

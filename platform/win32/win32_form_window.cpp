@@ -91,17 +91,15 @@ void Win32FormWindow::OnCommand(WPARAM wp, LPARAM lp) {
     if (lp == 0 && code == 0) {
         if (id == IDOK) return PressFocused();
         if (id == IDCANCEL && design_.style == FormStyle::ToolWindow) return OnClose();
-        if (id < win32::kFirstMenuId || item >= menu_names_.size()) return;
-        std::string name = menu_names_[item];
-        return events_.MenuChosen(name);
+        if (id < win32::kFirstMenuId || item >= menu_items_.size()) return;
+        return events_.MenuChosen(*menu_items_[item]);
     }
     const win32::FormControl* c = lp ? FindById(id) : nullptr;
     if (!c || !Clickable(c->kind) || c->hwnd != reinterpret_cast<HWND>(lp)) return;
     if (code != BN_CLICKED && !(code == BN_DOUBLECLICKED && c->kind == ControlKind::Picture)) {
         return;
     }
-    std::string name = c->name;
-    events_.Click(name);
+    events_.Click(IndexOf(*c));
 }
 
 // From the keyboard (an lParam of -1) the message comes from the focused window, which for a
@@ -111,8 +109,7 @@ bool Win32FormWindow::OnContextMenu(HWND from) {
     auto it = std::find_if(controls_.begin(), controls_.end(),
                            [&](const win32::FormControl& c) { return c.hwnd == from; });
     if (it == controls_.end() || it->kind != ControlKind::Picture) return false;
-    std::string name = it->name;
-    events_.ContextMenu(name);
+    events_.ContextMenu(IndexOf(*it));
     return true;
 }
 
@@ -121,8 +118,7 @@ void Win32FormWindow::PressFocused() {
     auto it = std::find_if(controls_.begin(), controls_.end(),
                            [&](const win32::FormControl& c) { return c.hwnd == focus; });
     if (it == controls_.end() || !Clickable(it->kind)) return;
-    std::string name = it->name;
-    events_.Click(name);
+    events_.Click(IndexOf(*it));
 }
 
 // The new font is in place before the old one goes, so no control ever holds a deleted one.
@@ -272,12 +268,13 @@ WindowState Win32FormWindow::State() {
 
 // Without the foreground the menu would not close when the user clicks elsewhere, and the
 // posted WM_NULL makes a second pop-up work at once (both as the TrackPopupMenu notes say).
-void Win32FormWindow::PopupMenu(const MenuItem& menu, std::string_view control) {
-    win32::OwnedMenu popup = win32::BuildPopupMenu(menu, menu_names_);
+void Win32FormWindow::PopupMenu(const MenuItem& menu, ControlIndex control) {
+    win32::OwnedMenu popup = win32::BuildPopupMenu(menu, menu_items_);
     POINT at{};
     GetCursorPos(&at);
     RECT box{};
-    if (HWND w = ControlWindow(control); w && GetWindowRect(w, &box) && !PtInRect(&box, at)) {
+    if (HWND w = control < controls_.size() ? controls_[control].hwnd : nullptr;
+        w && GetWindowRect(w, &box) && !PtInRect(&box, at)) {
         at = {box.left, box.bottom};
     }
     SetForegroundWindow(hwnd_);

@@ -33,7 +33,7 @@ class Win32FormWindow final : public FormWindow {
     bool Visible() override;
     void SetState(WindowState state) override;
     WindowState State() override;
-    void PopupMenu(const MenuItem& menu, std::string_view at) override;
+    void PopupMenu(const MenuItem& menu, ControlIndex at) override;
 
     HWND hwnd() const { return hwnd_; }
     // The control's window, or nullptr for an unknown name.
@@ -60,6 +60,9 @@ class Win32FormWindow final : public FormWindow {
     void OnClose();
     const win32::FormControl* Find(std::string_view name) const;
     const win32::FormControl* FindById(int id) const;
+    ControlIndex IndexOf(const win32::FormControl& c) const {
+        return static_cast<ControlIndex>(&c - controls_.data());
+    }
     void SetHiddenState(WindowState state);
 
     FormEvents& events_;
@@ -70,7 +73,7 @@ class Win32FormWindow final : public FormWindow {
     std::vector<win32::FormControl> controls_;
     win32::OwnedFont font_;  // the controls' font at the window's DPI; null: the stock one
     win32::OwnedWindow tooltips_;
-    std::vector<std::string> menu_names_;
+    std::vector<const MenuItem*> menu_items_;  // of the last menu popped up, by identifier
     std::map<unsigned, Win32Timer*> timers_;
 };
 

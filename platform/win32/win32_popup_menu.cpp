@@ -8,31 +8,33 @@ namespace kn::win32 {
 
 namespace {
 
-void AppendItems(HMENU menu, const std::vector<MenuItem>& items, std::vector<std::string>& names);
+using Items = std::vector<const MenuItem*>;
 
-void AppendItem(HMENU menu, const MenuItem& item, std::vector<std::string>& names) {
-    UINT_PTR id = kFirstMenuId + names.size();
-    names.push_back(item.name);
+void AppendItems(HMENU menu, const std::vector<MenuItem>& children, Items& items);
+
+void AppendItem(HMENU menu, const MenuItem& item, Items& items) {
+    UINT_PTR id = kFirstMenuId + items.size();
+    items.push_back(&item);
     std::wstring caption = Widen(item.caption);
     if (item.children.empty()) {
         AppendMenuW(menu, MF_STRING, id, caption.c_str());
         return;
     }
     HMENU sub = CreatePopupMenu();
-    AppendItems(sub, item.children, names);
+    AppendItems(sub, item.children, items);
     AppendMenuW(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption.c_str());
 }
 
-void AppendItems(HMENU menu, const std::vector<MenuItem>& items, std::vector<std::string>& names) {
-    for (const auto& item : items) AppendItem(menu, item, names);
+void AppendItems(HMENU menu, const std::vector<MenuItem>& children, Items& items) {
+    for (const auto& item : children) AppendItem(menu, item, items);
 }
 
 }  // namespace
 
-OwnedMenu BuildPopupMenu(const MenuItem& root, std::vector<std::string>& names) {
-    names.clear();
+OwnedMenu BuildPopupMenu(const MenuItem& root, Items& items) {
+    items.clear();
     OwnedMenu menu(CreatePopupMenu());
-    AppendItems(menu.get(), root.children, names);
+    AppendItems(menu.get(), root.children, items);
     return menu;
 }
 

@@ -2,7 +2,6 @@
 // gets a command identifier from its place in a depth-first walk.
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "platform/gui_runtime.h"
@@ -10,7 +9,7 @@
 
 namespace kn::win32 {
 
-// The menu of `root`'s items; `names[id - kFirstMenuId]` is then the name of item `id`.
-OwnedMenu BuildPopupMenu(const MenuItem& root, std::vector<std::string>& names);
+// The menu of `root`'s items; `items[id - kFirstMenuId]` is then item `id` itself.
+OwnedMenu BuildPopupMenu(const MenuItem& root, std::vector<const MenuItem*>& items);
 
 }  // namespace kn::win32

@@ -36,7 +36,7 @@ Outcome StrikeAfter(const Vanishing& way, int n) {
     Outcome outcome;
     const SimRun run = RunEvents(dir, "Owner", [&](sim::World& w) {
         const auto say = [&w](const char* line, std::string& reason) {
-            Form1_VexoScan1_ChatLine(w.program(), "Owner", line);
+            HandleChatLine(w.program(), "Owner", line);
             reason = w.program().form1().Text1.Text();
         };
         return std::make_unique<TimedEvents>(std::vector<TimedEvents::Event>{

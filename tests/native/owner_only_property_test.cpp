@@ -67,11 +67,11 @@ TEST(OwnerOnly, NoLineOfAnybodyElseRunsACommand) {
                      std::string line(e.word);
                      for (char& c : line) c = static_cast<char>(r() % 2 ? std::toupper(c) : c);
                      if (e.rule == ArgumentRule::Required) line += " x";
-                     Form1_VexoScan1_ChatLine(w.program(), name, line);
+                     HandleChatLine(w.program(), name, line);
                      if (happenings != 0)
                          failure = "[" + name + "] ran [" + line + "] for [" + owner + "]";
                      if (++cases % 1000 == 0 && !owner.empty()) {  // the owner is still heard
-                         Form1_VexoScan1_ChatLine(w.program(), owner, "reason?");
+                         HandleChatLine(w.program(), owner, "reason?");
                          ++controls;
                          answered += happenings == 1;
                          happenings = 0;

@@ -1,6 +1,7 @@
 // The three windows made from their designs, and their events turned into names.
 #include "windows/forms.h"
 
+#include "bridge/host_bridge.h"
 #include "windows/designs.h"
 
 namespace kn {
@@ -39,7 +40,8 @@ Form1::Form1(GuiRuntime& gui, HostBridge& bridge)
       timer1_(
           gui.CreateTimer(*window_, kTimer1Id, kTimer1Interval, [this] { Raise("Timer1_Timer"); })),
       scanner_(std::make_unique<ChatScanner>(
-          bridge, gui, *window_, [this](const std::string& name, const std::string& text) {
+          bridge, bridge.window_system(), bridge.code_page(), gui, *window_,
+          [this](const std::string& name, const std::string& text) {
               const std::string args[] = {name, text};
               Raise("VexoScan1_ChatLine", args);
           })) {}

@@ -42,8 +42,8 @@ struct PollOnlyRoom {
     NoEvents events;
     std::unique_ptr<FormWindow> form = gui.CreateForm(ProbeDesign(), events);
     double raised_at = -1;
-    ChatScanner scanner{bridge, gui, *form,
-                        [this](const std::string&, const std::string&) { raised_at = gui.Now(); }};
+    ChatScanner::ChatLineHandler note = [this](auto&, auto&) { raised_at = gui.Now(); };
+    ChatScanner scanner{bridge, ws, cp, gui, *form, note};
 
     void WaitUntil(double t) {
         while (gui.Now() < t) gui.WaitForEvents(t - gui.Now());

@@ -54,7 +54,7 @@ BENCHMARK(MemberLineDropped)
 void MemberLineAgainstBareCalls(benchmark::State& state) {
     StartedProgram program(Room(20, 1 << 10));
     sim::SimHost& host = program.world().host();
-    WindowSystem& ws = program.bridge().window_system();
+    WindowSystem& ws = program.world().program().window_system();
     std::size_t n = 0;
     auto say = [&] {
         host.MemberSays("Member" + std::to_string(n++ % 1000), "hello there, how is everyone");

@@ -54,7 +54,7 @@ void BareDayOfIdle(benchmark::State& state) {
         options.out = nullptr;
         sim::World world(options);
         world.host().Start();
-        WindowSystem& ws = world.program().bridge().window_system();
+        WindowSystem& ws = world.program().window_system();
         for (int minute = 0; minute < 1440; ++minute) {
             for (int poll = 1; poll <= kPollsPerMinute; ++poll) {
                 BareIdlePoll(ws, poll % ChatScanner::kFullReadEvery == 0);

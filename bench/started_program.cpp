@@ -41,8 +41,8 @@ StartedProgram::StartedProgram(const Setup& setup) {
 StartedProgram::~StartedProgram() = default;
 
 sim::SimWindowSystem& StartedProgram::windows() {
-    // The world's window system is the simulated one; the bridge only sees its interface.
-    return static_cast<sim::SimWindowSystem&>(bridge().window_system());
+    // The world's window system is the simulated one; the program only sees its interface.
+    return static_cast<sim::SimWindowSystem&>(world_->program().window_system());
 }
 
 ChatScanner& StartedProgram::scanner() {

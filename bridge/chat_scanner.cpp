@@ -73,30 +73,29 @@ std::size_t AlreadySeen(std::string_view before, std::string_view now) {
     return now.size();
 }
 
-ChatScanner::ChatScanner(HostBridge& bridge, GuiRuntime& gui, FormWindow& owner,
-                         ChatLineHandler handler)
-    : bridge_(bridge), handler_(std::move(handler)) {
+ChatScanner::ChatScanner(HostBridge& bridge, WindowSystem& ws, CodePage& cp, GuiRuntime& gui,
+                         FormWindow& owner, ChatLineHandler handler)
+    : bridge_(bridge), ws_(ws), cp_(cp), handler_(std::move(handler)) {
     timer_ = gui.CreateTimer(owner, kTimerId, kPollMs, [this] { Poll(); });
 }
 
 ChatScanner::~ChatScanner() {
-    bridge_.window_system().WatchTextChanges({});
+    ws_.WatchTextChanges({});
 }
 
 void ChatScanner::StartScan() {
     Poll();
     timer_->SetEnabled(true);
-    bridge_.window_system().WatchTextChanges([this] { Poll(); });
+    ws_.WatchTextChanges([this] { Poll(); });
 }
 
 void ChatScanner::Poll() {
-    WindowSystem& ws = bridge_.window_system();
     const WindowHandle room = bridge_.FindChatRoom();
-    const WindowHandle transcript = room ? ws.FindChild(room, 0, host_class::kTranscript) : 0;
+    const WindowHandle transcript = room ? ws_.FindChild(room, 0, host_class::kTranscript) : 0;
     if (transcript != transcript_) return Meet(transcript);
     if (transcript == 0) return;
     // A host that does not answer tells nothing about its room; the next poll asks again.
-    const std::optional<std::size_t> length = ws.TextLength(transcript);
+    const std::optional<std::size_t> length = ws_.TextLength(transcript);
     if (!length) return;
     if (LooksUnchanged(transcript, *length) && ++polls_since_read_ < kFullReadEvery) return;
     polls_since_read_ = 0;
@@ -114,7 +113,7 @@ void ChatScanner::Meet(WindowHandle transcript) {
     std::optional<std::string> text = "";
     std::size_t length = 0;
     if (transcript) {
-        const std::optional<std::size_t> measured = bridge_.window_system().TextLength(transcript);
+        const std::optional<std::size_t> measured = ws_.TextLength(transcript);
         text = measured ? ReadWhole(transcript, *measured) : std::nullopt;
         if (!text || (!text->empty() && JoinedLines(*text).empty())) return;
         length = *measured;
@@ -130,7 +129,7 @@ void ChatScanner::Meet(WindowHandle transcript) {
 // asking the length again. Nothing when the host did not answer or the read may be cut short.
 std::optional<std::string> ChatScanner::ReadWhole(WindowHandle transcript, std::size_t length) {
     const std::size_t capacity = std::min(length + kReadSpare, kLongestText) + 1;
-    std::optional<std::string> text = bridge_.window_system().Text(transcript, capacity);
+    std::optional<std::string> text = ws_.Text(transcript, capacity);
     if (text && text->size() + kWidestChar >= capacity) text.reset();
     return text;
 }
@@ -142,7 +141,7 @@ std::optional<std::string> ChatScanner::ReadWhole(WindowHandle transcript, std::
 bool ChatScanner::LooksUnchanged(WindowHandle transcript, std::size_t length) {
     if (length != seen_length_) return false;
     constexpr std::size_t kCapacity = kHeadBytes + 1;
-    const std::optional<std::string> head = bridge_.window_system().Text(transcript, kCapacity);
+    const std::optional<std::string> head = ws_.Text(transcript, kCapacity);
     if (!head) return true;
     return head->size() + kWidestChar < kCapacity ? *head == seen_ : seen_.starts_with(*head);
 }
@@ -159,7 +158,6 @@ void ChatScanner::TakeNewText(std::string current, std::size_t length) {
     if (lines.empty()) return;
     seen_length_ = length;
     const std::string_view fresh = std::string_view(lines).substr(AlreadySeen(seen_lines_, lines));
-    CodePage& cp = bridge_.code_page();
     for (std::size_t pos = 0; pos < fresh.size();) {
         std::size_t end = fresh.find('\n', pos);
         if (end == std::string_view::npos) end = fresh.size();
@@ -167,8 +165,8 @@ void ChatScanner::TakeNewText(std::string current, std::size_t length) {
         if (!line.empty()) {
             const std::size_t colon = line.find(kNameEnd);
             const bool named = colon != std::string_view::npos;
-            pending_.emplace_back(cp.FromAnsi(named ? line.substr(0, colon) : ""),
-                                  cp.FromAnsi(named ? line.substr(colon + 2) : line));
+            pending_.emplace_back(cp_.FromAnsi(named ? line.substr(0, colon) : ""),
+                                  cp_.FromAnsi(named ? line.substr(colon + 2) : line));
         }
         pos = end + 1;
     }

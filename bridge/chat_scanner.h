@@ -15,6 +15,7 @@
 
 namespace kn {
 
+class CodePage;
 class HostBridge;
 class GuiRuntime;
 class FormWindow;
@@ -25,7 +26,9 @@ class ChatScanner {
     // Screen name first, the line's text second.
     using ChatLineHandler = std::function<void(const std::string&, const std::string&)>;
 
-    ChatScanner(HostBridge& bridge, GuiRuntime& gui, FormWindow& owner, ChatLineHandler handler);
+    // The bridge finds the room; the transcript is read through `ws` and decoded by `cp`.
+    ChatScanner(HostBridge& bridge, WindowSystem& ws, CodePage& cp, GuiRuntime& gui,
+                FormWindow& owner, ChatLineHandler handler);
     ~ChatScanner();
 
     // Starts watching; what the room holds at first sight is history and is not raised.
@@ -54,6 +57,8 @@ class ChatScanner {
     void Raise();
 
     HostBridge& bridge_;
+    WindowSystem& ws_;
+    CodePage& cp_;
     ChatLineHandler handler_;
     std::unique_ptr<Timer> timer_;
     WindowHandle transcript_ = 0;  // the transcript control watched, 0 when there is no room

@@ -39,9 +39,6 @@ class HostBridge {
     // Goes to the private room named `room`, exactly as typed.
     void EnterPrivateRoom(std::string_view room);
 
-    WindowSystem& window_system() { return ws_; }
-    CodePage& code_page() { return cp_; }
-
   private:
     bool IsChatRoom(WindowHandle candidate);
 

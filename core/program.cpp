@@ -22,7 +22,7 @@ Program::~Program() = default;
 // Each form is kept before its load handler runs, so the handler can reach its own window.
 Form1& Program::form1() {
     if (form1_) return *form1_;
-    form1_ = std::make_unique<Form1>(gui_, bridge_, *form1_handlers_);
+    form1_ = std::make_unique<Form1>(gui_, bridge_, ws_, cp_, *form1_handlers_);
     form1_handlers_->Form1_Form_Load();
     return *form1_;
 }

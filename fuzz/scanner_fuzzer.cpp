@@ -60,7 +60,7 @@ class Harness {
         design.name = "Form1";
         form_ = gui_.CreateForm(design, events_);
         scanner_ = std::make_unique<ChatScanner>(
-            bridge_, gui_, *form_,
+            bridge_, ws_, cp_, gui_, *form_,
             [this](const std::string& name, const std::string& text) { Raised(name, text); });
     }
 

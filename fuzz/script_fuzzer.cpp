@@ -10,45 +10,18 @@
 namespace kn::fuzz {
 namespace {
 
-using sim::Verb;
-
-// The verb's fixed words, and what stands between its two arguments when it takes any.
-struct Form {
-    Verb verb;
-    const char* words;
-    const char* between;  // null: no argument; "": one argument
-};
-
-constexpr Form kForms[] = {
-    {Verb::Owner, "owner", ""},
-    {Verb::Chat, "chat", ": "},
-    {Verb::Draft, "draft", ""},
-    {Verb::Click, "click", ""},
-    {Verb::Type, "type", " "},
-    {Verb::Answer, "answer", ""},
-    {Verb::Cancel, "cancel", nullptr},
-    {Verb::Close, "close", ""},
-    {Verb::Dump, "dump", nullptr},
-    {Verb::HostSignon, "host signon", ""},
-    {Verb::HostSignoff, "host signoff", nullptr},
-    {Verb::HostTitle, "host title", ""},
-    {Verb::HostRoomOpen, "host room open", nullptr},
-    {Verb::HostRoomClose, "host room close", nullptr},
-    {Verb::HostWindow, "host window", ""},
-    {Verb::HostQuit, "host quit", nullptr},
-    {Verb::HostStart, "host start", nullptr},
-    {Verb::HostLineEnd, "host line-end", ""},
-    {Verb::HostBusy, "host busy", ""},
-};
+// What stands between a verb's two arguments; null when it takes none.
+const char* Between(sim::Arg arg) {
+    if (arg == sim::Arg::None) return nullptr;
+    if (arg == sim::Arg::Named) return ": ";
+    return arg == sim::Arg::Field ? " " : "";
+}
 
 std::string Written(const sim::Event& e) {
-    const auto f = std::find_if(std::begin(kForms), std::end(kForms),
-                                [&](const Form& f) { return f.verb == e.verb; });
-    if (f == std::end(kForms)) Fail("verb without a form");
     char time[48];
     std::snprintf(time, sizeof time, "@%" PRId64 ".%06" PRId64 " ", e.at / 1000000, e.at % 1000000);
-    std::string line = time + std::string(f->words);
-    if (f->between) line += " " + e.first + f->between + e.second;
+    std::string line = time + std::string(e.verb->words);
+    if (const char* between = Between(e.verb->arg)) line += " " + e.first + between + e.second;
     // CR LF, so that an argument ending in CR keeps it.
     return line + "\r\n";
 }

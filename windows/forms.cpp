@@ -28,7 +28,7 @@ void Form::OnClick(std::string_view control, Handler handler) {
     clicks_[IndexOf(design_, control)] = std::move(handler);
 }
 
-Form1::Form1(GuiRuntime& gui, HostBridge& bridge, Form1Handlers& h)
+Form1::Form1(GuiRuntime& gui, HostBridge& bridge, WindowSystem& ws, CodePage& cp, Form1Handlers& h)
     : Form(gui, Form1Design(), [&h] { h.Form1_Form_Unload(); }),
       Text1(*window_, "Text1"),
       Label2(*window_, "Label2"),
@@ -37,7 +37,7 @@ Form1::Form1(GuiRuntime& gui, HostBridge& bridge, Form1Handlers& h)
       timer1_(
           gui.CreateTimer(*window_, kTimer1Id, kTimer1Interval, [&h] { h.Form1_Timer1_Timer(); })),
       scanner_(std::make_unique<ChatScanner>(
-          bridge, gui, *window_, [&h](const std::string& name, const std::string& text) {
+          bridge, ws, cp, gui, *window_, [&h](const std::string& name, const std::string& text) {
               h.Form1_VexoScan1_ChatLine(name, text);
           })) {
     OnClick("Picture2", [&h] { h.Form1_Picture2_Click(); });

@@ -17,6 +17,7 @@
 
 namespace kn {
 
+class CodePage;
 class HostBridge;
 
 // The handlers of each window's events, named for window, control and event.
@@ -88,7 +89,9 @@ class Form : public FormEvents {
 
 class Form1 final : public Form {
   public:
-    Form1(GuiRuntime& gui, HostBridge& bridge, Form1Handlers& handlers);
+    // The chat scanner finds the room through `bridge` and reads it with `ws` and `cp`.
+    Form1(GuiRuntime& gui, HostBridge& bridge, WindowSystem& ws, CodePage& cp,
+          Form1Handlers& handlers);
     ~Form1() override;
 
     Timer& Timer1() { return *timer1_; }

@@ -38,10 +38,11 @@ constexpr std::string_view kHelp[] = {
     "/quit               closes the main window from outside, as Ctrl-D does",
 };
 
-Event Make(Verb verb, std::string first) {
+// The event a script line would give; the terminal's own (owner, answer, close Form1) always
+// parse, so the result is ignored on purpose.
+Event Command(const std::string& text) {
     Event e;
-    e.verb = verb;
-    e.first = std::move(first);
+    ParseCommand(text, e);
     return e;
 }
 
@@ -67,10 +68,10 @@ void TerminalSource::Handle(const std::string& line) {
     if (line.starts_with("/")) return RunVerb(line);
     if (Asking()) {
         feed_.Notice("answered \"" + line + "\"");
-        return Perform(Make(Verb::Answer, line));
+        return Perform(Command("answer " + line));
     }
     if (line.empty()) return;  // an empty input box says nothing
-    world_.Perform(Make(Verb::Owner, line));
+    world_.Perform(Command("owner " + line));
 }
 
 void TerminalSource::RunVerb(const std::string& line) {
@@ -80,10 +81,10 @@ void TerminalSource::RunVerb(const std::string& line) {
     if (auto bad = ParseCommand(std::string_view(line).substr(1), event)) {
         return feed_.Error(*bad + " (/help lists the verbs)");
     }
-    // The room shows what these two did; for the others, say what was done.
+    // The room shows what is said there; for the others, say what was done.
     if (world_.HeldByPrompt(event)) {
         feed_.Notice(line + ": the handle prompt is open; answer it or /cancel first");
-    } else if (event.verb != Verb::Chat && event.verb != Verb::Owner) {
+    } else if (event.verb->acts != Acts::InRoom) {
         feed_.Notice(line);
     }
     Perform(event);
@@ -91,7 +92,7 @@ void TerminalSource::RunVerb(const std::string& line) {
 
 void TerminalSource::Perform(const Event& event) {
     world_.Perform(event);
-    if (event.verb == Verb::Answer || event.verb == Verb::Cancel) ++answers_;
+    if (event.verb->acts == Acts::OnPrompt) ++answers_;
 }
 
 void TerminalSource::Help() {
@@ -106,7 +107,7 @@ void TerminalSource::Quit() {
     if (quit_done_) return;
     quit_done_ = true;
     try {
-        world_.Perform(Make(Verb::Close, "Form1"));
+        world_.Perform(Command("close Form1"));
     } catch (const EventFault& fault) {
         feed_.Error(fault.what);
     }

@@ -1,43 +1,16 @@
 // Script syntax: "[TIME] VERB [ARGUMENT]", TIME "+S" or "@S"; the argument is everything
-// after the single blank that follows the verb or its fixed words, blanks kept.
+// after the single blank that follows the verb or its fixed words, blanks kept. Each verb is
+// one row of kVerbs: its words, its argument and what it does to the world.
 #include "app/sim/script.h"
 
 #include <array>
 #include <cctype>
 
+#include "app/sim/world.h"
+
 namespace kn::sim {
 
 namespace {
-
-enum class Arg { None, Text, Named, Target, Field, Window, LineEnd, Seconds };
-
-struct VerbForm {
-    std::string_view words;
-    Verb verb;
-    Arg arg;
-};
-
-constexpr std::array kVerbs = {
-    VerbForm{"host room open", Verb::HostRoomOpen, Arg::None},
-    VerbForm{"host room close", Verb::HostRoomClose, Arg::None},
-    VerbForm{"host signon", Verb::HostSignon, Arg::Text},
-    VerbForm{"host signoff", Verb::HostSignoff, Arg::None},
-    VerbForm{"host title", Verb::HostTitle, Arg::Text},
-    VerbForm{"host window", Verb::HostWindow, Arg::Text},
-    VerbForm{"host quit", Verb::HostQuit, Arg::None},
-    VerbForm{"host start", Verb::HostStart, Arg::None},
-    VerbForm{"host line-end", Verb::HostLineEnd, Arg::LineEnd},
-    VerbForm{"host busy", Verb::HostBusy, Arg::Seconds},
-    VerbForm{"owner", Verb::Owner, Arg::Text},
-    VerbForm{"chat", Verb::Chat, Arg::Named},
-    VerbForm{"draft", Verb::Draft, Arg::Text},
-    VerbForm{"click", Verb::Click, Arg::Target},
-    VerbForm{"type", Verb::Type, Arg::Field},
-    VerbForm{"answer", Verb::Answer, Arg::Text},
-    VerbForm{"cancel", Verb::Cancel, Arg::None},
-    VerbForm{"close", Verb::Close, Arg::Window},
-    VerbForm{"dump", Verb::Dump, Arg::None},
-};
 
 constexpr std::array<std::string_view, 13> kTargets = {
     "Picture2",       "Picture3",       "Picture5",      "mnuon",       "mnuoff",
@@ -139,25 +112,67 @@ std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool ha
     return "bad argument";
 }
 
-}  // namespace
-
-Micros SecondsNamed(std::string_view seconds) {
-    return ToMicros(std::stod(std::string(seconds)));
-}
-
+// The line break named by a `host line-end` argument: CRLF, CR or LF.
 std::string_view LineBreakNamed(std::string_view name) {
     if (name == "CR") return "\r";
     if (name == "LF") return "\n";
     return "\r\n";
 }
 
+// The span named by a `host busy` argument, which the parser has checked.
+Micros SecondsNamed(std::string_view seconds) {
+    return ToMicros(std::stod(std::string(seconds)));
+}
+
+// A verb that finds nothing to act on stops the run.
+void Needs(bool found, const Event& e, const char* what) {
+    if (!found) throw EventFault{e.line, what};
+}
+
+constexpr char kNoRoom[] = "no chat room is open";
+constexpr char kNoPrompt[] = "no prompt is open";
+
+// A new verb is a row here, and its line in docs/host-script.md and the terminal's /help.
+constexpr Verb kVerbs[] = {
+    {"host room open", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().OpenRoom(); }},
+    {"host room close", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().CloseRoom(); }},
+    {"host signon", Arg::Text, Acts::OnHost, [](auto& w, auto& e) { w.host().SignOn(e.first); }},
+    {"host signoff", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().SignOff(); }},
+    {"host title", Arg::Text, Acts::OnHost,
+     [](auto& w, auto& e) { w.host().SetWelcomeTitle(e.first); }},
+    {"host window", Arg::Text, Acts::OnHost,
+     [](auto& w, auto& e) { w.host().OpenWindow(e.first); }},
+    {"host quit", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().Quit(); }},
+    {"host start", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().Start(); }},
+    {"host line-end", Arg::LineEnd, Acts::OnHost,
+     [](auto& w, auto& e) { w.host().SetLineEnd(LineBreakNamed(e.first)); }},
+    {"host busy", Arg::Seconds, Acts::OnHost,
+     [](auto& w, auto& e) { w.HostBusy(SecondsNamed(e.first)); }},
+    {"owner", Arg::Text, Acts::InRoom,
+     [](auto& w, auto& e) { Needs(w.host().OwnerSays(e.first), e, kNoRoom); }},
+    {"chat", Arg::Named, Acts::InRoom,
+     [](auto& w, auto& e) { w.host().MemberSays(e.first, e.second); }},
+    {"draft", Arg::Text, Acts::OnHost,
+     [](auto& w, auto& e) { Needs(w.host().Draft(e.first), e, kNoRoom); }},
+    {"click", Arg::Target, Acts::OnWindows, [](auto& w, auto& e) { w.Click(e); }},
+    {"type", Arg::Field, Acts::OnWindows, [](auto& w, auto& e) { w.TypeInto(e); }},
+    {"answer", Arg::Text, Acts::OnPrompt,
+     [](auto& w, auto& e) { Needs(w.gui().Answer(e.first), e, kNoPrompt); }},
+    {"cancel", Arg::None, Acts::OnPrompt,
+     [](auto& w, auto& e) { Needs(w.gui().Cancel(), e, kNoPrompt); }},
+    {"close", Arg::Window, Acts::OnWindows, [](auto& w, auto& e) { w.Close(e); }},
+    {"dump", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.Dump(); }},
+};
+
+}  // namespace
+
 std::optional<std::string> ParseCommand(std::string_view text, Event& out) {
-    for (const VerbForm& form : kVerbs) {
-        if (!text.starts_with(form.words)) continue;
-        const std::string_view after = text.substr(form.words.size());
+    for (const Verb& verb : kVerbs) {
+        if (!text.starts_with(verb.words)) continue;
+        const std::string_view after = text.substr(verb.words.size());
         if (!after.empty() && after.front() != ' ') continue;
-        out.verb = form.verb;
-        return TakeArgument(form.arg, form.words, !after.empty(),
+        out.verb = &verb;
+        return TakeArgument(verb.arg, verb.words, !after.empty(),
                             after.empty() ? after : after.substr(1), out);
     }
     return "unknown verb " + Quoted(text.substr(0, text.find(' ')));

@@ -11,32 +11,33 @@
 
 namespace kn::sim {
 
-enum class Verb {
-    Owner,
-    Chat,
-    Draft,
-    Click,
-    Type,
-    Answer,
-    Cancel,
-    Close,
-    Dump,
-    HostSignon,
-    HostSignoff,
-    HostTitle,
-    HostRoomOpen,
-    HostRoomClose,
-    HostWindow,
-    HostQuit,
-    HostStart,
-    HostLineEnd,
-    HostBusy,
+class World;
+struct Event;
+
+// The shape of a verb's argument, as the parser checks it.
+enum class Arg { None, Text, Named, Target, Field, Window, LineEnd, Seconds };
+
+// Where a verb acts, as far as the open prompt and the terminal care.
+enum class Acts {
+    OnHost,     // the stand-in host's own doings, and dump
+    InRoom,     // someone speaks in the room, and the room shows it
+    OnWindows,  // a person's hand on the program's windows, which an open prompt holds back
+    OnPrompt,   // answers the open prompt
+};
+
+// One verb: its fixed words, its argument, where it acts and what it does (throwing
+// EventFault when the world has nothing for it to act on).
+struct Verb {
+    std::string_view words;
+    Arg arg;
+    Acts acts;
+    void (*perform)(World&, const Event&);
 };
 
 struct Event {
     int line = 0;   // 1-based line of the script
     Micros at = 0;  // virtual time
-    Verb verb = Verb::Dump;
+    const Verb* verb = nullptr;
     std::string first;   // NAME of chat, FIELD of type, TARGET, WINDOW, S; else the argument
     std::string second;  // TEXT of chat and type
 };
@@ -46,12 +47,6 @@ struct ParseError {
     std::string what;
     std::string Message() const { return "line " + std::to_string(line) + ": " + what; }
 };
-
-// The line break named by a `host line-end` argument: CRLF, CR or LF.
-std::string_view LineBreakNamed(std::string_view name);
-
-// The span named by a `host busy` argument, which the parser has checked.
-Micros SecondsNamed(std::string_view seconds);
 
 // One line without its time, as typed at the terminal or in a script after the time.
 // Returns the error text, or nothing when `out` was filled.

@@ -1,7 +1,6 @@
-// One simulator run, and what each script verb does to the host and the program's windows.
+// One simulator run, and what the script verbs do to the program's windows.
 #include "app/sim/world.h"
 
-#include <algorithm>
 #include <iostream>
 
 #include "windows/designs.h"
@@ -61,68 +60,6 @@ int World::Run(EventSource& source) {
     return 0;
 }
 
-void World::Perform(const Event& e) {
-    switch (e.verb) {
-        case Verb::Owner:
-            if (!host_.OwnerSays(e.first)) throw EventFault{e.line, "no chat room is open"};
-            break;
-        case Verb::Draft:
-            if (!host_.Draft(e.first)) throw EventFault{e.line, "no chat room is open"};
-            break;
-        case Verb::Chat:
-            host_.MemberSays(e.first, e.second);
-            break;
-        case Verb::Click:
-            Click(e);
-            break;
-        case Verb::Type:
-            TypeInto(e);
-            break;
-        case Verb::Answer:
-            if (!gui_.Answer(e.first)) throw EventFault{e.line, "no prompt is open"};
-            break;
-        case Verb::Cancel:
-            if (!gui_.Cancel()) throw EventFault{e.line, "no prompt is open"};
-            break;
-        case Verb::Close:
-            Close(e);
-            break;
-        case Verb::Dump:
-            Dump();
-            break;
-        case Verb::HostSignon:
-            host_.SignOn(e.first);
-            break;
-        case Verb::HostSignoff:
-            host_.SignOff();
-            break;
-        case Verb::HostTitle:
-            host_.SetWelcomeTitle(e.first);
-            break;
-        case Verb::HostRoomOpen:
-            host_.OpenRoom();
-            break;
-        case Verb::HostRoomClose:
-            host_.CloseRoom();
-            break;
-        case Verb::HostWindow:
-            host_.OpenWindow(e.first);
-            break;
-        case Verb::HostQuit:
-            host_.Quit();
-            break;
-        case Verb::HostStart:
-            host_.Start();
-            break;
-        case Verb::HostLineEnd:
-            host_.SetLineEnd(LineBreakNamed(e.first));
-            break;
-        case Verb::HostBusy:
-            busy_until_ = std::max(busy_until_, scheduler_.Now() + SecondsNamed(e.first));
-            break;
-    }
-}
-
 SimForm& World::LoadedForm(const Event& e, std::string_view name) {
     SimForm* form = gui_.Form(name);
     if (!form) throw EventFault{e.line, std::string(name) + " is not loaded"};
@@ -132,9 +69,8 @@ SimForm& World::LoadedForm(const Event& e, std::string_view name) {
 // The prompt disables the program's other windows, so a person's clicks and keys there are
 // lost; a close from outside the program still reaches the main window.
 bool World::HeldByPrompt(const Event& e) const {
-    if (!gui_.PromptOpen()) return false;
-    return e.verb == Verb::Click || e.verb == Verb::Type ||
-           (e.verb == Verb::Close && e.first != "Form1");
+    // Of the verbs acting on the windows, only `close Form1` names the main window alone.
+    return gui_.PromptOpen() && e.verb->acts == Acts::OnWindows && e.first != "Form1";
 }
 
 void World::Click(const Event& e) {

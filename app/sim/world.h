@@ -2,6 +2,7 @@
 // the stand-in host, the profile store, the GUI runtime, and the program itself.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -45,10 +46,14 @@ class World {
     int Run(EventSource& source);
 
     // Performs one event; throws EventFault.
-    void Perform(const Event& event);
+    void Perform(const Event& event) { event.verb->perform(*this, event); }
 
-    // The `dump` lines.
+    // What `click`, `type`, `close`, `dump` and `host busy` do.
+    void Click(const Event& event);
+    void TypeInto(const Event& event);
+    void Close(const Event& event);
     void Dump();
+    void HostBusy(Micros span) { busy_until_ = std::max(busy_until_, scheduler_.Now() + span); }
 
     // True when `event` is a click, key or close that the open handle prompt keeps from the
     // program's windows: it is then checked as usual but does nothing.
@@ -62,9 +67,6 @@ class World {
     bool ended() const { return ended_; }
 
   private:
-    void Click(const Event& event);
-    void TypeInto(const Event& event);
-    void Close(const Event& event);
     SimForm& LoadedForm(const Event& event, std::string_view name);
 
     std::unique_ptr<Clock> clock_;

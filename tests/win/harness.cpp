@@ -144,6 +144,13 @@ const char* HostBesideProgram() {
     return std::getenv("KN_NO_32BIT") ? KN_HOST_EXE : kHost32Exe;
 }
 
+bool BringToFront(HWND w) {
+    return WaitUntil([w] {
+        SetForegroundWindow(w);
+        return GetForegroundWindow() == w;
+    });
+}
+
 HWND Descendant(HWND parent, int id) {
     struct Query {
         int id;

@@ -97,6 +97,10 @@ class BesideHost : public ::testing::Test {
     HWND form1_ = nullptr;
 };
 
+// Makes `w` the foreground window, asking again until it is: one request from a process in
+// the background can go unanswered under load. False when it never became so.
+bool BringToFront(HWND w);
+
 // The first window under `parent`, at any depth, whose control id is `id`; null if none.
 HWND Descendant(HWND parent, int id);
 

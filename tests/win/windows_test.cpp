@@ -225,8 +225,7 @@ TEST_F(ProgramWindows, ADpiChangeLaysTheWindowOutAnew) {
 // keyboard there (else the next line goes into the reason field). The editor and the list
 // come up beside the main window.
 TEST_F(ProgramWindows, WindowsOpenedFromTheRoomLeaveTheKeyboardInIt) {
-    SetForegroundWindow(host_.frame());
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == host_.frame(); }));
+    ASSERT_TRUE(BringToFront(host_.frame()));
     RECT main;
     GetWindowRect(form1_, &main);
     for (const char* line :
@@ -273,14 +272,14 @@ TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
     })) << now.left - was.left
         << "," << now.top - was.top;
 
-    SetForegroundWindow(form1_);
+    ASSERT_TRUE(BringToFront(form1_));
     Key(VK_MENU, VK_SPACE);
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
     Key('N');
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
     ASSERT_TRUE(host_.Send("owner maxi"));
     ASSERT_TRUE(WaitUntil([&] { return !IsIconic(form1_); }));
-    SetForegroundWindow(form1_);
+    ASSERT_TRUE(BringToFront(form1_));
     Key(VK_MENU, VK_SPACE);
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
     Key('C');

@@ -7,9 +7,9 @@
 
 #include "bench/started_program.h"
 #include "bridge/chat_scanner.h"
-#include "host/sim/sim_host.h"
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/sim_gui_runtime.h"
+#include "standin/sim/sim_host.h"
 
 namespace kn::bench {
 namespace {

@@ -15,7 +15,7 @@ kn_layer(kn_platform_sim SOURCES platform/sim/*.cpp SEES platform/sim ${KN_PLATF
 target_link_libraries(kn_platform_sim PUBLIC Iconv::Iconv)
 
 # The simulator's stand-in host and its replay and terminal front ends, with the program.
-file(GLOB KN_SIM_SOURCES CONFIGURE_DEPENDS host/sim/*.cpp app/sim/*.cpp)
+file(GLOB KN_SIM_SOURCES CONFIGURE_DEPENDS standin/sim/*.cpp app/sim/*.cpp)
 add_library(kn_sim STATIC ${KN_SIM_SOURCES})
 target_include_directories(kn_sim PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(kn_sim PUBLIC kn_core kn_platform_sim PkgConfig::LIBEDIT CLI11::CLI11)

@@ -53,7 +53,7 @@ endif()
 target_link_libraries(kelvarnook PRIVATE kn_win32 comctl32)
 target_link_options(kelvarnook PRIVATE -municode -s)
 
-file(GLOB KN_HOST_SOURCES CONFIGURE_DEPENDS host/win32/*.cpp)
+file(GLOB KN_HOST_SOURCES CONFIGURE_DEPENDS standin/win32/*.cpp)
 if(KN_HOST_SOURCES)
     add_executable(kn-standin-host WIN32 ${KN_HOST_SOURCES})
     target_include_directories(kn-standin-host PRIVATE ${CMAKE_SOURCE_DIR})

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "fuzz/fuzz_support.h"
-#include "host/sim/markup.h"
+#include "standin/sim/markup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using kn::fuzz::Fail;

@@ -16,9 +16,9 @@
 #include "bridge/host_bridge.h"
 #include "bridge/host_windows.h"
 #include "fuzz/fuzz_support.h"
-#include "host/sim/sim_host.h"
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/sim_gui_runtime.h"
+#include "standin/sim/sim_host.h"
 
 namespace kn::fuzz {
 namespace {

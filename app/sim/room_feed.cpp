@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/sim/room_line.h"
-#include "host/sim/sim_host.h"
+#include "standin/sim/sim_host.h"
 
 namespace kn::sim {
 

@@ -2,8 +2,8 @@
 // Printable, so a member typing an escape sequence can't move the cursor or recolour it.
 #include "app/sim/room_line.h"
 
-#include "host/sim/markup.h"
 #include "platform/sim/utf8.h"
+#include "standin/sim/markup.h"
 
 namespace kn::sim {
 

@@ -9,13 +9,13 @@
 
 #include "app/sim/script.h"
 #include "core/program.h"
-#include "host/sim/sim_host.h"
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/ini_profile_store.h"
 #include "platform/sim/record.h"
 #include "platform/sim/sim_gui_runtime.h"
 #include "platform/sim/sim_scheduler.h"
 #include "platform/sim/sim_window_system.h"
+#include "standin/sim/sim_host.h"
 
 namespace kn::sim {
 

@@ -1,7 +1,7 @@
 // The stand-in host started for the Windows benchmark, and the performance counter in seconds.
 #include "bench/win/side_by_side.h"
 
-#include "host/win32/standin_ids.h"
+#include "standin/win32/standin_ids.h"
 
 namespace kn::winbench {
 

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "bridge/host_windows.h"
-#include "host/sim/sim_host.h"
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/sim_gui_runtime.h"
+#include "standin/sim/sim_host.h"
 
 namespace kn::test {
 namespace {

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/win32/standin_ids.h"
 #include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_text.h"
+#include "standin/win32/standin_ids.h"
 
 namespace kn::wintest {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "host/win32/standin_ids.h"
+#include "standin/win32/standin_ids.h"
 
 namespace kn::wintest {
 

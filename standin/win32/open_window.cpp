@@ -1,11 +1,11 @@
 // The open windows' procedure: a room lays out its controls when sized and hands the focus to
 // its input box; everything else is the MDI default.
-#include "host/win32/open_window.h"
+#include "standin/win32/open_window.h"
 
 #include <string>
 
-#include "host/win32/chat_room.h"
-#include "host/win32/window_class.h"
+#include "standin/win32/chat_room.h"
+#include "standin/win32/window_class.h"
 
 namespace standin {
 

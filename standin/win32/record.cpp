@@ -1,8 +1,8 @@
 // Writing the stand-in host's record file. The file is shared for reading so that tests can
 // watch it while the host runs; each line goes out in one write.
-#include "host/win32/record.h"
+#include "standin/win32/record.h"
 
-#include "host/win32/text.h"
+#include "standin/win32/text.h"
 
 namespace standin {
 

@@ -1,6 +1,6 @@
 // UTF-8 and UTF-16 conversions and reading a window's text, for the stand-in host.
 // Invalid UTF-8 from the control channel becomes U+FFFD rather than failing the line.
-#include "host/win32/text.h"
+#include "standin/win32/text.h"
 
 namespace standin {
 

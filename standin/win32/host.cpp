@@ -1,11 +1,11 @@
 // The stand-in host's state and its open windows. Front to back is the MDI client's child
 // order; the active MDI child is kept at the front so that closing one never reshuffles them.
-#include "host/win32/host.h"
+#include "standin/win32/host.h"
 
 #include <utility>
 
-#include "host/win32/frame.h"
-#include "host/win32/open_window.h"
+#include "standin/win32/frame.h"
+#include "standin/win32/open_window.h"
 
 namespace standin {
 

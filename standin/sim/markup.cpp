@@ -1,6 +1,6 @@
 // A forgiving reader of the chat markup: an unclosed "<" is shown as text, attributes may be
 // quoted or not, and nothing here can fail on any input.
-#include "host/sim/markup.h"
+#include "standin/sim/markup.h"
 
 #include <cctype>
 

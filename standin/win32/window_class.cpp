@@ -1,6 +1,6 @@
 // Window class registration for the stand-in host. Registration failures end the host at
 // once: without its classes it offers nothing to test against.
-#include "host/win32/window_class.h"
+#include "standin/win32/window_class.h"
 
 namespace standin {
 

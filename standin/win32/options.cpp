@@ -1,5 +1,5 @@
 // Reading the stand-in host's options; each takes its value from the next argument.
-#include "host/win32/options.h"
+#include "standin/win32/options.h"
 
 #include <cwctype>
 

@@ -1,13 +1,13 @@
 // The keyword field is a system edit subclassed in place, so its class stays "Edit". Enter
 // goes to the keyword last set with WM_SETTEXT; characters typed into the field since (the
 // program types a blank before its Enter) are not part of it.
-#include "host/win32/toolbar.h"
+#include "standin/win32/toolbar.h"
 
 #include <string>
 
-#include "host/win32/host.h"
-#include "host/win32/text.h"
-#include "host/win32/window_class.h"
+#include "standin/win32/host.h"
+#include "standin/win32/text.h"
+#include "standin/win32/window_class.h"
 
 namespace standin {
 

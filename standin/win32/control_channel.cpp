@@ -1,13 +1,13 @@
 // Control lines: a verb table as in the simulator's scripts, and the window that receives them.
-#include "host/win32/control_channel.h"
+#include "standin/win32/control_channel.h"
 
 #include <array>
 #include <string>
 
-#include "host/win32/host.h"
-#include "host/win32/standin_ids.h"
-#include "host/win32/text.h"
-#include "host/win32/window_class.h"
+#include "standin/win32/host.h"
+#include "standin/win32/standin_ids.h"
+#include "standin/win32/text.h"
+#include "standin/win32/window_class.h"
 
 namespace standin {
 

@@ -1,11 +1,11 @@
 // The frame's window procedure. A person closing the frame ends the host process; the control
 // line "host quit" destroys the frame without a close, so the process stays.
-#include "host/win32/frame.h"
+#include "standin/win32/frame.h"
 
-#include "host/win32/control_channel.h"
-#include "host/win32/host.h"
-#include "host/win32/toolbar.h"
-#include "host/win32/window_class.h"
+#include "standin/win32/control_channel.h"
+#include "standin/win32/host.h"
+#include "standin/win32/toolbar.h"
+#include "standin/win32/window_class.h"
 
 namespace standin {
 

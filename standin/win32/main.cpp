@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "host/win32/chat_room.h"
-#include "host/win32/control_channel.h"
-#include "host/win32/frame.h"
-#include "host/win32/host.h"
-#include "host/win32/open_window.h"
-#include "host/win32/options.h"
-#include "host/win32/toolbar.h"
+#include "standin/win32/chat_room.h"
+#include "standin/win32/control_channel.h"
+#include "standin/win32/frame.h"
+#include "standin/win32/host.h"
+#include "standin/win32/open_window.h"
+#include "standin/win32/options.h"
+#include "standin/win32/toolbar.h"
 
 namespace {
 

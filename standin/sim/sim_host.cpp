@@ -1,11 +1,11 @@
 // The simulated host client's windows and what they do with the messages they get.
-#include "host/sim/sim_host.h"
+#include "standin/sim/sim_host.h"
 
 #include <algorithm>
 
 #include "bridge/host_windows.h"
-#include "host/sim/markup.h"
 #include "platform/code_page.h"
+#include "standin/sim/markup.h"
 
 namespace kn::sim {
 

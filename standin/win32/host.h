@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/win32/chat_room.h"
-#include "host/win32/options.h"
-#include "host/win32/record.h"
+#include "standin/win32/chat_room.h"
+#include "standin/win32/options.h"
+#include "standin/win32/record.h"
 
 namespace standin {
 

@@ -1,11 +1,11 @@
 // The stand-in host's chat room: its controls, rich edits as a real room's are, its transcript
 // in the form the chat scanner reads (a line break, NAME ":" TAB TEXT per line), and Enter in
 // its input box.
-#include "host/win32/chat_room.h"
+#include "standin/win32/chat_room.h"
 
-#include "host/win32/host.h"
-#include "host/win32/text.h"
-#include "host/win32/window_class.h"
+#include "standin/win32/host.h"
+#include "standin/win32/text.h"
+#include "standin/win32/window_class.h"
 
 namespace standin {
 

@@ -12,47 +12,35 @@
 namespace kn::test {
 namespace {
 
-struct Alignment {
-    const char* name;
-    std::string seen, current;
-    std::string fresh;  // the lines of `current` raised, joined by "\n"
-};
-
-void PrintTo(const Alignment& c, std::ostream* os) {
-    *os << c.name;
+// The lines of `current` raised after `seen` was read, joined by "\n".
+TEST(ChatScanner, RaisesOnlyLinesNotReadBefore) {
+    const struct {
+        const char* name;
+        std::string seen, current, fresh;
+    } kAlignments[] = {
+        {"appended", "\r\na:\t1", "\r\na:\t1\r\nb:\t2", "b:\t2"},
+        {"unchanged", "\r\na:\t1", "\r\na:\t1", ""},
+        {"trimmed_and_appended", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2\r\nc:\t3", "c:\t3"},
+        {"trimmed_only", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2", ""},
+        {"nothing_lines_up", "\r\na:\t1", "\r\nc:\t3\r\nd:\t4", ""},
+        {"new_line_begins_with_the_trimmed_one", "\r\na:\t1", "\r\na:\t12", ""},
+        {"repeated_line_least_trim", "\r\nb:\t2\r\nb:\t2", "\r\nb:\t2\r\nb:\t2\r\nb:\t2", "b:\t2"},
+        {"repeated_across_a_trim", "\r\na:\t1\r\nb:\t2\r\nb:\t2",
+         "\r\nb:\t2\r\nb:\t2\r\nc:\t3\r\nb:\t2", "c:\t3\nb:\t2"},
+        {"trim_without_leading_break", "\r\na:\t1\r\nb:\t2", "b:\t2\r\nc:\t3", "c:\t3"},
+        {"cr_and_lf_alone", "\ra:\t1\nb:\t2", "\ra:\t1\nb:\t2\rc:\t3\nd:\t4", "c:\t3\nd:\t4"},
+        {"redrawn_with_other_breaks", "\r\na:\t1\r\nb:\t2", "\na:\t1\nb:\t2\nc:\t3", "c:\t3"},
+        {"redrawn_and_trimmed", "\ra:\t1\rb:\t2\rc:\t3", "\r\nb:\t2\r\nc:\t3", ""},
+        {"empty_before", "", "\r\na:\t1\rb:\t2", "a:\t1\nb:\t2"},
+    };
+    for (const auto& c : kAlignments) {
+        const std::string now = JoinedLines(c.current);
+        std::string_view fresh =
+            std::string_view(now).substr(AlreadySeen(JoinedLines(c.seen), now));
+        if (fresh.starts_with('\n')) fresh.remove_prefix(1);
+        EXPECT_EQ(fresh, c.fresh) << c.name;
+    }
 }
-
-class Alignments : public testing::TestWithParam<Alignment> {};
-
-TEST_P(Alignments, RaiseOnlyLinesNotReadBefore) {
-    const std::string now = JoinedLines(GetParam().current);
-    std::string_view fresh =
-        std::string_view(now).substr(AlreadySeen(JoinedLines(GetParam().seen), now));
-    if (fresh.starts_with('\n')) fresh.remove_prefix(1);
-    EXPECT_EQ(fresh, GetParam().fresh);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Transcripts, Alignments,
-    testing::Values(
-        Alignment{"appended", "\r\na:\t1", "\r\na:\t1\r\nb:\t2", "b:\t2"},
-        Alignment{"unchanged", "\r\na:\t1", "\r\na:\t1", ""},
-        Alignment{"trimmed_and_appended", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2\r\nc:\t3", "c:\t3"},
-        Alignment{"trimmed_only", "\r\na:\t1\r\nb:\t2", "\r\nb:\t2", ""},
-        Alignment{"nothing_lines_up", "\r\na:\t1", "\r\nc:\t3\r\nd:\t4", ""},
-        Alignment{"new_line_begins_with_the_trimmed_one", "\r\na:\t1", "\r\na:\t12", ""},
-        Alignment{"repeated_line_least_trim", "\r\nb:\t2\r\nb:\t2", "\r\nb:\t2\r\nb:\t2\r\nb:\t2",
-                  "b:\t2"},
-        Alignment{"repeated_across_a_trim", "\r\na:\t1\r\nb:\t2\r\nb:\t2",
-                  "\r\nb:\t2\r\nb:\t2\r\nc:\t3\r\nb:\t2", "c:\t3\nb:\t2"},
-        Alignment{"trim_without_leading_break", "\r\na:\t1\r\nb:\t2", "b:\t2\r\nc:\t3", "c:\t3"},
-        Alignment{"cr_and_lf_alone", "\ra:\t1\nb:\t2", "\ra:\t1\nb:\t2\rc:\t3\nd:\t4",
-                  "c:\t3\nd:\t4"},
-        Alignment{"redrawn_with_other_breaks", "\r\na:\t1\r\nb:\t2", "\na:\t1\nb:\t2\nc:\t3",
-                  "c:\t3"},
-        Alignment{"redrawn_and_trimmed", "\ra:\t1\rb:\t2\rc:\t3", "\r\nb:\t2\r\nc:\t3", ""},
-        Alignment{"empty_before", "", "\r\na:\t1\rb:\t2", "a:\t1\nb:\t2"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Counts the program's posts that hold `piece`.
 std::size_t Posts(const SimRun& run, const std::string& piece) {

@@ -89,12 +89,6 @@ TEST_F(InputBox, GetsTheLineInTheCodePageThenEnterThenTheDraftBack) {
     // Every post of the story scripts shows the mark and letters of the code page sent as such.
     const Send cases[] = {
         {"outside_the_code_page", "", "\xE4\xB8\xAD!", {"?!"}, ""},
-        {"draft_put_back",
-         "half a thought",
-         "line",
-         {"line", "half a thought"},
-         "half a thought",
-         14},
         {"draft_bytes_kept", "caf\xE9 \x9B", "line", {"line", "caf\xE9 \x9B"}, "caf\xE9 \x9B", 6},
         {"box_left_full_keeps_it", "half", "line", {"line"}, "line", 0, false},
     };

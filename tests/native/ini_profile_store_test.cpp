@@ -33,30 +33,29 @@ TEST_F(IniStore, TenMegabytesOfJunkStillFindsTheEntry) {
     EXPECT_EQ(ReadBytes(path_), junk + "\r\n[prefs]\r\nk=v\r\nNEW=w\r\n");
 }
 
+// KEY=v written into section prefs of a file holding `before`.
 struct Edit {
     const char* name;
     std::string before;
-    std::string_view key;
     std::string after;
 };
 
 const std::string kJunkLine = Junk(300, "[\r\n", 5);
 
 const Edit kEdits[] = {
-    {"LfLinesStayLf", "[a]\nx=1\n[prefs]\ny=2\n", "KEY", "[a]\nx=1\n[prefs]\ny=2\nKEY=v\r\n"},
-    {"ReplacedLineKeepsItsLineEnd", "[prefs]\nKEY=old\ny=2\n", "KEY", "[prefs]\nKEY=v\ny=2\n"},
-    {"LoneCrLinesStay", "[prefs]\ry=2\r", "KEY", "[prefs]\ry=2\rKEY=v\r\n"},
-    {"UnterminatedLfFile", "[prefs]\ny=2", "KEY", "[prefs]\ny=2\r\nKEY=v\r\n"},
-    {"AppendsBeforeTrailingBlankLines", "[prefs]\r\ny=2\r\n\r\n \t\r\n[b]\r\n", "KEY",
+    {"LfLinesStayLf", "[a]\nx=1\n[prefs]\ny=2\n", "[a]\nx=1\n[prefs]\ny=2\nKEY=v\r\n"},
+    {"ReplacedLineKeepsItsLineEnd", "[prefs]\nKEY=old\ny=2\n", "[prefs]\nKEY=v\ny=2\n"},
+    {"LoneCrLinesStay", "[prefs]\ry=2\r", "[prefs]\ry=2\rKEY=v\r\n"},
+    {"UnterminatedLfFile", "[prefs]\ny=2", "[prefs]\ny=2\r\nKEY=v\r\n"},
+    {"AppendsBeforeTrailingBlankLines", "[prefs]\r\ny=2\r\n\r\n \t\r\n[b]\r\n",
      "[prefs]\r\ny=2\r\nKEY=v\r\n\r\n \t\r\n[b]\r\n"},
-    {"BlanksAndIndentsElsewhereStay", "  [a] \r\n\tx = 1 \r\n\r\n[prefs]\r\n", "KEY",
+    {"BlanksAndIndentsElsewhereStay", "  [a] \r\n\tx = 1 \r\n\r\n[prefs]\r\n",
      "  [a] \r\n\tx = 1 \r\n\r\n[prefs]\r\nKEY=v\r\n"},
-    {"ReplacedLineKeepsTheFilesKeyName", "[prefs]\r\n  Key = old  \r\n", "KEY",
-     "[prefs]\r\nKey=v\r\n"},
-    {"ByteOrderMarkStays", "\xEF\xBB\xBF[prefs]\r\nKEY=old\r\n", "KEY",
+    {"ReplacedLineKeepsTheFilesKeyName", "[prefs]\r\n  Key = old  \r\n", "[prefs]\r\nKey=v\r\n"},
+    {"ByteOrderMarkStays", "\xEF\xBB\xBF[prefs]\r\nKEY=old\r\n",
      "\xEF\xBB\xBF[prefs]\r\nKEY=v\r\n"},
-    {"OnlyAByteOrderMark", "\xEF\xBB\xBF", "KEY", "\xEF\xBB\xBF[prefs]\r\nKEY=v\r\n"},
-    {"JunkAndNulsStay", "\0[prefs]\r\n"s + kJunkLine + "\r\n\0\0\r\n"s, "KEY",
+    {"OnlyAByteOrderMark", "\xEF\xBB\xBF", "\xEF\xBB\xBF[prefs]\r\nKEY=v\r\n"},
+    {"JunkAndNulsStay", "\0[prefs]\r\n"s + kJunkLine + "\r\n\0\0\r\n"s,
      "\0[prefs]\r\n"s + kJunkLine + "\r\n\0\0\r\n[prefs]\r\nKEY=v\r\n"s},
 };
 
@@ -66,7 +65,7 @@ TEST_F(IniStore, EditsKeepEveryOtherByteAndTheMode) {
         SCOPED_TRACE(e.name);
         WriteBytes(path_, e.before);
         ASSERT_EQ(::chmod(path_.c_str(), 0640), 0);
-        ASSERT_TRUE(store_.WriteString("prefs", e.key, "v", path_));
+        ASSERT_TRUE(store_.WriteString("prefs", "KEY", "v", path_));
         EXPECT_EQ(ReadBytes(path_), e.after);
         struct stat st {};
         EXPECT_EQ(::stat(path_.c_str(), &st) == 0 ? st.st_mode & 07777 : 0u, 0640u);

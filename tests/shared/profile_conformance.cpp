@@ -54,11 +54,10 @@ TEST_F(ProfileConformance, ReplacementMatchesSectionAndKeyWithoutCase) {
     EXPECT_EQ(Get("prefs", "KEY"), "new");
 }
 
+// KEY=`value` written into section prefs of a file holding `before`.
 struct Edit {
     const char* name;
     std::string_view before;
-    std::string_view section;
-    std::string_view key;
     std::string_view value;
     std::string_view after;
 };
@@ -66,30 +65,27 @@ struct Edit {
 // Only lines in the form the store itself writes: a store may rewrite the whole file, and
 // then only those come back unchanged.
 const Edit kEdits[] = {
-    {"NewSectionGoesAtTheEnd", "[a]\r\nx=1\r\n", "prefs", "KEY", "v",
-     "[a]\r\nx=1\r\n[prefs]\r\nKEY=v\r\n"},
+    {"NewSectionGoesAtTheEnd", "[a]\r\nx=1\r\n", "v", "[a]\r\nx=1\r\n[prefs]\r\nKEY=v\r\n"},
     {"ReplacesInPlace", "[a]\r\nKEY=1\r\n[prefs]\r\nx=1\r\nKEY=old\r\ny=2\r\n[b]\r\nKEY=3\r\n",
-     "prefs", "KEY", "new", "[a]\r\nKEY=1\r\n[prefs]\r\nx=1\r\nKEY=new\r\ny=2\r\n[b]\r\nKEY=3\r\n"},
-    {"ReplacesTheFirstOfTwoEntries", "[prefs]\r\nKEY=1\r\nKEY=2\r\n", "prefs", "KEY", "new",
+     "new", "[a]\r\nKEY=1\r\n[prefs]\r\nx=1\r\nKEY=new\r\ny=2\r\n[b]\r\nKEY=3\r\n"},
+    {"ReplacesTheFirstOfTwoEntries", "[prefs]\r\nKEY=1\r\nKEY=2\r\n", "new",
      "[prefs]\r\nKEY=new\r\nKEY=2\r\n"},
-    {"ReplacesWithAnEmptyValue", "[prefs]\r\nKEY=old\r\n", "prefs", "KEY", "",
-     "[prefs]\r\nKEY=\r\n"},
-    {"AppendsToTheLastSection", "[a]\r\nx=1\r\n[prefs]\r\ny=2\r\n", "prefs", "KEY", "v",
+    {"ReplacesWithAnEmptyValue", "[prefs]\r\nKEY=old\r\n", "", "[prefs]\r\nKEY=\r\n"},
+    {"AppendsToTheLastSection", "[a]\r\nx=1\r\n[prefs]\r\ny=2\r\n", "v",
      "[a]\r\nx=1\r\n[prefs]\r\ny=2\r\nKEY=v\r\n"},
-    {"AppendsBeforeTheNextSection", "[prefs]\r\ny=2\r\n[b]\r\nc=3\r\n", "prefs", "KEY", "v",
+    {"AppendsBeforeTheNextSection", "[prefs]\r\ny=2\r\n[b]\r\nc=3\r\n", "v",
      "[prefs]\r\ny=2\r\nKEY=v\r\n[b]\r\nc=3\r\n"},
-    {"AppendsToAnEmptySection", "[prefs]\r\n[b]\r\nc=3\r\n", "prefs", "KEY", "v",
+    {"AppendsToAnEmptySection", "[prefs]\r\n[b]\r\nc=3\r\n", "v",
      "[prefs]\r\nKEY=v\r\n[b]\r\nc=3\r\n"},
-    {"AppendsAfterCommentsAndBareLines", "[prefs]\r\n;note\r\ny=2\r\nbare\r\n[b]\r\n", "prefs",
-     "KEY", "v", "[prefs]\r\n;note\r\ny=2\r\nbare\r\nKEY=v\r\n[b]\r\n"},
-    {"AppendsToASectionSpelledInOtherCase", "[PREFS]\r\ny=2\r\n", "prefs", "KEY", "v",
+    {"AppendsAfterCommentsAndBareLines", "[prefs]\r\n;note\r\ny=2\r\nbare\r\n[b]\r\n", "v",
+     "[prefs]\r\n;note\r\ny=2\r\nbare\r\nKEY=v\r\n[b]\r\n"},
+    {"AppendsToASectionSpelledInOtherCase", "[PREFS]\r\ny=2\r\n", "v",
      "[PREFS]\r\ny=2\r\nKEY=v\r\n"},
-    {"EndsAnUnterminatedLastLine", "[prefs]\r\ny=2", "prefs", "KEY", "v",
-     "[prefs]\r\ny=2\r\nKEY=v\r\n"},
+    {"EndsAnUnterminatedLastLine", "[prefs]\r\ny=2", "v", "[prefs]\r\ny=2\r\nKEY=v\r\n"},
     {"KeepsEveryOtherLine",
      ";top\r\n[a]\r\nq=\"quoted\"\r\ns='single'\r\nm=a=b c\r\nhi=\xE9\x9B\x80\xFF\r\n"
      "[prefs]\r\nKEY=old\r\n[c]\r\nz=\r\n",
-     "prefs", "KEY", "new",
+     "new",
      ";top\r\n[a]\r\nq=\"quoted\"\r\ns='single'\r\nm=a=b c\r\nhi=\xE9\x9B\x80\xFF\r\n"
      "[prefs]\r\nKEY=new\r\n[c]\r\nz=\r\n"},
 };
@@ -98,9 +94,9 @@ TEST_F(ProfileConformance, EditsChangeOnlyTheBytesTheyMust) {
     for (const Edit& e : kEdits) {
         SCOPED_TRACE(e.name);
         WriteBytes(path_, e.before);
-        ASSERT_TRUE(store_->WriteString(e.section, e.key, e.value, path_));
+        ASSERT_TRUE(store_->WriteString("prefs", "KEY", e.value, path_));
         EXPECT_EQ(ReadBytes(path_), e.after);
-        EXPECT_EQ(Get(e.section, e.key), e.value);
+        EXPECT_EQ(Get("prefs", "KEY"), e.value);
     }
 }
 

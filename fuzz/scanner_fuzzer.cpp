@@ -13,12 +13,9 @@
 #include <vector>
 
 #include "bridge/chat_scanner.h"
-#include "bridge/host_bridge.h"
 #include "bridge/host_windows.h"
 #include "fuzz/fuzz_support.h"
-#include "platform/sim/iconv_code_page.h"
-#include "platform/sim/sim_gui_runtime.h"
-#include "standin/sim/sim_host.h"
+#include "tests/native/bare_host.h"
 
 namespace kn::fuzz {
 namespace {
@@ -47,39 +44,32 @@ long IdOf(std::string_view text) {
     return std::strtol(std::string(text.substr(at + 2)).c_str(), nullptr, 10);
 }
 
-class Harness {
+class Harness : public test::BareHost {
   public:
-    Harness()
-        : scheduler_(clock_),
-          record_(scheduler_, nullptr),
-          gui_(scheduler_, ws_, record_, ScratchDir().string()),
-          host_(ws_, cp_, record_, "Owner"),
-          bridge_(ws_, cp_, gui_) {
-        ws_.AnswerWhen([this] { return answering_; });
+    Harness() {
+        ws.AnswerWhen([this] { return answering_; });
         FormDesign design;
         design.name = "Form1";
-        form_ = gui_.CreateForm(design, events_);
+        form_ = gui.CreateForm(design, events_);
         scanner_ = std::make_unique<ChatScanner>(
-            bridge_, ws_, cp_, gui_, *form_,
+            bridge, ws, cp, gui, *form_,
             [this](const std::string& name, const std::string& text) { Raised(name, text); });
     }
 
     void Start(bool host_first) {
-        if (host_first) host_.Start();
+        if (host_first) host.Start();
         scanner_->StartScan();
         Read();
     }
-
-    sim::SimHost& host() { return host_; }
 
     void Say(const std::string& name, const std::string& words) {
         const long id = next_id_++;
         const std::string text = words + " #" + std::to_string(id);
         said_[id] = {Transcript(), name, text};
-        if (name == host_.screen_name()) {
-            host_.OwnerSays(text);
+        if (name == host.screen_name()) {
+            host.OwnerSays(text);
         } else {
-            host_.MemberSays(name, text);
+            host.MemberSays(name, text);
         }
     }
 
@@ -94,15 +84,15 @@ class Harness {
 
     // A poll whose reads all hold line breaks alone: it must change nothing.
     void PollReadingBreaks() {
-        ws_.AnswerReadsWith("\r\n\r\n");
+        ws.AnswerReadsWith("\r\n\r\n");
         scanner_->Poll();
-        ws_.AnswerReadsWith(std::nullopt);
+        ws.AnswerReadsWith(std::nullopt);
     }
 
     // A change notice: whatever the watched transcript holds must now have been raised.
     void Notice() {
         BeforeRead();
-        ws_.NotifyListener();
+        ws.NotifyListener();
         const WindowHandle watched = watched_;
         Read();
         if (!answering_ || watched != watched_ || watched_ == 0) return;
@@ -115,14 +105,14 @@ class Harness {
 
   private:
     WindowHandle Transcript() {
-        const WindowHandle room = bridge_.FindChatRoom();
-        return room ? ws_.FindChild(room, 0, host_class::kTranscript) : 0;
+        const WindowHandle room = bridge.FindChatRoom();
+        return room ? ws.FindChild(room, 0, host_class::kTranscript) : 0;
     }
 
     // Told apart by the oracle's own reading: CR and LF each end a line.
     std::vector<long> IdsIn(WindowHandle transcript) {
         std::vector<long> ids;
-        const std::string& text = ws_.RawText(transcript);
+        const std::string& text = ws.RawText(transcript);
         std::size_t pos = 0;
         while (pos < text.size()) {
             const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
@@ -174,19 +164,11 @@ class Harness {
         if (text.starts_with("!")) {
             Say("Owner", "echo");
             BeforeRead();
-            ws_.NotifyListener();
+            ws.NotifyListener();
             Read();
         }
     }
 
-    sim::VirtualClock clock_;
-    sim::Scheduler scheduler_;
-    sim::Record record_;
-    sim::SimWindowSystem ws_;
-    IconvCodePage cp_;
-    sim::SimGuiRuntime gui_;
-    sim::SimHost host_;
-    HostBridge bridge_;
     NoEvents events_;
     std::unique_ptr<FormWindow> form_;
     std::unique_ptr<ChatScanner> scanner_;
@@ -227,14 +209,14 @@ void Step(Harness& h, FuzzedDataProvider& in) {
             h.Notice();
             break;
         case 6:
-            h.host().SetTranscriptLimit(in.ConsumeIntegralInRange<std::size_t>(1, 6));
+            h.host.SetTranscriptLimit(in.ConsumeIntegralInRange<std::size_t>(1, 6));
             break;
         case 7:
-            in.ConsumeBool() ? h.host().CloseRoom() : h.host().OpenRoom();
+            in.ConsumeBool() ? h.host.CloseRoom() : h.host.OpenRoom();
             break;
         case 8:  // one case, so that the corpus' seeds keep their meaning
             if (const int kind = in.ConsumeIntegralInRange(0, 2); kind == 0) {
-                h.host().OpenWindow("mail");
+                h.host.OpenWindow("mail");
             } else if (kind == 1) {
                 h.SetAnswering(in.ConsumeBool());
             } else {
@@ -242,10 +224,10 @@ void Step(Harness& h, FuzzedDataProvider& in) {
             }
             break;
         case 9:
-            in.ConsumeBool() ? h.host().Quit() : h.host().Start();
+            in.ConsumeBool() ? h.host.Quit() : h.host.Start();
             break;
         case 10:
-            h.host().SetLineEnd(in.PickValueInArray(kLineBreaks));
+            h.host.SetLineEnd(in.PickValueInArray(kLineBreaks));
             break;
     }
 }

@@ -24,20 +24,11 @@ std::string StripSgr(const std::string& s) {
 using Case = std::pair<const char*, const char*>;
 
 TEST(RoomLine, OnlySixHexDigitsAreAColour) {
-    const Case cases[] = {
-        {"c0c0c0", "\x1b[38;2;192;192;192m"},
-        {"99CCFF", "\x1b[38;2;153;204;255m"},
-        {"000000", "\x1b[38;2;0;0;0m"},
-        {"", "\x1b[39m"},
-        {"c0c0c", "\x1b[39m"},
-        {"c0c0c0c", "\x1b[39m"},
-        {"#c0c0c", "\x1b[39m"},
-        {"gg0000", "\x1b[39m"},
-        {" c0c0c", "\x1b[39m"},
-        {"red", "\x1b[39m"},
-    };
-    for (const auto& [colour, foreground] : cases)
-        EXPECT_EQ(Foreground(colour), foreground) << colour;
+    EXPECT_EQ(Foreground("c0c0c0"), kGrey);
+    EXPECT_EQ(Foreground("99CCFF"), kBlue);
+    EXPECT_EQ(Foreground("000000"), "\x1b[38;2;0;0;0m");
+    for (const char* other : {"", "c0c0c", "c0c0c0c", "#c0c0c", "gg0000", " c0c0c", "red"})
+        EXPECT_EQ(Foreground(other), "\x1b[39m") << other;
 }
 
 TEST(RoomLine, ProgramLinesShowEachRunInItsColourWithTheTagsHidden) {
@@ -82,25 +73,21 @@ TEST(RoomLine, FitCutsByColumnsNotBytes) {
     EXPECT_EQ(Fit("abc", 0), "");
 }
 
-Face BusyFace() {
-    Face face;
-    face.minutes = "12";
-    face.hours = "3";
-    face.reason = std::string(200, 'r');
-    face.idle_on = true;
-    face.window = "minimized";
-    face.colours_shown = true;
-    face.colour1 = "c0c0c0";
-    face.colour2 = "not a colour";
-    face.commands_shown = true;
-    face.command_count = "16";
-    return face;
-}
+const Face kBusy{.minutes = "12",
+                 .hours = "3",
+                 .reason = std::string(200, 'r'),
+                 .idle_on = true,
+                 .window = "minimized",
+                 .colours_shown = true,
+                 .colour1 = "c0c0c0",
+                 .colour2 = "not a colour",
+                 .commands_shown = true,
+                 .command_count = "16"};
 
 TEST(StatusPanel, EveryRowFitsTheWidthAndColourRowsSpanIt) {
     for (std::size_t width : {80u, 40u, 12u, 1u}) {
         for (bool colour : {true, false}) {
-            const std::vector<std::string> rows = PanelRows(BusyFace(), width, colour, 10);
+            const std::vector<std::string> rows = PanelRows(kBusy, width, colour, 10);
             ASSERT_GE(rows.size(), 5u) << width;
             for (const std::string& row : rows) {
                 const std::size_t columns = Columns(StripSgr(row));
@@ -117,7 +104,7 @@ TEST(StatusPanel, EveryRowFitsTheWidthAndColourRowsSpanIt) {
 
 // The clock and reason rows are the demo test's.
 TEST(StatusPanel, ShowsTheOtherWindowsWhileShown) {
-    const std::vector<std::string> rows = PanelRows(BusyFace(), 80, true, 10);
+    const std::vector<std::string> rows = PanelRows(kBusy, 80, true, 10);
     ASSERT_EQ(rows.size(), 6u);  // clock, reason, colour editor, two of commands, rule
     // A swatch for the colour that is one, none for the one that isn't.
     EXPECT_NE(rows[2].find("\x1b[0;38;2;192;192;192;48;2;16;24;48m\xE2\x96\x88"),
@@ -132,16 +119,16 @@ TEST(StatusPanel, ShowsTheOtherWindowsWhileShown) {
 }
 
 TEST(StatusPanel, ShortTerminalsKeepTheClockLongest) {
-    const std::string clock = PanelRows(BusyFace(), 80, false, 10)[0];
+    const std::string clock = PanelRows(kBusy, 80, false, 10)[0];
     for (std::size_t max_rows : {0u, 1u, 2u, 3u, 4u}) {
-        const std::vector<std::string> rows = PanelRows(BusyFace(), 80, false, max_rows);
+        const std::vector<std::string> rows = PanelRows(kBusy, 80, false, max_rows);
         EXPECT_EQ(rows.size(), max_rows);
         if (max_rows > 0) {
             EXPECT_EQ(rows[0], clock);
         }
     }
     // With three rows there is room for the rule but not for the other windows.
-    EXPECT_EQ(PanelRows(BusyFace(), 80, false, 3)[2].substr(0, 3), "\xE2\x94\x80");
+    EXPECT_EQ(PanelRows(kBusy, 80, false, 3)[2].substr(0, 3), "\xE2\x94\x80");
 }
 
 }  // namespace

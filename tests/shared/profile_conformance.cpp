@@ -11,13 +11,15 @@ namespace kn::test {
 
 namespace {
 
+using namespace std::string_literals;
+
 constexpr std::string_view kFallback = "FB";
 constexpr std::size_t kRoom = 256;
 
 class ProfileConformance : public ::testing::Test {
   protected:
-    std::string Get(std::string_view section, std::string_view key, std::size_t capacity = kRoom) {
-        return store_->GetString(section, key, kFallback, capacity, path_);
+    std::string Get(std::string_view section, std::string_view key) {
+        return store_->GetString(section, key, kFallback, kRoom, path_);
     }
 
     std::unique_ptr<ProfileStore> store_ = MakeStoreUnderTest();
@@ -26,7 +28,7 @@ class ProfileConformance : public ::testing::Test {
 };
 
 // A read leaves a missing file missing; the first write makes it, a write into a missing
-// directory fails and makes nothing.
+// directory fails and makes nothing, and a directory in the file's place is no file.
 TEST_F(ProfileConformance, MissingFilesAndDirectories) {
     EXPECT_EQ(Get("prefs", "KEY"), kFallback);
     EXPECT_FALSE(std::filesystem::exists(FsPath(path_)));
@@ -35,6 +37,10 @@ TEST_F(ProfileConformance, MissingFilesAndDirectories) {
     EXPECT_EQ(Get("prefs", "KEY"), "value");
     EXPECT_FALSE(store_->WriteString("prefs", "KEY", "v", scratch_.Path("none/settings.ini")));
     EXPECT_FALSE(std::filesystem::exists(scratch_.dir() / "none"));
+    const std::string taken = scratch_.Path("taken.ini");
+    std::filesystem::create_directory(FsPath(taken));
+    EXPECT_EQ(store_->GetString("prefs", "KEY", kFallback, kRoom, taken), kFallback);
+    EXPECT_FALSE(store_->WriteString("prefs", "KEY", "v", taken));
 }
 
 // The replaced line may keep the file's spelling of the key or take the caller's; every
@@ -48,28 +54,10 @@ TEST_F(ProfileConformance, ReplacementMatchesSectionAndKeyWithoutCase) {
     EXPECT_EQ(Get("prefs", "KEY"), "new");
 }
 
-TEST_F(ProfileConformance, CapacityCutsValueAndFallback) {
-    WriteBytes(path_, "[prefs]\r\nk=abcdef\r\n");
-    struct Row {
-        std::string_view key;
-        std::size_t capacity;
-        std::string_view want;
-    };
-    const Row rows[] = {
-        {"k", 1, ""},       {"k", 2, "a"},        {"k", 4, "abc"},     {"k", 6, "abcde"},
-        {"k", 7, "abcdef"}, {"k", 100, "abcdef"}, {"missing", 2, "F"}, {"missing", 1, ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.key) + " capacity " + std::to_string(row.capacity));
-        EXPECT_EQ(Get("prefs", row.key, row.capacity), row.want);
-    }
-}
-
+// KEY=`value` written into section prefs of a file holding `before`.
 struct Edit {
     const char* name;
     std::string_view before;
-    std::string_view section;
-    std::string_view key;
     std::string_view value;
     std::string_view after;
 };
@@ -77,30 +65,27 @@ struct Edit {
 // Only lines in the form the store itself writes: a store may rewrite the whole file, and
 // then only those come back unchanged.
 const Edit kEdits[] = {
-    {"NewSectionGoesAtTheEnd", "[a]\r\nx=1\r\n", "prefs", "KEY", "v",
-     "[a]\r\nx=1\r\n[prefs]\r\nKEY=v\r\n"},
+    {"NewSectionGoesAtTheEnd", "[a]\r\nx=1\r\n", "v", "[a]\r\nx=1\r\n[prefs]\r\nKEY=v\r\n"},
     {"ReplacesInPlace", "[a]\r\nKEY=1\r\n[prefs]\r\nx=1\r\nKEY=old\r\ny=2\r\n[b]\r\nKEY=3\r\n",
-     "prefs", "KEY", "new", "[a]\r\nKEY=1\r\n[prefs]\r\nx=1\r\nKEY=new\r\ny=2\r\n[b]\r\nKEY=3\r\n"},
-    {"ReplacesTheFirstOfTwoEntries", "[prefs]\r\nKEY=1\r\nKEY=2\r\n", "prefs", "KEY", "new",
+     "new", "[a]\r\nKEY=1\r\n[prefs]\r\nx=1\r\nKEY=new\r\ny=2\r\n[b]\r\nKEY=3\r\n"},
+    {"ReplacesTheFirstOfTwoEntries", "[prefs]\r\nKEY=1\r\nKEY=2\r\n", "new",
      "[prefs]\r\nKEY=new\r\nKEY=2\r\n"},
-    {"ReplacesWithAnEmptyValue", "[prefs]\r\nKEY=old\r\n", "prefs", "KEY", "",
-     "[prefs]\r\nKEY=\r\n"},
-    {"AppendsToTheLastSection", "[a]\r\nx=1\r\n[prefs]\r\ny=2\r\n", "prefs", "KEY", "v",
+    {"ReplacesWithAnEmptyValue", "[prefs]\r\nKEY=old\r\n", "", "[prefs]\r\nKEY=\r\n"},
+    {"AppendsToTheLastSection", "[a]\r\nx=1\r\n[prefs]\r\ny=2\r\n", "v",
      "[a]\r\nx=1\r\n[prefs]\r\ny=2\r\nKEY=v\r\n"},
-    {"AppendsBeforeTheNextSection", "[prefs]\r\ny=2\r\n[b]\r\nc=3\r\n", "prefs", "KEY", "v",
+    {"AppendsBeforeTheNextSection", "[prefs]\r\ny=2\r\n[b]\r\nc=3\r\n", "v",
      "[prefs]\r\ny=2\r\nKEY=v\r\n[b]\r\nc=3\r\n"},
-    {"AppendsToAnEmptySection", "[prefs]\r\n[b]\r\nc=3\r\n", "prefs", "KEY", "v",
+    {"AppendsToAnEmptySection", "[prefs]\r\n[b]\r\nc=3\r\n", "v",
      "[prefs]\r\nKEY=v\r\n[b]\r\nc=3\r\n"},
-    {"AppendsAfterCommentsAndBareLines", "[prefs]\r\n;note\r\ny=2\r\nbare\r\n[b]\r\n", "prefs",
-     "KEY", "v", "[prefs]\r\n;note\r\ny=2\r\nbare\r\nKEY=v\r\n[b]\r\n"},
-    {"AppendsToASectionSpelledInOtherCase", "[PREFS]\r\ny=2\r\n", "prefs", "KEY", "v",
+    {"AppendsAfterCommentsAndBareLines", "[prefs]\r\n;note\r\ny=2\r\nbare\r\n[b]\r\n", "v",
+     "[prefs]\r\n;note\r\ny=2\r\nbare\r\nKEY=v\r\n[b]\r\n"},
+    {"AppendsToASectionSpelledInOtherCase", "[PREFS]\r\ny=2\r\n", "v",
      "[PREFS]\r\ny=2\r\nKEY=v\r\n"},
-    {"EndsAnUnterminatedLastLine", "[prefs]\r\ny=2", "prefs", "KEY", "v",
-     "[prefs]\r\ny=2\r\nKEY=v\r\n"},
+    {"EndsAnUnterminatedLastLine", "[prefs]\r\ny=2", "v", "[prefs]\r\ny=2\r\nKEY=v\r\n"},
     {"KeepsEveryOtherLine",
      ";top\r\n[a]\r\nq=\"quoted\"\r\ns='single'\r\nm=a=b c\r\nhi=\xE9\x9B\x80\xFF\r\n"
      "[prefs]\r\nKEY=old\r\n[c]\r\nz=\r\n",
-     "prefs", "KEY", "new",
+     "new",
      ";top\r\n[a]\r\nq=\"quoted\"\r\ns='single'\r\nm=a=b c\r\nhi=\xE9\x9B\x80\xFF\r\n"
      "[prefs]\r\nKEY=new\r\n[c]\r\nz=\r\n"},
 };
@@ -109,55 +94,90 @@ TEST_F(ProfileConformance, EditsChangeOnlyTheBytesTheyMust) {
     for (const Edit& e : kEdits) {
         SCOPED_TRACE(e.name);
         WriteBytes(path_, e.before);
-        ASSERT_TRUE(store_->WriteString(e.section, e.key, e.value, path_));
+        ASSERT_TRUE(store_->WriteString("prefs", "KEY", e.value, path_));
         EXPECT_EQ(ReadBytes(path_), e.after);
-        EXPECT_EQ(Get(e.section, e.key), e.value);
+        EXPECT_EQ(Get("prefs", "KEY"), e.value);
     }
 }
 
 struct Read {
     const char* name;
-    std::string_view file;
-    std::string_view section;
+    std::string file;
     std::string_view key;
-    std::string_view want;
+    std::string want;
+    std::size_t capacity = kRoom;
+    std::string_view section = "prefs";
     std::string_view fallback = kFallback;
-    bool beyond_wine = false;  // Windows' rule, which Wine's kernel32 does not follow
+    bool wine_differs = false;  // held to the other stores only
 };
 
+const std::string kCut = "[prefs]\r\nk=abcdef\r\n";
+
 const Read kReads[] = {
-    {"Plain", "[prefs]\r\nk=v\r\n", "prefs", "k", "v"},
-    {"BlanksAroundValue", "[prefs]\r\nk=  v w \t\r\n", "prefs", "k", "v w"},
-    {"BlanksAroundKey", "[prefs]\r\n \tk \t= v\r\n", "prefs", "k", "v"},
-    {"DoubleQuotes", "[prefs]\r\nk= \"v\" \r\n", "prefs", "k", "v"},
-    {"SingleQuotes", "[prefs]\r\nk='v'\r\n", "prefs", "k", "v"},
-    {"BlanksInsideQuotesStay", "[prefs]\r\nk=\" v \"\r\n", "prefs", "k", " v "},
-    {"OnePairOfQuotesOnly", "[prefs]\r\nk=\"\"v\"\"\r\n", "prefs", "k", "\"v\""},
-    {"UnmatchedQuotesStay", "[prefs]\r\nk='v\"\r\n", "prefs", "k", "'v\""},
-    {"LoneQuoteStays", "[prefs]\r\nk=\"\r\n", "prefs", "k", "\""},
-    {"EmptyValueIsNotMissing", "[prefs]\r\nk=\r\n", "prefs", "k", ""},
-    {"EqualsSignsInValue", "[prefs]\r\nk==v=w\r\n", "prefs", "k", "=v=w"},
-    {"SectionWithoutCase", "[PrEfS]\r\nk=v\r\n", "prefs", "k", "v"},
-    {"KeyWithoutCase", "[prefs]\r\nKeY=v\r\n", "prefs", "kEy", "v"},
-    {"FirstOfTwoEntries", "[prefs]\r\nk=1\r\nk=2\r\n", "prefs", "k", "1"},
-    {"AmongOtherSections", "[a]\r\nk=1\r\n[prefs]\r\nk=2\r\n[b]\r\nk=3\r\n", "prefs", "k", "2"},
-    {"MissingSection", "[a]\r\nk=1\r\n", "prefs", "k", kFallback},
-    {"MissingKey", "[prefs]\r\nj=1\r\n[b]\r\nk=2\r\n", "prefs", "k", kFallback},
-    {"EmptyFile", "", "prefs", "k", kFallback},
-    {"FallbackLosesTrailingBlanks", "[prefs]\r\n", "prefs", "k", " F B", " F B  "},
-    {"EmptySectionIsTheEmptyHeaders", "k=1\r\n[]\r\nk=2\r\n[prefs]\r\nk=3\r\n", "", "k", "2",
+    {"Plain", "[prefs]\r\nk=v\r\n", "k", "v"},
+    {"BlanksAroundValue", "[prefs]\r\nk=  v w \t\r\n", "k", "v w"},
+    {"BlanksAroundKey", "[prefs]\r\n \tk \t= v\r\n", "k", "v"},
+    {"DoubleQuotes", "[prefs]\r\nk= \"v\" \r\n", "k", "v"},
+    {"SingleQuotes", "[prefs]\r\nk='v'\r\n", "k", "v"},
+    {"BlanksInsideQuotesStay", "[prefs]\r\nk=\" v \"\r\n", "k", " v "},
+    {"OnePairOfQuotesOnly", "[prefs]\r\nk=\"\"v\"\"\r\n", "k", "\"v\""},
+    {"UnmatchedQuotesStay", "[prefs]\r\nk='v\"\r\n", "k", "'v\""},
+    {"LoneQuoteStays", "[prefs]\r\nk=\"\r\n", "k", "\""},
+    {"EmptyValueIsNotMissing", "[prefs]\r\nk=\r\n", "k", ""},
+    {"EqualsSignsInValue", "[prefs]\r\nk==v=w\r\n", "k", "=v=w"},
+    {"SectionWithoutCase", "[PrEfS]\r\nk=v\r\n", "k", "v"},
+    {"KeyWithoutCase", "[prefs]\r\nKeY=v\r\n", "kEy", "v"},
+    {"FirstOfTwoEntries", "[prefs]\r\nk=1\r\nk=2\r\n", "k", "1"},
+    {"AmongOtherSections", "[a]\r\nk=1\r\n[prefs]\r\nk=2\r\n[b]\r\nk=3\r\n", "k", "2"},
+    {"MissingSection", "[a]\r\nk=1\r\n", "k", "FB"},
+    {"MissingKey", "[prefs]\r\nj=1\r\n[b]\r\nk=2\r\n", "k", "FB"},
+    {"EmptyFile", "", "k", "FB"},
+    {"FallbackLosesTrailingBlanks", "[prefs]\r\n", "k", " F B", kRoom, "prefs", " F B  "},
+    // The capacity holds the value's bytes and a terminator; a fallback is cut as well.
+    {"RoomForNothing", kCut, "k", "", 1},
+    {"RoomForOne", kCut, "k", "a", 2},
+    {"RoomForThree", kCut, "k", "abc", 4},
+    {"RoomForAllButOne", kCut, "k", "abcde", 6},
+    {"RoomForAll", kCut, "k", "abcdef", 7},
+    {"FallbackCut", kCut, "missing", "F", 2},
+    {"FallbackCutToNothing", kCut, "missing", "", 1},
+    // Files the program did not write.
+    {"ByteOrderMark", "\xEF\xBB\xBF[prefs]\r\nk=v\r\n", "k", "v"},
+    {"LfOnly", "[prefs]\nk=v\n", "k", "v"},
+    {"LoneCr", "[prefs]\rk=v\r", "k", "v"},
+    {"MixedLineEnds", "[a]\nk=1\r\n[prefs]\rj=2\nk=v\r\n", "k", "v"},
+    {"NulBytesAround", "\0\0junk\0\r\n[prefs]\r\nj=\0\r\nk=v\r\n\0"s, "k", "v"},
+    {"NulEndsTheValue", "[prefs]\r\nk=a\0b\r\n"s, "k", "a"},
+    {"BinaryJunkAround",
+     Junk(4000, "", 1) + "\r\n[prefs]\r\n" + Junk(4000, "[\r\n", 2) + "\r\nk=v\r\n" +
+         Junk(4000, "", 3),
+     "k", "v"},
+    {"BareKeyAloneIsMissing", "[prefs]\r\nk\r\n", "k", "FB"},
+    {"HeaderWithBlanks", "  [ prefs ]  \r\nk=v\r\n", "k", "v"},
+    {"HeaderWithTrailingText", "[prefs] ; note\r\nk=v\r\n", "k", "v"},
+    {"UnclosedHeaderIsNoHeader", "[prefs\r\nk=v\r\n", "k", "FB"},
+    {"EntryBeforeAnyHeader", "k=v\r\n[prefs]\r\n", "k", "FB"},
+    {"OnlyTheFirstSameNamedSection", "[prefs]\r\nj=1\r\n[PREFS]\r\nk=v\r\n", "k", "FB"},
+    {"CaseFoldedInAsciiOnly", "[prefs]\r\n\xE9=v\r\n", "\xC9", "FB"},
+    {"LongSingleLine", "[prefs]\r\nk=" + std::string(100000, 'x'), "k", std::string(99, 'x'), 100},
+    {"OnlyLineEnds", std::string(1 << 20, '\n'), "k", "FB"},
+    // Wine reads section "" as the lines before the first header; Windows as "[]".
+    {"EmptySectionIsTheEmptyHeaders", "k=1\r\n[]\r\nk=2\r\n[prefs]\r\nk=3\r\n", "k", "2", kRoom, "",
      kFallback, true},
-    {"EmptySectionWithoutItsHeader", "k=1\r\n[prefs]\r\nk=3\r\n", "", "k", kFallback, kFallback,
+    {"EmptySectionWithoutItsHeader", "k=1\r\n[prefs]\r\nk=3\r\n", "k", "FB", kRoom, "", kFallback,
      true},
+    // Wine takes a bare line for a key, and cuts a quoted value before its quotes go.
+    {"BareLinesAreNotEntries", "[prefs]\r\nno equals sign\r\nk\r\nk=v\r\n", "k", "v", kRoom,
+     "prefs", kFallback, true},
+    {"QuotesGoBeforeTheCut", "[prefs]\r\nk=\"abc\"\r\n", "k", "abc", 4, "prefs", kFallback, true},
 };
 
 TEST_F(ProfileConformance, ReadsFindTheValue) {
     for (const Read& r : kReads) {
         SCOPED_TRACE(r.name);
-        // Wine reads section "" as the lines before the first header.
-        if (r.beyond_wine && StoreIsWines()) continue;
+        if (r.wine_differs && StoreIsWines()) continue;
         WriteBytes(path_, r.file);
-        EXPECT_EQ(store_->GetString(r.section, r.key, r.fallback, kRoom, path_), r.want);
+        EXPECT_EQ(store_->GetString(r.section, r.key, r.fallback, r.capacity, path_), r.want);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,19 @@ inline std::string AsReadBack(std::string_view value) {
     const bool quoted = value.size() >= 2 && value.front() == value.back() &&
                         (value.front() == '"' || value.front() == '\'');
     return std::string(quoted ? value.substr(1, value.size() - 2) : value);
+}
+
+// `size` bytes of every value but those in `avoid`, so that junk can't form a header or end a
+// line; the same bytes for the same seed.
+inline std::string Junk(std::size_t size, std::string_view avoid, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string out;
+    out.reserve(size);
+    while (out.size() < size) {
+        const char c = static_cast<char>(random());
+        if (avoid.find(c) == std::string_view::npos) out += c;
+    }
+    return out;
 }
 
 }  // namespace kn::test

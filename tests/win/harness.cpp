@@ -15,10 +15,6 @@ namespace kn::wintest {
 
 namespace {
 
-std::wstring Quoted(const std::wstring& s) {
-    return L"\"" + s + L"\"";
-}
-
 RecordLine Parse(const std::string& line) {
     RecordLine r;
     const std::size_t blank = line.find(' ');
@@ -42,7 +38,7 @@ Standin::Standin(const std::filesystem::path& dir, const std::wstring& extra_arg
                  std::string_view exe)
     : record_path_((dir / "record.txt").wstring()),
       process_(WindowsPath(win32::Widen(exe)),
-               L"--record " + Quoted(record_path_) + L" " + extra_arguments, dir.wstring()) {
+               L"--record \"" + record_path_ + L"\" " + extra_arguments, dir.wstring()) {
     control_ = process_.WaitForWindow(standin::kControlClass);
     if (control_) frame_ = process_.WaitForWindow(L"AOL Frame25");
 }

@@ -34,16 +34,11 @@ long long MillisSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-// One round of probes during the hang: when it began (ms into the hang) and how long the
-// program took to answer each; -1 when it never did within the harness's patience.
+// One round of probes during the hang: when it began (ms into the hang), how long the program
+// took to answer WM_NULL, and the slowest of that, a repaint and a tick; -1 when one never
+// came within the harness's patience.
 struct Probe {
-    long long at, null_message, repaint, tick;
-    long long Slowest() const {
-        for (long long ms : {null_message, repaint, tick}) {
-            if (ms < 0) return -1;
-        }
-        return std::max({null_message, repaint, tick});
-    }
+    long long at, null_message, slowest;
 };
 
 class HungHost : public BesideHost {
@@ -86,7 +81,11 @@ class HungHost : public BesideHost {
         std::vector<Probe> probes;
         while (MillisSince(hang_start) < 1000 * (kHangSeconds - 3)) {
             const auto start = Clock::now();
-            probes.push_back({MillisSince(hang_start), NullMessage(), Repaint(), Tick()});
+            const long long at = MillisSince(hang_start), null_message = NullMessage(),
+                            repaint = Repaint(), tick = Tick();
+            const bool answered = null_message >= 0 && repaint >= 0 && tick >= 0;
+            probes.push_back(
+                {at, null_message, answered ? std::max({null_message, repaint, tick}) : -1});
             const long long spent = MillisSince(start);
             if (spent < 1000) Sleep(static_cast<DWORD>(1000 - spent));
         }
@@ -111,10 +110,10 @@ TEST_F(HungHost, TheProgramAnswersLosesItsLinesAndPostsAgainAfter) {
     const std::vector<Probe> probes = ProbeWhileHung(asked);
     long long onset = 0, after_onset = 0, null_message = 0;
     for (const Probe& p : probes) {
-        ASSERT_GE(p.Slowest(), 0) << "a probe at " << p.at << " ms was never answered";
+        ASSERT_GE(p.slowest, 0) << "a probe at " << p.at << " ms was never answered";
         null_message = std::max(null_message, p.null_message);
         long long& slowest = p.at < kOnsetMs ? onset : after_onset;
-        slowest = std::max(slowest, p.Slowest());
+        slowest = std::max(slowest, p.slowest);
     }
     std::printf(
         "%zu probes while hung: WM_NULL at most %lld ms; slowest answer %lld ms in the "

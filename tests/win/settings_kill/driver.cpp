@@ -44,14 +44,6 @@ std::string SettingsBytes(const std::string& handle, const std::string& reason) 
            "\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\nREASON=" + reason + "\r\n";
 }
 
-void WriteWhole(const std::wstring& path, const std::string& bytes) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
-}
-
 // The settings a whole file holds.
 struct Settings {
     std::string handle, reason;
@@ -90,7 +82,7 @@ class Rounds {
           writer_(std::move(writer)),
           dir_(dir),
           settings_(dir + L"\\kelvarnook.ini") {
-        WriteWhole(settings_, SettingsBytes(old_.handle, old_.reason));
+        test::WriteBytes(win32::Narrow(settings_), SettingsBytes(old_.handle, old_.reason));
     }
 
     // False when the program, a writer or the host stopped playing along.
@@ -193,7 +185,7 @@ class Rounds {
             ++tally_.torn;
             std::printf("file %d torn: %s\n", round, Escaped(bytes).c_str());
             // The next round starts from a whole file.
-            WriteWhole(settings_, SettingsBytes(old_.handle, old_.reason));
+            test::WriteBytes(win32::Narrow(settings_), SettingsBytes(old_.handle, old_.reason));
             return;
         }
         ++(now->handle == old_.handle                        ? tally_.before

@@ -28,7 +28,6 @@ class Process {
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    DWORD id() const { return info_.dwProcessId; }
     // True when the process has ended within `patience`.
     bool WaitForExit(std::chrono::milliseconds patience = kPatience);
     // The exit code of a process that has ended.

@@ -49,18 +49,20 @@ std::size_t Posts(const SimRun& run, const std::string& piece) {
         posts.begin(), posts.end(), [&](auto& p) { return p.find(piece) != std::string::npos; }));
 }
 
-// The story host_goes_quiet again, every read from Bob's line to the owner's last answered with
-// line breaks alone, as from a host caught redrawing: such a read tells nothing of the room, and
-// the record is the story's.
+// The story host_goes_quiet again, reads answered with line breaks alone as from a host caught
+// redrawing, at the rooms' first reads and after a line: such a read tells nothing of the room,
+// and the record is the story's.
 TEST(ChatScanner, AReadOfLineBreaksAloneTellsNothing) {
     const std::string story = KN_SOURCE_DIR "/tests/scripts/host_goes_quiet";
     ScratchDir dir;
     dir.Write("kelvarnook.ini", ReadBytes(story + ".before.ini"));
+    // From each "end" until Bob's first line, and from his second until the owner's question.
     const SimRun run = RunScript(dir, ReadBytes(story + ".script"), "Owner", [](sim::World& w) {
         w.record().AddObserver([&w](sim::Micros, std::string_view kind, auto text) {
             if (kind != "chat") return;
-            w.host().window_system().AnswerReadsWith(
-                text == "Bob: hi" ? std::optional<std::string>("\r\n\r\n") : std::nullopt);
+            const bool breaks = text == "Owner: end" || text == "Bob: again";
+            w.host().window_system().AnswerReadsWith(breaks ? std::optional<std::string>("\r\n\r\n")
+                                                            : std::nullopt);
         });
     });
     std::string record;

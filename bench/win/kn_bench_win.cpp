@@ -24,10 +24,10 @@ namespace {
 constexpr char kSettings[] =
     "[prefs]\r\nHANDLE=abc\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\nREASON=gone fishing\r\n";
 
-std::filesystem::path OwnDirectory() {
+std::filesystem::path OwnPath() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::filesystem::path(path).parent_path();
+    return path;
 }
 
 // A member line that the host stores as `bytes` bytes with its line break.
@@ -99,9 +99,12 @@ void IdleBesideHost(const std::wstring& host_exe, const std::wstring& program_ex
     if (!program.WaitForWindow(L"kelvarnook.Form1")) return Print("error_program_not_started", 1);
     Sleep(3000);  // start-up's announcement and the first full read are not idling
     // Wine keeps no CPU times of other processes; whoever runs this reads them from /proc
-    // while the program idles and this process makes the bare polls beside it.
+    // while the program idles and a process of its own ("--bare-polls") makes the bare polls
+    // beside it, started as the program was, so that both are found alike.
+    const DWORD ms = static_cast<DWORD>(seconds) * 1000 + 2000;
+    Process bare(OwnPath().wstring(), L"--bare-polls " + std::to_wstring(ms), idle_dir.wstring());
     Print("idle_ready", seconds);
-    BareIdlePolls(static_cast<DWORD>(seconds) * 1000 + 2000);
+    bare.WaitForExit(std::chrono::milliseconds(ms + 10000));
     Print("idle_done", 1);
 }
 
@@ -211,6 +214,10 @@ void MemberLineSideBySide(const std::wstring& host_exe, const std::filesystem::p
 
 int wmain(int argc, wchar_t** argv) {
     using namespace kn::winbench;
+    if (argc == 3 && std::wstring_view(argv[1]) == L"--bare-polls") {
+        BareIdlePolls(static_cast<DWORD>(_wtoi(argv[2])));
+        return 0;
+    }
     if (argc < 3) {
         std::fprintf(stderr, "usage: kn_bench_win HOST_EXE PROGRAM_EXE [IDLE_SECONDS]\n");
         return 2;
@@ -219,7 +226,7 @@ int wmain(int argc, wchar_t** argv) {
                        program = kn::wintest::WindowsPath(argv[2]);
     const int idle_seconds = argc > 3 ? _wtoi(argv[3]) : 30;
     const int samples = argc > 4 ? _wtoi(argv[4]) : 1000;
-    const std::filesystem::path dir = OwnDirectory();
+    const std::filesystem::path dir = OwnPath().parent_path();
     MemberLineSideBySide(host, dir, 20, samples, "");
     // How the same grows with the host's windows, on fewer lines each.
     for (int windows : {1, 10, 100}) {

@@ -115,11 +115,13 @@ void ChatScanner::Meet(WindowHandle transcript) {
     if (transcript) {
         const std::optional<std::size_t> measured = ws_.TextLength(transcript);
         text = measured ? ReadWhole(transcript, *measured) : std::nullopt;
-        if (!text || (!text->empty() && JoinedLines(*text).empty())) return;
+        if (!text) return;
         length = *measured;
     }
+    std::string lines = JoinedLines(*text);
+    if (lines.empty() && !text->empty()) return;
     transcript_ = transcript;
-    seen_lines_ = JoinedLines(*text);
+    seen_lines_ = std::move(lines);
     seen_ = std::move(*text);
     seen_length_ = length;
     polls_since_read_ = 0;

@@ -53,7 +53,8 @@ TEST_P(BothExecutables, CarryTheManifestAndTheVersion) {
              "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // 10 and 11
              R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
              R"(WindowsSettings">true/pm</dpiAware>)",
-             R"(WindowsSettings">PerMonitorV2</dpiAwareness>)",
+             // Windows 10 1607 knows no V2: without the fallback it would run the program unaware.
+             R"(WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>)",
          }) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }

@@ -29,6 +29,20 @@ void RegisterClasses(HINSTANCE instance) {
     standin::RegisterControlWindowClass(instance);
 }
 
+// A program of the GUI subsystem has no console of its own: the usage goes to the one it was
+// started from, if any (under Wine, the terminal's).
+void WriteUsage(DWORD stream) {
+    HANDLE out = GetStdHandle(stream);
+    if (!out || out == INVALID_HANDLE_VALUE) {
+        // Without a parent console there is nowhere to write, and nothing more to do.
+        (void)AttachConsole(ATTACH_PARENT_PROCESS);
+        out = GetStdHandle(stream);
+    }
+    DWORD written = 0;
+    // A usage line that can't be written is lost; the exit code still tells.
+    (void)WriteFile(out, standin::kUsage, sizeof standin::kUsage - 1, &written, nullptr);
+}
+
 int MessageLoop(standin::Host& host) {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -43,8 +57,11 @@ int MessageLoop(standin::Host& host) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    const std::optional<standin::Options> options = standin::ParseOptions(Arguments());
-    if (!options) return 2;
+    const std::vector<std::wstring> args = Arguments();
+    const std::optional<standin::Options> options = standin::ParseOptions(args);
+    // Started bare it would run unseen and record nothing, so it says how to start it.
+    if (!options || args.empty()) return WriteUsage(STD_ERROR_HANDLE), 2;
+    if (options->help) return WriteUsage(STD_OUTPUT_HANDLE), 0;
     RegisterClasses(instance);
     standin::Host host(instance, *options);
     host.Start();

@@ -14,7 +14,13 @@ struct Options {
     std::wstring record_path;     // empty: nothing is recorded
     std::size_t max_lines = 500;  // lines a room's transcript keeps before it drops the oldest
     bool visible = false;         // a person watches and types into the room
+    bool help = false;            // --help: the usage line, and nothing started
 };
+
+// The usage line, for --help and for a start without arguments.
+inline constexpr char kUsage[] =
+    "usage: kn-standin-host [--visible] [--screen-name NAME] [--record FILE] "
+    "[--max-lines N]\n";
 
 // `args` without the program's own name. Nothing on an unknown option, a missing value or a
 // line count that is not a whole number of at least 1.

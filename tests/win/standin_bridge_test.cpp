@@ -8,6 +8,7 @@
 #include "bridge/host_windows.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_gui_runtime.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_window_system.h"
 #include "tests/win/harness.h"
 
@@ -103,6 +104,19 @@ TEST(Win32WindowSystem, AHugeOrBogusTextLengthReadsAsNoAnswer) {
     }
     EXPECT_EQ(ws.Text(HandleToULong(w), std::size_t{1} << 40), "text");
     DestroyWindow(w);
+}
+
+// Started by a person: --help answers with the usage and 0, no arguments with the usage and 2
+// (bare, it would run unseen and record nothing), a bad argument with 2.
+TEST(StandinCommandLine, TellsHowToStartIt) {
+    test::ScratchDir dir;
+    for (const auto& [arguments, code] :
+         {std::pair{L"--help", 0ul}, std::pair{L"", 2ul}, std::pair{L"--loud", 2ul},
+          std::pair{L"--max-lines 0", 2ul}, std::pair{L"--visible --help", 0ul}}) {
+        Process host(WindowsPath(win32::Widen(KN_HOST_EXE)), arguments, dir.dir().wstring());
+        ASSERT_TRUE(host.WaitForExit()) << win32::Narrow(arguments);
+        EXPECT_EQ(host.ExitCode(), code) << win32::Narrow(arguments);
+    }
 }
 
 }  // namespace

@@ -20,6 +20,23 @@ struct TwipRect {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
+// Twips to pixels at `dpi`, rounded: 15 twips a pixel at 96 DPI.
+constexpr int TwipsToPixels(int twips, int dpi) {
+    return (twips * dpi + 720) / 1440;
+}
+
+// A box in pixels; right and bottom lie just past it.
+struct PixelBox {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// `t` in pixels at `dpi`, each edge rounded on its own: boxes that meet in twips meet in pixels
+// at every scale, where rounding a width could make them overlap by one.
+constexpr PixelBox ToPixels(const TwipRect& t, int dpi) {
+    return {TwipsToPixels(t.left, dpi), TwipsToPixels(t.top, dpi),
+            TwipsToPixels(t.left + t.width, dpi), TwipsToPixels(t.top + t.height, dpi)};
+}
+
 enum class ControlKind { Label, TextField, Picture, ListBox, Button };
 
 struct ControlDesign {
@@ -33,10 +50,12 @@ struct ControlDesign {
     // -1: not a tab stop. A picture box with a tab index is a skin button: it takes the focus,
     // Enter and Space press it, and its text is its name for screen readers and its tooltip.
     int tab_index = -1;
-    bool transparent = false;  // label drawn over its container's image
-    // A text field's or label's name for screen readers, where its text is its value; empty
-    // for none.
+    // A text field's, list's or label's name for screen readers, where its text is its value
+    // or nothing is written beside it; empty for none.
     std::string spoken_name;
+    // The label, named as in the design, whose caption names this field for screen readers;
+    // empty for none.
+    std::string named_by;
 };
 
 enum class FormStyle {

@@ -70,23 +70,28 @@ FormDesign MakeForm1() {
     const std::map<std::string, const char*> spoken = {
         {"Text1", "reason"}, {"Label4", "hours idle"}, {"Label2", "minutes idle"}};
     for (auto& c : f.controls) {
-        c.transparent = c.name == "Label4" || c.name == "Label2";
         if (spoken.contains(c.name)) c.spoken_name = spoken.at(c.name);
     }
     return f;
 }
 
+// A label 255 twips high reached 15 twips into the field below it and painted over its top
+// border, so the editor's and the list's labels end where their fields begin.
+constexpr int kLabelHeight = 240;
+
 FormDesign MakeForm2() {
     FormDesign f = Form("Form2", "chatsend color editor", FormStyle::ToolWindow, 2325, 1245);
     f.controls = {
-        Make(ControlKind::Label, "Label1", {0, 0, 735, 255}, "color 1", 1),
+        Make(ControlKind::Label, "Label1", {0, 0, 735, kLabelHeight}, "color 1", 1),
         Make(ControlKind::TextField, "Text1", {240, 240, 1095, 285}, "c0c0c0", 0),  // colour 1
-        Make(ControlKind::Label, "Label2", {0, 600, 855, 255}, "color 2", 2),
+        Make(ControlKind::Label, "Label2", {0, 600, 855, kLabelHeight}, "color 2", 2),
         Make(ControlKind::TextField, "Text2", {240, 840, 1095, 285}, "99ccff", 3),  // colour 2
         Make(ControlKind::Button, "Command4", {1440, 120, 735, 255}, "preview", 6),
         Make(ControlKind::Button, "Command1", {1440, 480, 735, 255}, "save", 4),
         Make(ControlKind::Button, "Command2", {1440, 840, 735, 255}, "ok", 5),  // hides it
     };
+    f.controls[1].named_by = "Label1";
+    f.controls[3].named_by = "Label2";
     return f;
 }
 
@@ -95,7 +100,8 @@ FormDesign MakeForm3(std::vector<std::string> commands) {
     ControlDesign list = Make(ControlKind::ListBox, "List1", {0, 240, 4095, 1005}, "", 0);
     std::sort(commands.begin(), commands.end());
     list.items = std::move(commands);
-    f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 375, 255}, "", 1),  // the count
+    list.spoken_name = "commands";  // the label above it is the count
+    f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 375, kLabelHeight}, "", 1),  // count
                   list};
     return f;
 }

@@ -10,6 +10,9 @@ namespace kn::win32 {
 // Sent by Windows 8.1 and later when a window's DPI changes; the XP headers of the 32-bit build
 // don't have it.
 inline constexpr UINT kDpiChanged = 0x02E0;
+// Sent by Windows 10 1703 and later, before kDpiChanged, for the size the window will take
+// at the new DPI (wParam); lParam points to a SIZE to fill in, TRUE if filled.
+inline constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 // The system's DPI: the primary monitor's when the program started; 96 at 100%.
 int SystemDpi();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_list_box.h"
 #include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_text.h"
 
@@ -12,21 +13,39 @@ namespace kn::win32 {
 
 namespace {
 
+bool IsValue(const ControlDesign& d) {
+    return d.kind == ControlKind::Label && !d.spoken_name.empty();
+}
+
+// The edit class's own procedure, kept by the first value made; the same for all.
+WNDPROC edit_proc = nullptr;
+
+// A value lets the mouse through to the skin, as a static does: a drag there moves the window,
+// and no click puts a caret in it.
+LRESULT CALLBACK ValueProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCHITTEST) return HTTRANSPARENT;
+    return CallWindowProcW(edit_proc, w, msg, wp, lp);
+}
+
 struct Look {
     const wchar_t* cls;
     DWORD style;
     DWORD ex_style;
 };
 
-// Labels do no mnemonics: a counter or a handle with "&" in it must show as it is.
+// A label whose text is a value (a counter) is a read-only edit without a border: screen
+// readers read an edit as its label's name and its own text as the value ("minutes idle 0"),
+// where a static is read as its text alone. Labels do no mnemonics: a handle with "&" in it
+// must show as it is.
 Look LookOf(const ControlDesign& d) {
     switch (d.kind) {
         case ControlKind::Label:
-            return {L"STATIC", DWORD(SS_NOPREFIX | (d.transparent ? SS_OWNERDRAW : SS_LEFT)), 0};
+            if (IsValue(d)) return {L"EDIT", ES_LEFT | ES_READONLY, 0};
+            return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::TextField:
             return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::ListBox:
-            return {L"LISTBOX", WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
+            return {L"LISTBOX", kListBoxScrollStyles | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
                     WS_EX_CLIENTEDGE};
         case ControlKind::Button:
             return {L"BUTTON", BS_PUSHBUTTON, 0};
@@ -41,8 +60,8 @@ bool TakesFocus(const ControlDesign& d) {
 }
 
 RECT PixelRect(const TwipRect& t, int dpi) {
-    int left = TwipsToPixels(t.left, dpi), top = TwipsToPixels(t.top, dpi);
-    return {left, top, left + TwipsToPixels(t.width, dpi), top + TwipsToPixels(t.height, dpi)};
+    const PixelBox b = ToPixels(t, dpi);
+    return {b.left, b.top, b.right, b.bottom};
 }
 
 HWND ContainerOf(HWND form, const ControlDesign& d, const std::vector<FormControl>& made) {
@@ -65,7 +84,12 @@ HWND CreateStandard(HWND parent, int id, const ControlDesign& d) {
     HWND w = CreateWindowExW(look.ex_style, look.cls, Widen(d.text).c_str(), style, 0, 0, 0, 0,
                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleW(nullptr), nullptr);
+    if (d.kind == ControlKind::ListBox) KeepExtentToLongestLine(w);
     AddItems(w, d.items);
+    if (w && IsValue(d)) {
+        edit_proc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ValueProc)));
+    }
     return w;
 }
 
@@ -75,8 +99,8 @@ HWND CreateOne(HWND parent, int id, const ControlDesign& d) {
     return CreatePicture(parent, id, d.art);
 }
 
-// Screen readers name a text field or a value after the static text just before it in
-// z-order; this one has no size, so nothing of it shows or takes a click.
+// Screen readers name an edit or a list box after the static text just before it in z-order
+// (walking GW_HWNDPREV); this one has no size, so nothing of it shows or takes a click.
 HWND CreateLabel(HWND parent, const ControlDesign& d) {
     if (d.spoken_name.empty()) return nullptr;
     return CreateWindowExW(0, L"STATIC", Widen(d.spoken_name).c_str(),
@@ -89,8 +113,15 @@ void ToBottom(HWND w) {
     if (w) SetWindowPos(w, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+HWND NamingLabel(const std::vector<FormControl>& made, const ControlDesign& d) {
+    auto it = std::find_if(made.begin(), made.end(),
+                           [&](const FormControl& c) { return c.name == d.named_by; });
+    return d.named_by.empty() || it == made.end() ? nullptr : it->hwnd;
+}
+
 // Tab order is sibling order, so the tab stops are moved to the bottom one after another in
-// the design's tab order, each after its label; the others keep their stacking.
+// the design's tab order, each right after the label that names it; the others keep their
+// stacking.
 void ArrangeTabOrder(const std::vector<FormControl>& made,
                      const std::vector<ControlDesign>& designs) {
     std::vector<std::size_t> stops;
@@ -102,6 +133,7 @@ void ArrangeTabOrder(const std::vector<FormControl>& made,
     });
     for (std::size_t i : stops) {
         ToBottom(made[i].label);
+        ToBottom(NamingLabel(made, designs[i]));
         ToBottom(made[i].hwnd);
     }
 }
@@ -168,6 +200,10 @@ void PlaceControls(const std::vector<FormControl>& controls, int dpi, HFONT font
             SetSkinDpi(c.hwnd, dpi);
         } else {
             SendMessageW(c.hwnd, WM_SETFONT, wfont, TRUE);
+        }
+        // A value stands where a label's text did, without the edit's margins.
+        if (c.kind == ControlKind::Label && c.label) {
+            SendMessageW(c.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         }
     }
     ClipToDesignOrder(controls, dpi);

@@ -20,11 +20,6 @@ struct FormControl {
     HWND label = nullptr;  // the unseen label that names it for screen readers, if any
 };
 
-// Twips, 1440 to the inch, to pixels at `dpi`, rounded: 15 twips a pixel at 96 DPI.
-inline int TwipsToPixels(int twips, int dpi) {
-    return (twips * dpi + 720) / 1440;
-}
-
 // The controls in design order, not yet placed; a control's identifier is kFirstControlId
 // plus its index.
 std::vector<FormControl> CreateControls(HWND form, const std::vector<ControlDesign>& designs);

@@ -2,7 +2,7 @@
 // caption with only a close button and open where the system puts new windows.
 #include "platform/win32/win32_form_frame.h"
 
-#include <utility>
+#include <tuple>
 
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_form_controls.h"
@@ -27,10 +27,11 @@ FrameStyle StyleOf(FormStyle s) {
     return {WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT};
 }
 
-HICON LoadFormIcon(HINSTANCE instance, const std::wstring& name, int size) {
+// `flags` LR_SHARED only for the system's own sizes: a shared icon comes at the size it was
+// first loaded at, whatever size is asked for later (as the LoadImage notes warn).
+HICON LoadFormIcon(HINSTANCE instance, const std::wstring& name, int size, UINT flags) {
     if (name.empty()) return nullptr;
-    return static_cast<HICON>(
-        LoadImageW(instance, name.c_str(), IMAGE_ICON, size, size, LR_SHARED));
+    return static_cast<HICON>(LoadImageW(instance, name.c_str(), IMAGE_ICON, size, size, flags));
 }
 
 // Classes live for the whole process; the first form of a name registers it.
@@ -44,8 +45,8 @@ void RegisterFormClass(const FormDesign& design, const std::wstring& cls, WNDPRO
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
-    wc.hIcon = LoadFormIcon(instance, icon, GetSystemMetrics(SM_CXICON));
-    wc.hIconSm = LoadFormIcon(instance, icon, GetSystemMetrics(SM_CXSMICON));
+    wc.hIcon = LoadFormIcon(instance, icon, GetSystemMetrics(SM_CXICON), LR_SHARED);
+    wc.hIconSm = LoadFormIcon(instance, icon, GetSystemMetrics(SM_CXSMICON), LR_SHARED);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = design.style == FormStyle::Skinned
                            ? static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))
@@ -92,15 +93,17 @@ LRESULT HitTest(const FormDesign& design, LRESULT found) {
     return design.style == FormStyle::Skinned && found == HTCLIENT ? HTCAPTION : found;
 }
 
-void SetIcons(HWND frame, const FormDesign& design, int dpi) {
-    if (design.icon.empty()) return;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
+FormIcons SetIcons(HWND frame, const FormDesign& design, int dpi, HINSTANCE module) {
+    FormIcons icons;
+    if (design.icon.empty()) return icons;
     const std::wstring icon = Widen(design.icon);
-    // Shared icons live as long as the module; the previous icon returned needs no freeing.
-    for (auto [which, size] : {std::pair{ICON_SMALL, 16}, std::pair{ICON_BIG, 32}}) {
-        HICON h = LoadFormIcon(instance, icon, ScaleToDpi(size, dpi));
-        (void)SendMessageW(frame, WM_SETICON, which, reinterpret_cast<LPARAM>(h));
+    for (auto [which, size, mine] : {std::tuple{ICON_SMALL, 16, &icons.small_icon},
+                                     std::tuple{ICON_BIG, 32, &icons.big_icon}}) {
+        mine->Reset(LoadFormIcon(module, icon, ScaleToDpi(size, dpi), 0));
+        // The icon it answers with is the one set before, which its owner frees.
+        (void)SendMessageW(frame, WM_SETICON, which, reinterpret_cast<LPARAM>(mine->get()));
     }
+    return icons;
 }
 
 SIZE FrameSize(const FormDesign& design, HWND frame, int dpi) {

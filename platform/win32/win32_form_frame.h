@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/gui_runtime.h"
+#include "platform/win32/win32_handles.h"
 
 namespace kn::win32 {
 
@@ -18,9 +19,16 @@ HWND CreateFormFrame(const FormDesign& design, WNDPROC proc, void* param);
 // so dragging it moves the window.
 LRESULT HitTest(const FormDesign& design, LRESULT found);
 
+// A window's own icons, loaded at its DPI; they must outlive their window or be replaced on it.
+struct FormIcons {
+    OwnedIcon small_icon, big_icon;
+};
+
 // The design's icon on `frame` at the sizes for `dpi` (the class's are the system DPI's), for
-// the taskbar and Alt+Tab of a monitor of another scale.
-void SetIcons(HWND frame, const FormDesign& design, int dpi);
+// the taskbar and Alt+Tab of a monitor of another scale, from the resources of `module`. The
+// caller keeps the icons until the next ones are set or the window goes.
+FormIcons SetIcons(HWND frame, const FormDesign& design, int dpi,
+                   HINSTANCE module = GetModuleHandleW(nullptr));
 
 // The size of `frame`, a window of `design`, whose client area is the design's at `dpi`.
 SIZE FrameSize(const FormDesign& design, HWND frame, int dpi);

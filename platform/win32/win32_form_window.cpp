@@ -70,6 +70,11 @@ LRESULT Win32FormWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_NCHITTEST:
             return win32::HitTest(design_, DefWindowProcW(hwnd_, msg, wp, lp));
+        // The caption and borders don't grow linearly with the DPI, so the frame Windows
+        // would scale would not hold the client area the design asks for.
+        case win32::kGetDpiScaledSize:
+            *reinterpret_cast<SIZE*>(lp) = win32::FrameSize(design_, hwnd_, LOWORD(wp));
+            return TRUE;
         case win32::kDpiChanged:
             return Layout(LOWORD(wp), reinterpret_cast<const RECT*>(lp)), 0;
         case WM_CLOSE:
@@ -121,7 +126,8 @@ void Win32FormWindow::PressFocused() {
     events_.Click(IndexOf(*it));
 }
 
-// The new font is in place before the old one goes, so no control ever holds a deleted one.
+// The new font and icons are in place before the old ones go, so no window ever holds a
+// destroyed one.
 void Win32FormWindow::Layout(int dpi, const RECT* suggested) {
     win32::OwnedFont font(win32::CreateGuiFont(dpi));
     if (suggested) {
@@ -134,7 +140,7 @@ void Win32FormWindow::Layout(int dpi, const RECT* suggested) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     win32::PlaceControls(controls_, dpi, font.get());
-    win32::SetIcons(hwnd_, design_, dpi);
+    icons_ = win32::SetIcons(hwnd_, design_, dpi);
     font_ = std::move(font);
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/gui_runtime.h"
 #include "platform/win32/win32_form_controls.h"
+#include "platform/win32/win32_form_frame.h"
 #include "platform/win32/win32_handles.h"
 
 namespace kn {
@@ -68,7 +69,8 @@ class Win32FormWindow final : public FormWindow {
     FormEvents& events_;
     const FormDesign design_;
     HWND hwnd_ = nullptr;
-    HWND focus_ = nullptr;  // the control to give the focus back to on activation
+    HWND focus_ = nullptr;    // the control to give the focus back to on activation
+    win32::FormIcons icons_;  // set on the window at its DPI; they go after it
     win32::OwnedWindow window_;
     std::vector<win32::FormControl> controls_;
     win32::OwnedFont font_;  // the controls' font at the window's DPI; null: the stock one

@@ -68,25 +68,12 @@ void Paint(HWND w) {
     EndPaint(w, &ps);
 }
 
-void DrawLabelText(const DRAWITEMSTRUCT& d) {
-    wchar_t text[256];
-    GetWindowTextW(d.hwndItem, text, ARRAYSIZE(text));
-    auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(d.hwndItem, WM_GETFONT, 0, 0));
-    ScopedSelect select(d.hDC, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(d.hDC, TRANSPARENT);
-    SetTextColor(d.hDC, kSkinTextColour);
-    RECT r = d.rcItem;
-    DrawTextW(d.hDC, text, -1, &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-}
-
-// The part of the image under the label first, so the label looks see-through.
-LRESULT DrawLabel(HWND w, const DRAWITEMSTRUCT& d) {
-    if (DrawSkinButton(d)) return TRUE;
-    POINT at{0, 0};
-    MapWindowPoints(d.hwndItem, w, &at, 1);
-    DrawImage(d.hDC, *Of(w), at, d.rcItem);
-    DrawLabelText(d);
-    return TRUE;
+// The skin is black where its labels and values stand (under the counters), so black
+// behind their text looks see-through.
+LRESULT LabelColours(HDC dc) {
+    SetBkColor(dc, RGB(0, 0, 0));
+    SetTextColor(dc, kSkinTextColour);
+    return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
 }
 
 void Attach(HWND w, const CREATESTRUCTW& cs) {
@@ -114,7 +101,9 @@ LRESULT CALLBACK PictureProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NCHITTEST:
             return HTTRANSPARENT;
         case WM_DRAWITEM:
-            return DrawLabel(w, *reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+            return DrawSkinButton(*reinterpret_cast<DRAWITEMSTRUCT*>(lp)) ? TRUE : FALSE;
+        case WM_CTLCOLORSTATIC:
+            return LabelColours(reinterpret_cast<HDC>(wp));
         case WM_COMMAND:
             return Forward(w, msg, wp, lp);
         case WM_NCDESTROY:

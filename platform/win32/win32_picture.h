@@ -1,5 +1,5 @@
 // Picture boxes and skin buttons, which show skin art drawn at their window's DPI. A picture
-// box lets the mouse through to the form and paints the transparent labels it holds; a skin
+// box lets the mouse through to the form and has the labels it holds drawn over its skin; a skin
 // button is an owner-drawn push button, so it takes the focus by Tab, presses by Space, and is
 // what a screen reader calls a button, named by its text.
 #pragma once
@@ -15,8 +15,8 @@ inline constexpr COLORREF kSkinTextColour = RGB(232, 232, 232);
 
 // A visible picture box in `parent` showing `art`; the mouse over it is the parent's (a
 // skinned form's, to drag). WM_COMMAND from the controls it holds is passed on to the parent,
-// so a form hears its controls wherever they sit. A transparent label inside it is a
-// SS_OWNERDRAW static, which the box paints; so is a skin button inside it.
+// so a form hears its controls wherever they sit. A static or a read-only edit inside it is
+// drawn in the skin's text colour on the skin's black; a skin button inside it is painted by it.
 HWND CreatePicture(HWND parent, int id, const SkinArt& art);
 
 // A visible skin button in `parent` named `name`, showing `art`, with a focus cue when it has

@@ -2,10 +2,13 @@
 // SendInput on the skin buttons, the pop-up menu and the colour editor, beside the host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "platform/gui_runtime.h"
 #include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
@@ -23,6 +26,9 @@ constexpr int kEditorText2 = win32::kFirstControlId + 3;
 constexpr int kCommand4 = win32::kFirstControlId + 4;
 constexpr int kCommand1 = win32::kFirstControlId + 5;
 constexpr int kCommand2 = win32::kFirstControlId + 6;
+constexpr int kList1 = win32::kFirstControlId + 1;
+
+constexpr UINT kDpiChanged = 0x02E0, kGetDpiScaledSize = 0x02E4;
 
 void Send(INPUT in) {
     ASSERT_EQ(SendInput(1, &in, sizeof in), 1u);
@@ -102,6 +108,40 @@ bool MenuTakesKeys(HWND owner) {
     info.cbSize = sizeof info;
     return MenuOpen() && GetGUIThreadInfo(GetWindowThreadProcessId(owner, nullptr), &info) &&
            (info.flags & GUI_INMENUMODE) != 0;
+}
+
+// Sends `msg` to `w` in another process with `data` put into that process's memory, as Windows
+// passes a structure by pointer, and reads `data` back from there.
+template <typename T>
+LRESULT SendWithData(HWND w, UINT msg, WPARAM wp, T& data) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE program =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!program) return 0;
+    void* there = VirtualAllocEx(program, nullptr, sizeof data, MEM_COMMIT, PAGE_READWRITE);
+    LRESULT result = 0;
+    if (there && WriteProcessMemory(program, there, &data, sizeof data, nullptr)) {
+        result = SendMessageW(w, msg, wp, reinterpret_cast<LPARAM>(there));
+        ReadProcessMemory(program, there, &data, sizeof data, nullptr);
+    }
+    if (there) VirtualFreeEx(program, there, 0, MEM_RELEASE);
+    CloseHandle(program);
+    return result;
+}
+
+// A control's text as a screen reader asks for it, by WM_GETTEXT (GetWindowText doesn't ask
+// another process's window).
+std::string SentText(HWND w) {
+    wchar_t text[256] = L"";
+    SendMessageW(w, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text));
+    return win32::Narrow(text);
+}
+
+std::string ClassOf(HWND w) {
+    wchar_t name[64] = L"";
+    GetClassNameW(w, name, 64);
+    return win32::Narrow(name);
 }
 
 class ProgramWindows : public BesideHost {
@@ -197,17 +237,8 @@ TEST_F(ProgramWindows, ADpiChangeLaysTheWindowOutAnew) {
     GetWindowRect(form1_, &was);
     const RECT suggested{was.left, was.top, was.left + 2 * (was.right - was.left),
                          was.top + 2 * (was.bottom - was.top)};
-    // The rectangle travels by pointer, so it is put into the program's own memory.
-    DWORD pid = 0;
-    GetWindowThreadProcessId(form1_, &pid);
-    HANDLE program = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
-    ASSERT_NE(program, nullptr);
-    void* there = VirtualAllocEx(program, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
-    ASSERT_TRUE(WriteProcessMemory(program, there, &suggested, sizeof suggested, nullptr));
-    SendMessageW(form1_, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192),
-                 reinterpret_cast<LPARAM>(there));
-    VirtualFreeEx(program, there, 0, MEM_RELEASE);
-    CloseHandle(program);
+    RECT sent = suggested;
+    SendWithData(form1_, kDpiChanged, MAKEWPARAM(192, 192), sent);
 
     RECT now;
     GetWindowRect(form1_, &now);
@@ -287,35 +318,56 @@ TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
     EXPECT_TRUE(program_->WaitForExit());
 }
 
-// What a screen reader reads, as it finds it on Windows: a skin button is a Button named by
-// its text, and a field or a counter is named by the static text just before it in z-order,
-// while the counter's own text stays its value. (Wine's oleacc gives no object for another
-// process's windows, E_NOINTERFACE for every class, so the names can't be read through it.)
-// Hovering a skin button shows its name in a tooltip.
+// The name a screen reader gives an edit or a list box, by the rule Windows documents: the
+// first static text walking GW_HWNDPREV, unless a control with WS_GROUP | WS_TABSTOP comes first.
+// (Wine's oleacc gives no object for another process's windows, E_NOINTERFACE for every class,
+// so the names can't be read through it.)
+std::string SpokenName(HWND control) {
+    for (HWND w = GetWindow(control, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
+        if (ClassOf(w) == "Static") return SentText(w);
+        const LONG style = GetWindowLongW(w, GWL_STYLE);
+        if ((style & (WS_GROUP | WS_TABSTOP)) == (WS_GROUP | WS_TABSTOP)) break;
+    }
+    return "";
+}
+
+// What a screen reader reads: a skin button is a Button named by its text; every edit and list
+// box of the three windows is named by its own label, and a counter is a read-only edit whose
+// text is its value ("minutes idle 0", where a static would be read as "0"). Hovering a skin
+// button shows its name in a tooltip.
 TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
-    const auto text = win32::WindowTextUtf8;
-    const auto class_of = [](HWND w) {
-        wchar_t name[64] = L"";
-        GetClassNameW(w, name, 64);
-        return win32::Narrow(name);
-    };
-    EXPECT_EQ(text(form1_), "kelvar nook");
+    EXPECT_EQ(win32::WindowTextUtf8(form1_), "kelvar nook");
     for (const auto& [id, name] : {std::pair{kPicture3, "menu"}, std::pair{kPicture2, "minimize"},
                                    std::pair{kPicture5, "exit"}}) {
         const HWND button = Descendant(form1_, id);
-        EXPECT_EQ(class_of(button), "Button") << name;
+        EXPECT_EQ(ClassOf(button), "Button") << name;
         EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & (BS_TYPEMASK | WS_TABSTOP),
                   BS_OWNERDRAW | WS_TABSTOP)
             << name;
     }
-    for (const auto& [id, name, value] :
-         {std::tuple{kText1, "reason", ""}, std::tuple{kText1 + 1, "hours idle", "0"},
-          std::tuple{kText1 + 2, "minutes idle", "0"}}) {
-        const HWND control = Descendant(form1_, id), label = GetWindow(control, GW_HWNDPREV);
-        EXPECT_EQ(class_of(label), "Static") << name;
-        EXPECT_EQ(text(label), name);
-        EXPECT_EQ(text(control), value) << name;
+    // Name, value and whether the owner can type into it, window by window.
+    using Heard = std::tuple<std::string, std::string, bool>;
+    std::vector<Heard> heard;
+    for (const wchar_t* cls : {L"kelvarnook.Form1", L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
+        EnumChildWindows(
+            FindWindowW(cls, nullptr),
+            [](HWND w, LPARAM lp) -> BOOL {
+                const std::string kind = ClassOf(w);
+                if (kind != "Edit" && kind != "ListBox") return TRUE;
+                const bool typed = kind == "Edit" && !(GetWindowLongW(w, GWL_STYLE) & ES_READONLY);
+                reinterpret_cast<std::vector<Heard>*>(lp)->emplace_back(
+                    SpokenName(w), kind == "Edit" ? SentText(w) : "", typed);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&heard));
     }
+    std::sort(heard.begin(), heard.end());
+    EXPECT_EQ(heard, (std::vector<Heard>{{"color 1", "c0c0c0", true},
+                                         {"color 2", "99ccff", true},
+                                         {"commands", "", false},
+                                         {"hours idle", "0", false},
+                                         {"minutes idle", "0", false},
+                                         {"reason", "", true}}));
 
     // Onto ops from elsewhere: a pointer already resting there (left by an earlier test) would
     // have had its tooltip come and go.
@@ -331,6 +383,60 @@ TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
         if (tip) SendMessageW(tip, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(shown));
         return tip && IsWindowVisible(tip) && win32::Narrow(shown) == "menu";
     }));
+}
+
+// Moved to a monitor of another scale, the editor and the list are asked their size there
+// first: the answer is their frame at that DPI (the caption and borders don't grow linearly)
+// around the design's client area. Then the move itself, with a rectangle of that size.
+TEST_F(ProgramWindows, TheEditorAndTheListAnswerTheirSizeAtAnotherScale) {
+    const auto adjust =
+        reinterpret_cast<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    ASSERT_NE(adjust, nullptr);
+    for (const auto& [cls, width, height] : {std::tuple{L"kelvarnook.Form2", 2325, 1245},
+                                             std::tuple{L"kelvarnook.Form3", 4125, 1260}}) {
+        const HWND w = FindWindowW(cls, nullptr);
+        for (int dpi : {120, 144}) {
+            const RECT client{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
+            RECT frame = client;
+            adjust(&frame, static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)), FALSE,
+                   static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE)), static_cast<UINT>(dpi));
+            SIZE size{};
+            EXPECT_EQ(SendWithData(w, kGetDpiScaledSize, static_cast<WPARAM>(dpi), size), TRUE);
+            EXPECT_EQ(std::pair(size.cx, size.cy),
+                      std::pair(frame.right - frame.left, frame.bottom - frame.top))
+                << win32::Narrow(cls) << " at " << dpi;
+            RECT at;
+            GetWindowRect(w, &at);
+            RECT suggested{at.left, at.top, at.left + size.cx, at.top + size.cy};
+            SendWithData(w, kDpiChanged, MAKEWPARAM(dpi, dpi), suggested);
+            RECT now;
+            GetWindowRect(w, &now);
+            EXPECT_EQ(std::pair(now.right - now.left, now.bottom - now.top),
+                      std::pair(size.cx, size.cy));
+        }
+    }
+}
+
+// The command list scrolls sideways to its longest line, which is wider than the list; the
+// extent follows the lines as they come and go.
+TEST_F(ProgramWindows, TheCommandListScrollsToItsLongestLine) {
+    const HWND list = Descendant(FindWindowW(L"kelvarnook.Form3", nullptr), kList1);
+    EXPECT_NE(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL, 0);
+    const auto extent = [&] { return SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0); };
+    const auto add = [&](const wchar_t* line) {
+        return SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
+    };
+    RECT client;
+    GetClientRect(list, &client);
+    const LRESULT commands = extent();
+    EXPECT_GT(commands, client.right);
+    const LRESULT longer = add(L"handle * - changes handle (* being new handle), and much more");
+    EXPECT_GT(extent(), commands);
+    SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(longer), 0);
+    EXPECT_EQ(extent(), commands);
+    add(L"end");
+    EXPECT_EQ(extent(), commands);
 }
 
 // While the handle prompt is open the program's other windows are disabled, so that no click

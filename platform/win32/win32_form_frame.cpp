@@ -93,9 +93,10 @@ LRESULT HitTest(const FormDesign& design, LRESULT found) {
     return design.style == FormStyle::Skinned && found == HTCLIENT ? HTCAPTION : found;
 }
 
-FormIcons SetIcons(HWND frame, const FormDesign& design, int dpi, HINSTANCE module) {
+FormIcons SetIcons(HWND frame, const FormDesign& design, int dpi) {
     FormIcons icons;
     if (design.icon.empty()) return icons;
+    HINSTANCE module = GetModuleHandleW(nullptr);
     const std::wstring icon = Widen(design.icon);
     for (auto [which, size, mine] : {std::tuple{ICON_SMALL, 16, &icons.small_icon},
                                      std::tuple{ICON_BIG, 32, &icons.big_icon}}) {

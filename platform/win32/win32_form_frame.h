@@ -25,10 +25,9 @@ struct FormIcons {
 };
 
 // The design's icon on `frame` at the sizes for `dpi` (the class's are the system DPI's), for
-// the taskbar and Alt+Tab of a monitor of another scale, from the resources of `module`. The
-// caller keeps the icons until the next ones are set or the window goes.
-FormIcons SetIcons(HWND frame, const FormDesign& design, int dpi,
-                   HINSTANCE module = GetModuleHandleW(nullptr));
+// the taskbar and Alt+Tab of a monitor of another scale. The caller keeps the icons until the
+// next ones are set or the window goes.
+FormIcons SetIcons(HWND frame, const FormDesign& design, int dpi);
 
 // The size of `frame`, a window of `design`, whose client area is the design's at `dpi`.
 SIZE FrameSize(const FormDesign& design, HWND frame, int dpi);

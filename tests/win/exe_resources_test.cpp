@@ -7,8 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/win32_form_frame.h"
-#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
 
@@ -78,35 +76,6 @@ TEST_P(BothExecutables, CarryTheIconAtEverySize) {
     EXPECT_EQ(images,
               (std::vector<std::pair<int, int>>{
                   {32, 4}, {16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {256, 32}}));
-}
-
-// A window's icons at each scale come at the sizes asked for: a shared icon would come at the
-// size it was first loaded at (the program's own windows can't be asked, as Wine shows no
-// process another's icons).
-TEST(FormIcons, ComeAtTheSizesOfEachScale) {
-    const HMODULE program = LoadLibraryExW(WindowsPath(win32::Widen(KN_PROGRAM_EXE)).c_str(),
-                                           nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(program, nullptr);
-    win32::OwnedWindow window(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                              nullptr, GetModuleHandleW(nullptr), nullptr));
-    FormDesign design;
-    design.icon = "Form1";
-    const auto width = [](const win32::OwnedIcon& icon) {
-        ICONINFO info{};
-        if (!GetIconInfo(icon.get(), &info)) return 0;
-        BITMAP bits{};
-        GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bits, &bits);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        return static_cast<int>(bits.bmWidth);
-    };
-    for (int dpi : {96, 120, 144, 192}) {
-        const win32::FormIcons icons = win32::SetIcons(window.get(), design, dpi, program);
-        EXPECT_EQ(std::pair(width(icons.small_icon), width(icons.big_icon)),
-                  std::pair(ScaleToDpi(16, dpi), ScaleToDpi(32, dpi)))
-            << dpi;
-    }
-    FreeLibrary(program);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, BothExecutables, ::testing::Values(KN_PROGRAM_EXE, kProgram32Exe));

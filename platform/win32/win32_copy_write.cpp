@@ -1,6 +1,6 @@
 // The copy's life: copies that killed writers left are removed, the copy is made from the
-// file, written, flushed, then moved over the file; every failure on the way falls back to the
-// write in place the caller would have done.
+// file, written, flushed, then moved over the file. A copy that fails ends the write with the
+// file untouched; only a rename that the file's holder refuses falls back to the write in place.
 #include "platform/win32/win32_copy_write.h"
 
 #include <windows.h>
@@ -110,11 +110,16 @@ bool WriteThroughCopy(const std::wstring& path, const std::function<bool(const w
     const std::wstring copy = CopyOf(path, GetCurrentProcessId());
     Discard(copy);  // a killed writer's whose id this process now has
     const bool existed = Exists(path);
-    if (existed && !CopyFileW(path.c_str(), copy.c_str(), FALSE)) return write(path.c_str());
-    if (write(copy.c_str())) {
-        Flush(copy);
-        if (PutInPlace(path, copy, existed)) return true;
+    // A copy that can't be made or written (a full disk, a directory closed to new files) ends
+    // the write with the file as it was: a write in place there would cut the file short.
+    if ((existed && !CopyFileW(path.c_str(), copy.c_str(), FALSE)) || !write(copy.c_str())) {
+        Discard(copy);
+        return false;
     }
+    Flush(copy);
+    if (PutInPlace(path, copy, existed)) return true;
+    // Only a file that another program holds open refuses the rename; the write in place is
+    // for that alone.
     Discard(copy);
     return write(path.c_str());
 }

@@ -22,8 +22,7 @@ TEST(Exit, SavesTheReasonBeforeItsPauseAndAfter) {
         dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc") + "REASON=old\r\n");
         std::string in_pause;
         const SimRun run = RunScript(
-            dir,
-            std::string("@1 owner reason first\n@2 ") + way + "\n@2.2 owner reason second\n",
+            dir, std::string("@1 owner reason first\n@2 ") + way + "\n@2.2 owner reason second\n",
             "Owner", [&](sim::World& w) {
                 w.record().AddObserver([&](sim::Micros t, std::string_view kind, auto) {
                     if (t >= sim::ToMicros(2) && kind == "post" && in_pause.empty()) {

@@ -85,9 +85,10 @@ TEST_F(WriteThroughCopy, WritesInPlaceWhileAnotherProcessHoldsTheFile) {
     EXPECT_EQ(Attributes(copy_), INVALID_FILE_ATTRIBUTES);
 }
 
-// A copy that can't be made (a directory holds its name) or written (its write fails half
-// way, as on a full disk) ends the write: the file keeps every byte, no copy is left, and the
-// file is never written in place, which a full disk would cut short.
+// A copy that can't be made (a directory holds its name), written (its write fails half way)
+// or given room (the disk has less free than the write may need: Wine's profile writer then
+// cuts the copy and still reports success) ends the write: the file keeps every byte, no copy
+// is left, and the file is never written in place, which a full disk would cut short.
 TEST_F(WriteThroughCopy, ACopyThatFailsLeavesTheFileAsItWas) {
     WriteBytes(path_, kOld);
     ASSERT_TRUE(CreateDirectoryW(win32::Widen(copy_).c_str(), nullptr));
@@ -97,13 +98,17 @@ TEST_F(WriteThroughCopy, ACopyThatFailsLeavesTheFileAsItWas) {
 
     const std::wstring path = win32::Widen(path_);
     int in_place = 0;
-    EXPECT_FALSE(win32::WriteThroughCopy(path, [&](const wchar_t* file) {
+    const auto cut_on_copy = [&](const wchar_t* file) {
         if (path == file) {
             ++in_place;
             return true;
         }
         WriteBytes(win32::Narrow(file), "[prefs]\r\nHAN");
         return false;
+    };
+    EXPECT_FALSE(win32::WriteThroughCopy(path, 20, cut_on_copy));
+    EXPECT_FALSE(win32::WriteThroughCopy(path, 1ULL << 62, [&](const wchar_t* file) {
+        return cut_on_copy(file) || true;
     }));
     EXPECT_EQ(in_place, 0);
     EXPECT_EQ(ReadBytes(path_), kOld);

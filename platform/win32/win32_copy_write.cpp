@@ -133,8 +133,8 @@ bool WriteThroughCopy(const std::wstring& path, unsigned long long growth,
     const bool existed = Exists(path);
     // A copy that has no room, or can't be made or written (a full disk, a directory closed to
     // new files), ends the write with the file as it was: a write in place would cut it short.
-    if (!RoomForCopy(path, growth) ||
-        (existed && !CopyFileW(path.c_str(), copy.c_str(), FALSE)) || !write(copy.c_str())) {
+    if (!RoomForCopy(path, growth) || (existed && !CopyFileW(path.c_str(), copy.c_str(), FALSE)) ||
+        !write(copy.c_str())) {
         Discard(copy);
         return false;
     }

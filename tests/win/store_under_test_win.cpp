@@ -107,8 +107,10 @@ TEST_F(WriteThroughCopy, ACopyThatFailsLeavesTheFileAsItWas) {
         return false;
     };
     EXPECT_FALSE(win32::WriteThroughCopy(path, 20, cut_on_copy));
+    // Cut, yet reported written, as Wine's profile writer does on a full disk.
     EXPECT_FALSE(win32::WriteThroughCopy(path, 1ULL << 62, [&](const wchar_t* file) {
-        return cut_on_copy(file) || true;
+        (void)cut_on_copy(file);
+        return true;
     }));
     EXPECT_EQ(in_place, 0);
     EXPECT_EQ(ReadBytes(path_), kOld);

@@ -25,6 +25,9 @@ bool ReadScript(const std::string& name, std::string& text) {
     if (name == "-") {
         buf << std::cin.rdbuf();
     } else {
+        // A directory opens as a stream that reads nothing, as an empty script would.
+        std::error_code ec;
+        if (std::filesystem::is_directory(name, ec)) return false;
         std::ifstream in(name, std::ios::binary);
         if (!in) return false;
         buf << in.rdbuf();

@@ -1,6 +1,7 @@
 // Filling and posting the styled lines, and the banner lines with the colour preview.
 #include "core/chat_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -11,6 +12,18 @@ namespace kn {
 
 namespace {
 
+// A colour stands unquoted inside its font tag. One holding a character that ends or breaks
+// the tag (">", "<", a quote, a blank or another control character) would put the rest of
+// itself and of the tag into the room as text, where the scanner takes it for the owner's
+// words and runs it: it is left out of the markup, as if empty. The field keeps it as typed.
+std::string InTag(std::string colour) {
+    const bool breaks = std::any_of(colour.begin(), colour.end(), [](unsigned char c) {
+        return c <= ' ' || c == 0x7F || c == '<' || c == '>' || c == '"';
+    });
+    if (breaks) colour.clear();
+    return colour;
+}
+
 // Where each placeholder's value is held; {room} is the command's argument, held nowhere.
 struct Field {
     std::string_view name;
@@ -18,8 +31,8 @@ struct Field {
 };
 
 constexpr Field kFields[] = {
-    {"color1", [](Program& p, std::string_view) { return p.form2().Text1.Text(); }},
-    {"color2", [](Program& p, std::string_view) { return p.form2().Text2.Text(); }},
+    {"color1", [](Program& p, std::string_view) { return InTag(p.form2().Text1.Text()); }},
+    {"color2", [](Program& p, std::string_view) { return InTag(p.form2().Text2.Text()); }},
     {"handle", [](Program& p, std::string_view) { return p.form1().Label5.Text(); }},
     {"reason", [](Program& p, std::string_view) { return p.form1().Text1.Text(); }},
     {"hours", [](Program& p, std::string_view) { return p.form1().Label4.Text(); }},

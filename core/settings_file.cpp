@@ -16,10 +16,11 @@ namespace {
 // The profile strings take and give UTF-8 here; the file holds the ANSI code page, and the path
 // stays UTF-8. At most capacity - 1 bytes of the stored value come back.
 std::string GetProfileString(Program& p, std::string_view section, std::string_view key,
-                             std::size_t capacity, std::string_view path) {
+                             std::string_view fallback, std::size_t capacity,
+                             std::string_view path) {
     CodePage& cp = p.code_page();
-    return cp.FromAnsi(
-        p.profiles().GetString(cp.ToAnsi(section), cp.ToAnsi(key), "", capacity, path));
+    return cp.FromAnsi(p.profiles().GetString(cp.ToAnsi(section), cp.ToAnsi(key),
+                                              cp.ToAnsi(fallback), capacity, path));
 }
 
 bool WriteProfileString(Program& p, std::string_view section, std::string_view key,
@@ -35,11 +36,11 @@ std::string SettingsPath(Program& program) {
 }
 
 std::string ReadIni(Program& program, std::string_view section, std::string_view key,
-                    std::string_view file) {
+                    std::string_view file, std::string_view missing) {
     const std::string lower = LowerAscii(key);
     // The profile call cuts what doesn't fit; grow until the value comes back whole.
     for (std::size_t capacity = 750;; capacity *= 4) {
-        std::string value = GetProfileString(program, section, lower, capacity, file);
+        std::string value = GetProfileString(program, section, lower, missing, capacity, file);
         if (value.size() + 1 < capacity || capacity > (std::size_t{1} << 28)) return value;
     }
 }

@@ -12,9 +12,10 @@ class Program;
 // The program's directory followed directly by "/kelvarnook.ini", built afresh every time.
 std::string SettingsPath(Program& program);
 
-// The stored value of `key` (matched in lower case), whole; "" when missing.
+// The stored value of `key` (matched in lower case), whole; `missing` when the file, the
+// section or the key is not there (an entry that is there but empty reads as "").
 std::string ReadIni(Program& program, std::string_view section, std::string_view key,
-                    std::string_view file);
+                    std::string_view file, std::string_view missing = "");
 
 // Stores `value` under the upper-cased `key`; a line break in it is stored as a blank so the
 // file stays one entry a line. A failed write goes unnoticed, as the owner can't act on it.

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "core/chat_lines.h"
 #include "core/handle_prompt.h"
@@ -15,12 +16,18 @@ namespace kn {
 
 namespace {
 
+constexpr std::string_view kColour1 = "c0c0c0", kColour2 = "99ccff";
+
+// A colour missing from the file reads as its default: the handle's write makes the file, so
+// an exit or a kill before the colours are written, or the owner's "handle" while the first
+// start's prompt is open, leaves a file without them, and every later start would post
+// "color=#". A colour that is there but empty is the owner's, and stays empty.
 void LoadSettings(Program& p) {
     Form1& form1 = p.form1();
     form1.Text1.SetText(ReadIni(p, "prefs", "reason", SettingsPath(p)));
     form1.Label5.SetText(ReadIni(p, "prefs", "handle", SettingsPath(p)));
-    p.form2().Text1.SetText(ReadIni(p, "prefs", "color1", SettingsPath(p)));
-    p.form2().Text2.SetText(ReadIni(p, "prefs", "color2", SettingsPath(p)));
+    p.form2().Text1.SetText(ReadIni(p, "prefs", "color1", SettingsPath(p), kColour1));
+    p.form2().Text2.SetText(ReadIni(p, "prefs", "color2", SettingsPath(p), kColour2));
 }
 
 void WriteColours(Program& p) {
@@ -29,20 +36,19 @@ void WriteColours(Program& p) {
 }
 
 // The handle's write makes the file; the colours go into it at once, before the announcement
-// lets an exit run: a file left with the handle alone would give every later start empty
-// colours. Writing them again after the announcement changes no byte unless they changed.
+// lets an exit run, so the file names them as soon as it can. Writing them again after the
+// announcement changes no byte unless they changed.
 void FirstStart(Program& p) {
     AskForHandle(p);
-    p.form2().Text1.SetText("c0c0c0");
-    p.form2().Text2.SetText("99ccff");
+    p.form2().Text1.SetText(kColour1);
+    p.form2().Text2.SetText(kColour2);
     WriteColours(p);
 }
 
-// Only into a file that a start made or found: an exit while the first start's handle prompt
-// is open would otherwise make a file of the reason alone, from which every later start reads
-// empty colours. Writing nothing leaves the disk as the program found it, so the next start is
-// a first start again; that changes nothing else, where a file completed here would have to
-// guess a handle and colours that no start has set.
+// Only into a file that a start or the owner's "handle" made, or a start found: an exit while
+// the first start's handle prompt is open would otherwise make a file of the reason alone, and
+// the next start would take it for a later start with an empty handle. Writing nothing leaves
+// the disk as the program found it, so the next start is a first start again.
 void SaveReason(Program& p) {
     const std::string path = SettingsPath(p);
     if (!FileExists(p, path)) return;
@@ -71,9 +77,13 @@ void StartUp(Program& p) {
     if (form1.Label5.Text().empty()) AskForHandle(p);
 }
 
+// The reason is saved before the pause between the banners, so that a kill inside it keeps
+// the reason of the moment of the exit, and again after it, so that a reason the room saw
+// confirmed inside the pause is the one kept.
 void ExitProgram(Program& p) {
     SaveReason(p);
     AnnounceUnloaded(p);
+    SaveReason(p);
     p.gui().EndProcess();
     std::abort();  // not reached: EndProcess ends the process or unwinds out of the run
 }

@@ -65,7 +65,8 @@ FormDesign MakeForm1() {
         Make(ControlKind::TextField, "Text1", {0, 960, 1335, 255}, "", 0, "Picture1"),  // reason
         Make(ControlKind::Label, "Label4", {840, 240, 375, 255}, "0", -1, "Picture1"),  // hours
         Make(ControlKind::Label, "Label2", {0, 240, 255, 255}, "0", -1, "Picture1"),    // minutes
-        Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "Label5", -1),  // the handle
+        // The handle: empty until known, as its caption is posted in the user banner line.
+        Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "", -1),
     };
     const std::map<std::string, const char*> spoken = {
         {"Text1", "reason"}, {"Label4", "hours idle"}, {"Label2", "minutes idle"}};

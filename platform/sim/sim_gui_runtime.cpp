@@ -71,6 +71,7 @@ bool SimGuiRuntime::Answer(std::string answer) {
         if (it->closed) continue;
         it->closed = true;
         it->answer = std::move(answer);
+        scheduler_.ReturnAfterThis();  // start-up goes on before the rest of this instant
         return true;
     }
     return false;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace kn::sim {
 
@@ -101,6 +102,7 @@ void Scheduler::Deliver(const Next& next) {
 void Scheduler::DoEvents() {
     for (Next next = FindNext(); next.kind != Kind::None && next.at <= Now(); next = FindNext()) {
         Deliver(next);
+        if (std::exchange(return_after_this_, false)) return;
     }
 }
 

@@ -82,6 +82,10 @@ class Scheduler {
     // While a modal prompt is open, every due event may be delivered, whatever is running.
     void EnterModal() { running_.push_back(-1); }
     void LeaveModal() { running_.pop_back(); }
+    // Called by the item being handled: the loop that delivered it returns when it ends,
+    // before anything else due at that time, as a closed dialog returns to its caller before
+    // the next queued message is handled.
+    void ReturnAfterThis() { return_after_this_ = true; }
     bool SourceFinished() { return source_ == nullptr || source_->Finished(); }
 
   private:
@@ -109,6 +113,7 @@ class Scheduler {
     // Start times of the items being handled, innermost last: an item due no later than the
     // innermost one waits until it has run to its end.
     std::vector<Micros> running_;
+    bool return_after_this_ = false;
 };
 
 }  // namespace kn::sim

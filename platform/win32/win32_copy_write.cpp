@@ -1,6 +1,6 @@
 // The copy's life: copies that killed writers left are removed, the copy is made from the
-// file, written, flushed, then moved over the file; every failure on the way falls back to the
-// write in place the caller would have done.
+// file, written, flushed, then moved over the file. A copy that fails ends the write with the
+// file untouched; only a rename that the file's holder refuses falls back to the write in place.
 #include "platform/win32/win32_copy_write.h"
 
 #include <windows.h>
@@ -103,18 +103,45 @@ bool PutInPlace(const std::wstring& path, const std::wstring& copy, bool existed
     }
 }
 
+// A full disk cuts the copy's write short, and the profile functions need not say so (Wine's
+// report success, having ignored the failed WriteFile): the cut copy would then replace the
+// file. So the copy is made only with room beside the file for the most it can take: the
+// file rewritten with every line end doubled (a file of LF alone comes back in CR LF) and the
+// entry added, and a cluster or so to spare.
+bool RoomForCopy(const std::wstring& path, unsigned long long growth) {
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    const unsigned long long size =
+        GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file)
+            ? (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow
+            : 0;
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring dir = slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+    ULARGE_INTEGER free{};
+    // A disk that can't tell its free space is not taken for a full one.
+    if (!GetDiskFreeSpaceExW(dir.c_str(), &free, nullptr, nullptr)) return true;
+    constexpr unsigned long long kSpare = 64 * 1024;
+    return growth < free.QuadPart && free.QuadPart - growth >= 2 * size + kSpare;
+}
+
 }  // namespace
 
-bool WriteThroughCopy(const std::wstring& path, const std::function<bool(const wchar_t*)>& write) {
+bool WriteThroughCopy(const std::wstring& path, unsigned long long growth,
+                      const std::function<bool(const wchar_t*)>& write) {
     RemoveCopiesOfEndedWriters(path);
     const std::wstring copy = CopyOf(path, GetCurrentProcessId());
     Discard(copy);  // a killed writer's whose id this process now has
     const bool existed = Exists(path);
-    if (existed && !CopyFileW(path.c_str(), copy.c_str(), FALSE)) return write(path.c_str());
-    if (write(copy.c_str())) {
-        Flush(copy);
-        if (PutInPlace(path, copy, existed)) return true;
+    // A copy that has no room, or can't be made or written (a full disk, a directory closed to
+    // new files), ends the write with the file as it was: a write in place would cut it short.
+    if (!RoomForCopy(path, growth) || (existed && !CopyFileW(path.c_str(), copy.c_str(), FALSE)) ||
+        !write(copy.c_str())) {
+        Discard(copy);
+        return false;
     }
+    Flush(copy);
+    if (PutInPlace(path, copy, existed)) return true;
+    // Only a file that another program holds open refuses the rename; the write in place is
+    // for that alone.
     Discard(copy);
     return write(path.c_str());
 }

@@ -48,7 +48,9 @@ bool Win32ProfileStore::WriteString(std::string_view section, std::string_view k
                                     std::string_view value, std::string_view path) {
     const std::wstring wide_section = FromAnsi(section), wide_key = FromAnsi(key),
                        wide_value = FromAnsi(value);
-    return win32::WriteThroughCopy(win32::Widen(path), [&](const wchar_t* file) {
+    // The entry, and a section header should the section be new: "[S]\r\nK=V\r\n".
+    const unsigned long long growth = section.size() + key.size() + value.size() + 8;
+    return win32::WriteThroughCopy(win32::Widen(path), growth, [&](const wchar_t* file) {
         return WritePrivateProfileStringW(wide_section.c_str(), wide_key.c_str(),
                                           wide_value.c_str(), file) != FALSE;
     });

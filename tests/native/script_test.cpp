@@ -1,8 +1,15 @@
 // Script lines the simulator must refuse before anything runs, each named by its line: one
-// table of the parser's messages (a refused whole run is a story script).
+// table of the parser's messages (a refused whole run is a story script); and scripts that
+// can't be read at all.
 #include "app/sim/script.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/shared/scratch_dir.h"
 
 namespace kn::sim {
 namespace {
@@ -50,6 +57,26 @@ TEST(ScriptParser, RefusesAScriptAtItsFirstBadLine) {
         {"@1 dump\nbogus\n@0 dump\n", "line 2: unknown verb \"bogus\""},
     };
     for (const auto& [script, message] : kBad) EXPECT_EQ(ParseMessage(script), message) << script;
+}
+
+// A directory opens as a stream that reads nothing: it must be refused as a missing file is,
+// not replayed as an empty script.
+TEST(ScriptParser, RefusesAScriptThatCantBeRead) {
+    const test::ScratchDir scratch;
+    std::filesystem::create_directory(test::FsPath(scratch.Path("a directory")));
+    for (const char* name : {"a directory", "no such file"}) {
+        SCOPED_TRACE(name);
+        const std::string script = scratch.Path(name);
+        const std::string command = std::string("'") + KN_SIM_BINARY + "' --dir '" +
+                                    scratch.dir().string() + "' --script '" + script + "' >'" +
+                                    scratch.Path("out") + "' 2>'" + scratch.Path("err") + "'";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 2);
+        EXPECT_EQ(scratch.Read("err"), "can't read script " + script + "\n");
+        EXPECT_EQ(scratch.Read("out"), "");
+        EXPECT_EQ(scratch.Read("kelvarnook.ini"), "");
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // Windows store makes.
 #include <gtest/gtest.h>
 
+#include "platform/win32/win32_copy_write.h"
 #include "platform/win32/win32_profile_store.h"
 #include "platform/win32/win32_text.h"
 #include "tests/shared/profile_conformance.h"
@@ -81,6 +82,38 @@ TEST_F(WriteThroughCopy, WritesInPlaceWhileAnotherProcessHoldsTheFile) {
     EXPECT_TRUE(Write());
     CloseHandle(held);
     EXPECT_EQ(ReadBytes(path_), kNew);
+    EXPECT_EQ(Attributes(copy_), INVALID_FILE_ATTRIBUTES);
+}
+
+// A copy that can't be made (a directory holds its name), written (its write fails half way)
+// or given room (the disk has less free than the write may need: Wine's profile writer then
+// cuts the copy and still reports success) ends the write: the file keeps every byte, no copy
+// is left, and the file is never written in place, which a full disk would cut short.
+TEST_F(WriteThroughCopy, ACopyThatFailsLeavesTheFileAsItWas) {
+    WriteBytes(path_, kOld);
+    ASSERT_TRUE(CreateDirectoryW(win32::Widen(copy_).c_str(), nullptr));
+    EXPECT_FALSE(Write());
+    EXPECT_EQ(ReadBytes(path_), kOld);
+    ASSERT_TRUE(RemoveDirectoryW(win32::Widen(copy_).c_str()));
+
+    const std::wstring path = win32::Widen(path_);
+    int in_place = 0;
+    const auto cut_on_copy = [&](const wchar_t* file) {
+        if (path == file) {
+            ++in_place;
+            return true;
+        }
+        WriteBytes(win32::Narrow(file), "[prefs]\r\nHAN");
+        return false;
+    };
+    EXPECT_FALSE(win32::WriteThroughCopy(path, 20, cut_on_copy));
+    // Cut, yet reported written, as Wine's profile writer does on a full disk.
+    EXPECT_FALSE(win32::WriteThroughCopy(path, 1ULL << 62, [&](const wchar_t* file) {
+        (void)cut_on_copy(file);
+        return true;
+    }));
+    EXPECT_EQ(in_place, 0);
+    EXPECT_EQ(ReadBytes(path_), kOld);
     EXPECT_EQ(Attributes(copy_), INVALID_FILE_ATTRIBUTES);
 }
 

@@ -1,0 +1,55 @@
+// The word match behind the missed lines: a plain scan with ASCII folding, cheap enough to run
+// on every member line of an idle session.
+#include "core/owner_named.h"
+
+#include <string>
+
+#include "platform/ascii.h"
+
+namespace kn {
+
+namespace {
+
+// Letters, digits and every non-ASCII byte join a word; see NamesAsWord.
+bool JoinsWord(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u > 0x7F;
+}
+
+bool FoldedAt(std::string_view text, std::size_t at, std::string_view name) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (LowerAscii(text[at + i]) != LowerAscii(name[i])) return false;
+    }
+    return true;
+}
+
+// Every place `name` is found folded, until one stands as a word.
+bool FoundAsWord(std::string_view text, std::string_view name) {
+    if (name.empty() || name.size() > text.size()) return false;
+    const char first = LowerAscii(name.front());
+    for (std::size_t at = 0; at + name.size() <= text.size(); ++at) {
+        if (LowerAscii(text[at]) != first || !FoldedAt(text, at, name)) continue;
+        const std::size_t end = at + name.size();
+        if ((at == 0 || !JoinsWord(text[at - 1])) && (end == text.size() || !JoinsWord(text[end])))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool NamesAsWord(std::string_view text, std::string_view name) {
+    std::string blankless;
+    for (char c : name) {
+        if (c != ' ') blankless += c;
+    }
+    if (blankless.empty()) return false;
+    if (FoundAsWord(text, name)) return true;
+    return blankless.size() != name.size() && FoundAsWord(text, blankless);
+}
+
+bool NamesOwner(std::string_view text, std::string_view screen_name, std::string_view handle) {
+    return NamesAsWord(text, screen_name) || NamesAsWord(text, handle);
+}
+
+}  // namespace kn

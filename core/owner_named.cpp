@@ -39,13 +39,12 @@ bool FoundAsWord(std::string_view text, std::string_view name) {
 }  // namespace
 
 bool NamesAsWord(std::string_view text, std::string_view name) {
-    std::string blankless;
-    for (char c : name) {
-        if (c != ' ') blankless += c;
-    }
-    if (blankless.empty()) return false;
+    if (name.find_first_not_of(' ') == std::string_view::npos) return false;
     if (FoundAsWord(text, name)) return true;
-    return blankless.size() != name.size() && FoundAsWord(text, blankless);
+    if (name.find(' ') == std::string_view::npos) return false;
+    std::string blankless(name);
+    std::erase(blankless, ' ');
+    return FoundAsWord(text, blankless);
 }
 
 bool NamesOwner(std::string_view text, std::string_view screen_name, std::string_view handle) {

@@ -31,7 +31,9 @@ std::string MissedCountCaption(int count) {
 
 void KeepIfMissed(Program& p, const std::string& own, const std::string& speaker,
                   const std::string& text) {
-    if (!p.form1().Timer1().Enabled()) return;
+    // Signed off, no line can be told from the owner's, the program's own among them: its idle
+    // lines carry the handle.
+    if (own.empty() || !p.form1().Timer1().Enabled()) return;
     if (!NamesOwner(text, own, p.form1().Label5.Text())) return;
     Form4& f = p.form4();
     if (f.List1.ItemCount() >= kMissedLinesKept) f.List1.RemoveItem(0);

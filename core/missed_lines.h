@@ -12,7 +12,8 @@ class Program;
 inline constexpr int kMissedLinesKept = 100;
 
 // A line said by `speaker` that is not the owner's (`own` is the owner's screen name as just
-// read): kept when an idle session is on and it names the owner, the oldest going past the cap.
+// read, empty with no welcome window): kept when an idle session is on, a welcome window names
+// the owner and the line names the owner too, the oldest going past the cap.
 void KeepIfMissed(Program& program, const std::string& own, const std::string& speaker,
                   const std::string& text);
 

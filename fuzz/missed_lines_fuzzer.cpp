@@ -60,8 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (NamedPlainly(line.text, kScreenName) || NamedPlainly(line.text, kHandle)) ++expected;
     }
     const kn::test::ScratchDir dir;
-    const std::string settings = "[prefs]\r\nHANDLE=abc\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\n"
-                                 "REASON=nap\r\n";
+    const std::string settings =
+        "[prefs]\r\nHANDLE=abc\r\nCOLOR1=c0c0c0\r\nCOLOR2=99ccff\r\n"
+        "REASON=nap\r\n";
     dir.Write("kelvarnook.ini", settings);
     std::vector<std::string> kept;
     const kn::test::SimRun run = kn::test::RunEvents(

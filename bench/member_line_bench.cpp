@@ -1,11 +1,14 @@
 // A line of another room member, from the scanner's wake-up through the owner test to being
-// dropped, on the simulated platform; and how that cost grows with host windows and transcript.
+// dropped, on the simulated platform; how that cost grows with host windows and transcript;
+// and what an idle session's match for the owner's name adds to it.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "bench/bare_calls.h"
 #include "bench/started_program.h"
+#include "core/program.h"
+#include "windows/forms.h"
 
 namespace kn::bench {
 namespace {
@@ -88,6 +91,46 @@ void MemberLineAgainstBareCalls(benchmark::State& state) {
     state.counters["pair_ratio_median"] = Median(pairs);
 }
 BENCHMARK(MemberLineAgainstBareCalls)->UseManualTime()->MinTime(0.1)->Unit(benchmark::kMicrosecond);
+
+// What the owner missed costs a member line: the same line with an idle session on and 100
+// lines kept, against it with the session off, line by line in turns as above. The session's
+// flag is Timer1's, switched directly so that no line of the program's own comes between.
+void MemberLineSessionOnAgainstOff(benchmark::State& state) {
+    StartedProgram program(Room(20, 1 << 10));
+    sim::SimHost& host = program.world().host();
+    Timer& session = program.world().program().form1().Timer1();
+    std::size_t n = 0;
+    auto say = [&](const char* text) {
+        host.MemberSays("Member" + std::to_string(n++ % 1000), text);
+        program.HandlePending();
+    };
+    session.SetEnabled(true);
+    for (int i = 0; i < 100; ++i) say("abc, are you there?");
+    for (const double until = MonotonicSeconds() + 0.3; MonotonicSeconds() < until;) {
+        say("hello there, how is everyone");
+    }
+    std::vector<double> on, off, pairs;
+    for (auto _ : state) {
+        const bool on_first = on.size() % 2 == 0;
+        for (int side = 0; side < 2; ++side) {
+            const bool session_on = (side == 0) == on_first;
+            session.SetEnabled(session_on);
+            host.MemberSays("Member" + std::to_string(n++ % 1000), "hello there, how is everyone");
+            const double start = MonotonicSeconds();
+            program.HandlePending();
+            (session_on ? on : off).push_back(MonotonicSeconds() - start);
+        }
+        pairs.push_back(on.back() / off.back());
+        state.SetIterationTime(on.back());
+    }
+    state.counters["on_median_us"] = Median(on) * 1e6;
+    state.counters["off_median_us"] = Median(off) * 1e6;
+    state.counters["pair_ratio_median"] = Median(pairs);
+}
+BENCHMARK(MemberLineSessionOnAgainstOff)
+    ->UseManualTime()
+    ->MinTime(0.1)
+    ->Unit(benchmark::kMicrosecond);
 
 // The owner test alone, which walks every host window in front of the welcome window.
 void OwnScreenName(benchmark::State& state) {

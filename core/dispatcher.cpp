@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/missed_lines.h"
 #include "core/owner_commands.h"
 #include "core/program.h"
 #include "platform/ascii.h"
@@ -58,7 +59,10 @@ CutLine CutCommand(std::string_view text) {
 void HandleChatLine(Program& program, const std::string& screen_name, const std::string& text) {
     const std::string own = program.bridge().GetOwnScreenName();
     // With no welcome window nobody is the owner, not even a line without a screen name.
-    if (own.empty() || own != screen_name) return;
+    if (own.empty() || own != screen_name) {
+        KeepIfMissed(program, own, screen_name, text);
+        return;
+    }
     const CutLine cut = CutCommand(text);
     const auto entry = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [&](const CommandEntry& e) { return e.word == cut.word; });

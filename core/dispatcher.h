@@ -1,5 +1,5 @@
 // The chat line dispatcher: picks the owner's own lines out of the room and runs the command
-// their first word names. Everybody else's lines are ignored entirely.
+// their first word names. Everybody else's lines go to what the owner missed, if anywhere.
 #pragma once
 
 #include <span>
@@ -33,7 +33,8 @@ struct CutLine {
 };
 CutLine CutCommand(std::string_view text);
 
-// A line the scanner saw said in the room: runs the owner's command, ignores everyone else.
+// A line the scanner saw said in the room: runs the owner's command; anyone else's may be kept
+// as missed.
 void HandleChatLine(Program& program, const std::string& screen_name, const std::string& text);
 
 }  // namespace kn

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/chat_lines.h"
+#include "core/missed_lines.h"
 #include "core/program.h"
 #include "windows/forms.h"
 
@@ -38,16 +39,21 @@ constexpr std::string_view kTimedReason =
 }  // namespace
 
 void StartIdleSession(Program& p) {
+    // "on" during a session goes on with it: the lines kept so far stay.
+    if (!p.form1().Timer1().Enabled()) ForgetMissedLines(p);
     // Enabling a running timer leaves its countdown as it is: "on" twice doesn't delay the
     // next report.
     p.form1().Timer1().SetEnabled(true);
     SayTwo(p, kStarted, kStartReason);
 }
 
+// "off" with no session on ends none, so it shows nothing the owner has already seen.
 void EndIdleSession(Program& p) {
+    const bool ending = p.form1().Timer1().Enabled();
     p.form1().Timer1().SetEnabled(false);
     Say(p, kEnded);
     ResetIdleClock(p);
+    if (ending) ShowMissedLines(p);
 }
 
 void ResetIdleClock(Program& p) {

@@ -15,7 +15,8 @@ Program::Program(GuiRuntime& gui, WindowSystem& ws, CodePage& cp, ProfileStore& 
       bridge_(ws, cp, gui),
       form1_handlers_(MakeForm1Handlers(*this)),
       form2_handlers_(MakeForm2Handlers(*this)),
-      form3_handlers_(MakeForm3Handlers(*this)) {}
+      form3_handlers_(MakeForm3Handlers(*this)),
+      form4_handlers_(MakeForm4Handlers(*this)) {}
 
 Program::~Program() = default;
 
@@ -39,6 +40,13 @@ Form3& Program::form3() {
     form3_ = std::make_unique<Form3>(gui_, CommandListLines(), *form3_handlers_);
     form3_handlers_->Form3_Form_Load();
     return *form3_;
+}
+
+Form4& Program::form4() {
+    if (form4_) return *form4_;
+    form4_ = std::make_unique<Form4>(gui_, *form4_handlers_);
+    form4_handlers_->Form4_Form_Load();
+    return *form4_;
 }
 
 void Program::Run() {

@@ -1,4 +1,4 @@
-// The running program: the platform's services, its bridge to the host client and its three
+// The running program: the platform's services, its bridge to the host client and its four
 // windows, each loaded on first use, bound to its handlers and kept for the whole run.
 #pragma once
 
@@ -15,9 +15,11 @@ namespace kn {
 class Form1;
 class Form2;
 class Form3;
+class Form4;
 struct Form1Handlers;
 struct Form2Handlers;
 struct Form3Handlers;
+struct Form4Handlers;
 
 class Program {
   public:
@@ -34,8 +36,10 @@ class Program {
     Form1& form1();
     Form2& form2();
     Form3& form3();
+    Form4& form4();
     bool form2_loaded() const { return form2_ != nullptr; }
     bool form3_loaded() const { return form3_ != nullptr; }
+    bool form4_loaded() const { return form4_ != nullptr; }
 
     GuiRuntime& gui() { return gui_; }
     WindowSystem& window_system() { return ws_; }
@@ -52,9 +56,11 @@ class Program {
     std::unique_ptr<Form1Handlers> form1_handlers_;
     std::unique_ptr<Form2Handlers> form2_handlers_;
     std::unique_ptr<Form3Handlers> form3_handlers_;
+    std::unique_ptr<Form4Handlers> form4_handlers_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Form4> form4_;
 };
 
 }  // namespace kn

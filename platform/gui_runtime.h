@@ -122,6 +122,12 @@ class FormWindow {
     virtual void SetText(std::string_view control, std::string_view text) = 0;
     // The number of lines of a list box; 0 for an unknown name.
     virtual int ItemCount(std::string_view control) = 0;
+    // Appends `text` as the last line of a list box, shown as plain text (no character of it
+    // is a mnemonic or markup); an unknown name is ignored. Never raises an event.
+    virtual void AddItem(std::string_view control, std::string_view text) = 0;
+    // Removes a list box's line at `index` (0 is the first), moving those after it up; an
+    // unknown name or an index out of range is ignored. Never raises an event.
+    virtual void RemoveItem(std::string_view control, int index) = 0;
     // Makes a hidden window visible, leaving its state and place as they are; shown windows
     // are modeless. With Activate it becomes the active window; with NoActivate the activation
     // and the keyboard stay where they are, whatever the window system's rules on who may take
@@ -185,6 +191,10 @@ class GuiRuntime {
 
     // Seconds on a monotonic clock (virtual in replay).
     virtual double Now() = 0;
+
+    // The local time of day as minutes since midnight, 0 to 1439: what a clock on the wall
+    // reads, not a span, so it may jump when the clock is set or the time zone changes.
+    virtual int MinuteOfDay() = 0;
 
     // True when a listing of exactly `path` (UTF-8) names a file that is not a directory;
     // hidden, system and read-only files count. False for any error, never raises.

@@ -68,7 +68,9 @@ class WindowSystem {
     // Sent and bounded as SetText.
     virtual void SetCaret(WindowHandle w, std::size_t at) = 0;
 
-    // SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); the result is ignored.
+    // SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); the
+    // result is ignored. It never activates: a window loaded while the owner types in the room
+    // must leave the keyboard there.
     virtual void MakeTopmost(WindowHandle w) = 0;
 
     // Optional. An implementation that can tell when a window's text has changed calls

@@ -15,6 +15,8 @@ class Control {
     std::string Text() const { return window_.Text(name_); }
     void SetText(std::string_view text) const { window_.SetText(name_, text); }
     int ItemCount() const { return window_.ItemCount(name_); }
+    void AddItem(std::string_view text) const { window_.AddItem(name_, text); }
+    void RemoveItem(int index) const { window_.RemoveItem(name_, index); }
 
   private:
     FormWindow& window_;

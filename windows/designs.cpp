@@ -107,6 +107,17 @@ FormDesign MakeForm3(std::vector<std::string> commands) {
     return f;
 }
 
+// Wide enough for a line of the room at its usual length; the list names itself to screen
+// readers, as the count above it is a value, not its name.
+FormDesign MakeForm4() {
+    FormDesign f = Form("Form4", "missed", FormStyle::ToolWindow, 6015, 2520);
+    ControlDesign list = Make(ControlKind::ListBox, "List1", {0, 240, 6015, 2280}, "", 0);
+    list.spoken_name = "missed lines";
+    f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 6015, 255}, "", 1),  // the count
+                  list};
+    return f;
+}
+
 MenuItem MakeMenu() {
     return {"menu",
             "menu",
@@ -132,6 +143,11 @@ const FormDesign& Form2Design() {
 
 FormDesign Form3Design(std::vector<std::string> commands) {
     return MakeForm3(std::move(commands));
+}
+
+const FormDesign& Form4Design() {
+    static const FormDesign design = MakeForm4();
+    return design;
 }
 
 const MenuItem& Form1Menu() {

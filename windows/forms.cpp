@@ -1,4 +1,4 @@
-// The three windows made from their designs, each event bound to the handler it runs.
+// The four windows made from their designs, each event bound to the handler it runs.
 #include "windows/forms.h"
 
 #include "windows/designs.h"
@@ -67,6 +67,11 @@ Form2::Form2(GuiRuntime& gui, Form2Handlers& h)
 
 Form3::Form3(GuiRuntime& gui, std::vector<std::string> commands, Form3Handlers& h)
     : Form(gui, Form3Design(std::move(commands)), [&h] { h.Form3_Form_Unload(); }),
+      Label1(*window_, "Label1"),
+      List1(*window_, "List1") {}
+
+Form4::Form4(GuiRuntime& gui, Form4Handlers& h)
+    : Form(gui, Form4Design(), [&h] { h.Form4_Form_Unload(); }),
       Label1(*window_, "Label1"),
       List1(*window_, "List1") {}
 

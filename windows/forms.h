@@ -1,5 +1,6 @@
-// The program's three windows. Their controls hold the shared state: the reason, handle,
-// idle clock and session flag on Form1, the two colours on Form2, the command count on Form3.
+// The program's four windows. Their controls hold the shared state: the reason, handle,
+// idle clock and session flag on Form1, the two colours on Form2, the command count on Form3,
+// the lines that named the owner while away on Form4.
 // What a form does is not its own: each event runs the handler of the same name in the form's
 // handlers (Form1_Picture3_Click, Form1_VexoScan1_ChatLine, ...), which the program supplies.
 #pragma once
@@ -54,6 +55,12 @@ struct Form3Handlers {
     virtual ~Form3Handlers() = default;
     virtual void Form3_Form_Load() = 0;
     virtual void Form3_Form_Unload() = 0;
+};
+
+struct Form4Handlers {
+    virtual ~Form4Handlers() = default;
+    virtual void Form4_Form_Load() = 0;
+    virtual void Form4_Form_Unload() = 0;
 };
 
 // What every window has: its window, made from its design, and the clicks, menu choices and
@@ -125,6 +132,14 @@ class Form3 final : public Form {
 
     Control Label1;  // the command count
     Control List1;   // the commands
+};
+
+class Form4 final : public Form {
+  public:
+    Form4(GuiRuntime& gui, Form4Handlers& handlers);
+
+    Control Label1;  // how many lines are kept
+    Control List1;   // the kept lines, "HH:MM NAME: TEXT", oldest first
 };
 
 }  // namespace kn

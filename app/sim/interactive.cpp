@@ -31,7 +31,8 @@ constexpr std::string_view kHelp[] = {
     "                    Form2.Command4 (preview)",
     "/type FIELD TEXT    Form1.Text1 (the reason), Form2.Text1, Form2.Text2",
     "/answer TEXT        answers the handle prompt; /cancel presses Cancel",
-    "/close WINDOW       Form1 (from outside), Form2, Form3 (their close button)",
+    "/close WINDOW       Form1 (from outside), Form2, Form3, Form4 (their close",
+    "                    button)",
     "/host ...           signon NAME, signoff, title TEXT, room open, room close,",
     "                    window TITLE, quit, start, line-end CRLF|CR|LF, busy S",
     "/dump               the program's shared state",
@@ -203,7 +204,7 @@ int RunSession(const Options& options) {
     } else {
         view = std::make_unique<StreamView>(stdout);
     }
-    RoomFeed feed(world.host(), *view);
+    RoomFeed feed(world.host(), world.gui(), *view);
     live_feed = &feed;
     struct Detach {
         RoomFeed*& feed;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/sim/room_line.h"
+#include "platform/sim/sim_gui_runtime.h"
 #include "standin/sim/sim_host.h"
 
 namespace kn::sim {
@@ -23,6 +24,8 @@ void RoomFeed::OnRecord(Micros /*at*/, std::string_view kind, std::string_view t
         Notice("keyword box: " + std::string(text));
     } else if (kind == "state") {
         Notice(text);
+    } else if (kind == "window" && text == "Form4 shown") {
+        Missed();
     } else if (kind == "exit") {
         Notice("the program has ended");
     }
@@ -35,6 +38,14 @@ void RoomFeed::Chat(std::string_view text) {
     if (cut == std::string_view::npos) cut = 0;
     const std::string_view said = cut + 2 <= text.size() ? text.substr(cut + 2) : "";
     view_.Line(RenderMemberLine(text.substr(0, cut), said, view_.colour()));
+}
+
+// The missed-lines window opens beside the main window; here its lines go under the panel.
+void RoomFeed::Missed() {
+    SimForm* form4 = gui_.Form("Form4");
+    if (!form4) return;
+    Notice("missed: " + form4->Text("Label1"));
+    for (const std::string& line : form4->Items("List1")) Aside(line);
 }
 
 void RoomFeed::Notice(std::string_view text) {

@@ -1,5 +1,6 @@
 // Turns the record's happenings into what the owner sees: the room's lines as the host
-// client shows them, and short notes for the prompt, the keyword box, dumps and the end.
+// client shows them, and short notes for the prompt, the keyword box, dumps, the lines the
+// owner missed and the end.
 #pragma once
 
 #include <string_view>
@@ -10,10 +11,11 @@
 namespace kn::sim {
 
 class SimHost;
+class SimGuiRuntime;
 
 class RoomFeed {
   public:
-    RoomFeed(SimHost& host, View& view) : host_(host), view_(view) {}
+    RoomFeed(SimHost& host, SimGuiRuntime& gui, View& view) : host_(host), gui_(gui), view_(view) {}
 
     // The record observer.
     void OnRecord(Micros at, std::string_view kind, std::string_view text);
@@ -27,8 +29,10 @@ class RoomFeed {
 
   private:
     void Chat(std::string_view text);
+    void Missed();
 
     SimHost& host_;
+    SimGuiRuntime& gui_;
     View& view_;
     int prompts_opened_ = 0;
 };

@@ -17,7 +17,7 @@ constexpr std::array<std::string_view, 13> kTargets = {
     "mnucolors",      "mnuhandle",      "mnucommands",   "mnuminimize", "mnuexit",
     "Form2.Command1", "Form2.Command2", "Form2.Command4"};
 constexpr std::array<std::string_view, 3> kFields = {"Form1.Text1", "Form2.Text1", "Form2.Text2"};
-constexpr std::array<std::string_view, 3> kWindows = {"Form1", "Form2", "Form3"};
+constexpr std::array<std::string_view, 4> kWindows = {"Form1", "Form2", "Form3", "Form4"};
 constexpr std::array<std::string_view, 3> kLineEnds = {"CRLF", "CR", "LF"};
 
 template <std::size_t N>

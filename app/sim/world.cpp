@@ -105,6 +105,7 @@ void World::Dump() {
     SimForm* f1 = gui_.Form("Form1");
     SimForm* f2 = gui_.Form("Form2");
     SimForm* f3 = gui_.Form("Form3");
+    SimForm* f4 = gui_.Form("Form4");
     auto text = [](SimForm* f, const char* control) { return f ? f->Text(control) : ""; };
     auto shown = [](SimForm* f) { return f && f->Visible() ? "shown" : "hidden"; };
     const std::pair<const char*, std::string> lines[] = {
@@ -120,6 +121,8 @@ void World::Dump() {
         {"Form3.Label1", text(f3, "Label1")},
         {"Form3", shown(f3)},
         {"input", host_.InputText()},
+        {"Form4", shown(f4)},
+        {"missed", std::to_string(f4 ? f4->ItemCount("List1") : 0)},
     };
     for (const auto& [key, value] : lines) record_.Line("state", std::string(key) + "=" + value);
 }

@@ -130,6 +130,23 @@ int SimForm::ItemCount(std::string_view control) {
     return it == controls_.end() ? 0 : static_cast<int>(it->second.items.size());
 }
 
+void SimForm::AddItem(std::string_view control, std::string_view text) {
+    const auto it = controls_.find(control);
+    if (it != controls_.end()) it->second.items.emplace_back(text);
+}
+
+void SimForm::RemoveItem(std::string_view control, int index) {
+    const auto it = controls_.find(control);
+    if (it == controls_.end() || index < 0) return;
+    std::vector<std::string>& items = it->second.items;
+    if (static_cast<std::size_t>(index) < items.size()) items.erase(items.begin() + index);
+}
+
+std::vector<std::string> SimForm::Items(std::string_view control) const {
+    const auto it = controls_.find(control);
+    return it == controls_.end() ? std::vector<std::string>() : it->second.items;
+}
+
 void SimForm::Show(Activation) {
     if (visible_) return;
     visible_ = true;

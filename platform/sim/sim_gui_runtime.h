@@ -42,6 +42,8 @@ class SimGuiRuntime final : public GuiRuntime {
     }
     void RunMessageLoop() override { scheduler_.RunMessageLoop(); }
     double Now() override { return static_cast<double>(scheduler_.Now()) / 1e6; }
+    // The clock starts at midnight, so a record's times read as times of day.
+    int MinuteOfDay() override { return static_cast<int>(scheduler_.Now() / 60'000'000 % 1440); }
     bool IsListedFile(std::string_view path) override;
     std::string ProgramDirectory() override { return program_dir_; }
     [[noreturn]] void EndProcess() override;
@@ -96,6 +98,10 @@ class SimForm final : public FormWindow {
     std::string Text(std::string_view control) override;
     void SetText(std::string_view control, std::string_view text) override;
     int ItemCount(std::string_view control) override;
+    void AddItem(std::string_view control, std::string_view text) override;
+    void RemoveItem(std::string_view control, int index) override;
+    // A list box's lines, for the terminal to show; none for an unknown name.
+    std::vector<std::string> Items(std::string_view control) const;
     // The simulated windows have no keyboard and no places: a window shown is recorded as
     // shown, whichever way it was asked for.
     void Show(Activation activation) override;

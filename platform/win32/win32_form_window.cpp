@@ -209,6 +209,21 @@ int Win32FormWindow::ItemCount(std::string_view control) {
     return static_cast<int>(SendMessageW(c->hwnd, LB_GETCOUNT, 0, 0));
 }
 
+// A list box draws its strings as they are: no prefix, tab or markup processing is asked for.
+void Win32FormWindow::AddItem(std::string_view control, std::string_view text) {
+    const win32::FormControl* c = Find(control);
+    if (!c || c->kind != ControlKind::ListBox) return;
+    const std::wstring wide = win32::Widen(text);
+    SendMessageW(c->hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void Win32FormWindow::RemoveItem(std::string_view control, int index) {
+    const win32::FormControl* c = Find(control);
+    if (!c || c->kind != ControlKind::ListBox || index < 0) return;
+    // Out of range, the list box answers LB_ERR and changes nothing.
+    SendMessageW(c->hwnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
 void Win32FormWindow::Show(Activation activation) {
     if (Visible()) return;
     ShowWindow(hwnd_, activation == Activation::Activate ? SW_SHOW : SW_SHOWNA);

@@ -28,6 +28,8 @@ class Win32FormWindow final : public FormWindow {
     std::string Text(std::string_view control) override;
     void SetText(std::string_view control, std::string_view text) override;
     int ItemCount(std::string_view control) override;
+    void AddItem(std::string_view control, std::string_view text) override;
+    void RemoveItem(std::string_view control, int index) override;
     void Show(Activation activation) override;
     void ShowBeside(FormWindow& anchor, Activation activation) override;
     void Hide() override;

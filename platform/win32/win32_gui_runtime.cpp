@@ -125,6 +125,12 @@ double Win32GuiRuntime::Now() {
     return static_cast<double>(now.QuadPart) / static_cast<double>(frequency_.QuadPart);
 }
 
+int Win32GuiRuntime::MinuteOfDay() {
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    return local.wHour * 60 + local.wMinute;
+}
+
 // A wildcard would turn the lookup into a search and match some other file.
 bool Win32GuiRuntime::IsListedFile(std::string_view path) {
     std::wstring wide = win32::Widen(path);

@@ -22,6 +22,7 @@ class Win32GuiRuntime final : public GuiRuntime {
     void WaitForEvents(double seconds) override;
     [[noreturn]] void RunMessageLoop() override;
     double Now() override;
+    int MinuteOfDay() override;
     bool IsListedFile(std::string_view path) override;
     std::string ProgramDirectory() override;
     [[noreturn]] void EndProcess() override;

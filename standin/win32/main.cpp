@@ -1,5 +1,7 @@
 // kn-standin-host.exe: a stand-in for the host client on the real window system, for the
-// tests of kelvarnook.exe and for people trying the program (--visible).
+// tests of kelvarnook.exe and for people trying the program (--visible). Started as
+// "kn-standin-host.exe --send LINE", it hands one control line to the host already running,
+// for scripts that play the room's other members, and exits 0 when the host did it.
 #include <windows.h>
 
 #include <cstdlib>
@@ -12,6 +14,8 @@
 #include "standin/win32/host.h"
 #include "standin/win32/open_window.h"
 #include "standin/win32/options.h"
+#include "standin/win32/standin_ids.h"
+#include "standin/win32/text.h"
 #include "standin/win32/toolbar.h"
 
 namespace {
@@ -54,10 +58,26 @@ int MessageLoop(standin::Host& host) {
     return 0;
 }
 
+// The line goes as the tests send it: UTF-8 bytes in a WM_COPYDATA to the control window.
+int SendToRunningHost(const std::wstring& line) {
+    const HWND control = FindWindowW(standin::kControlClass, nullptr);
+    if (!control) return 1;
+    std::string bytes = standin::ToUtf8(line);
+    COPYDATASTRUCT data{};
+    data.dwData = standin::kControlTag;
+    data.cbData = static_cast<DWORD>(bytes.size());
+    data.lpData = bytes.data();
+    DWORD_PTR done = FALSE;
+    SendMessageTimeoutW(control, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                        5000, &done);
+    return done == TRUE ? 0 : 1;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const std::vector<std::wstring> args = Arguments();
+    if (args.size() == 2 && args[0] == L"--send") return SendToRunningHost(args[1]);
     const std::optional<standin::Options> options = standin::ParseOptions(args);
     // Started bare it would run unseen and record nothing, so it says how to start it.
     if (!options || args.empty()) return WriteUsage(STD_ERROR_HANDLE), 2;

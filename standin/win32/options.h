@@ -20,7 +20,8 @@ struct Options {
 // The usage line, for --help and for a start without arguments.
 inline constexpr char kUsage[] =
     "usage: kn-standin-host [--visible] [--screen-name NAME] [--record FILE] "
-    "[--max-lines N]\n";
+    "[--max-lines N]\n"
+    "       kn-standin-host --send LINE   (hands LINE to the running host's control window)\n";
 
 // `args` without the program's own name. Nothing on an unknown option, a missing value or a
 // line count that is not a whole number of at least 1.

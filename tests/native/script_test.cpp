@@ -49,7 +49,7 @@ TEST(ScriptParser, RefusesAScriptAtItsFirstBadLine) {
         {"click  mnuon\n", "line 1: unknown click target \" mnuon\""},
         {"type Form3.Label1 16\n", "line 1: unknown field \"Form3.Label1\""},
         {"type form1.text1 x\n", "line 1: unknown field \"form1.text1\""},
-        {"close Form4\n", "line 1: unknown window \"Form4\""},
+        {"close Form5\n", "line 1: unknown window \"Form5\""},
         {"cancel now\n", "line 1: \"cancel\" takes no argument"},
         {"host busy soon\n", "line 1: bad time \"soon\""},
         {"dump \n", "line 1: \"dump\" takes no argument"},

@@ -279,6 +279,41 @@ TEST_F(ProgramWindows, WindowsOpenedFromTheRoomLeaveTheKeyboardInIt) {
     }
 }
 
+// A real session in which a member names the owner by handle: "idleoff" in the room brings the
+// missed lines up beside the main window, the line there with its time and speaker, and the
+// room keeps the keyboard it had.
+TEST_F(ProgramWindows, WhatTheOwnerMissedComesUpWhenTheSessionEnds) {
+    ASSERT_TRUE(BringToFront(host_.frame()));
+    RECT main;
+    GetWindowRect(form1_, &main);
+    for (const char* line : {"owner reason nap", "owner idleon"}) {
+        const std::size_t posts = host_.Lines("post").size();
+        ASSERT_TRUE(host_.Send(line));
+        ASSERT_TRUE(WaitUntil([&] { return host_.Lines("post").size() > posts; })) << line;
+    }
+    ASSERT_TRUE(host_.Send("chat Bob: abc, are you there?"));
+    const HWND typing = Focused(host_.frame());
+    ASSERT_TRUE(host_.Send("owner idleoff"));
+    const HWND form4 = Shown(L"kelvarnook.Form4", L"missed");
+    ASSERT_NE(form4, nullptr);
+    EXPECT_EQ(GetForegroundWindow(), host_.frame());
+    EXPECT_EQ(Focused(host_.frame()), typing);
+    EXPECT_EQ(win32::WindowTextUtf8(Descendant(form4, win32::kFirstControlId)),
+              "1 line named you while you were away");
+    // Windows marshals a list box's strings to another process.
+    const HWND list = Descendant(form4, win32::kFirstControlId + 1);
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+    wchar_t item[256] = {};
+    ASSERT_LT(SendMessageW(list, LB_GETTEXTLEN, 0, 0), LRESULT{256});
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(item));
+    const std::wstring shown = item;
+    EXPECT_EQ(shown.substr(2, 1) + shown.substr(5), L": Bob: abc, are you there?");
+    RECT r;
+    GetWindowRect(form4, &r);
+    EXPECT_EQ(r.left, main.right);
+    EXPECT_EQ(r.top, main.top);
+}
+
 // Dragging the skin background moves the window. Alt+Space opens its system menu, whose
 // Minimize minimises and whose Close is the close from outside: the unload lines, then the
 // end. (Another process can't read the menu's items under Wine, so they are chosen by their

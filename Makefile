@@ -83,7 +83,7 @@ clean:
 	rm -rf build
 
 # The README's pictures of the three windows at 96, 120, 144 and 192 DPI, made under Xvfb from
-# the current build, shown twice their size.
+# the current build, shown twice their size, and of the whole screen with all three open.
 screenshots: win64
 	for dpi in 96 120 144 192; do \
 	    xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-windows build/win64/kelvarnook.exe build/win64/screenshots-$$dpi $$dpi || exit 1; \
@@ -91,4 +91,5 @@ screenshots: win64
 	    for f in form1 form2 form3; do \
 	        convert build/win64/screenshots-$$dpi/$$f.png -filter point -resize 200% docs/screenshots/$$f$$suffix.png; \
 	    done; \
+	    cp build/win64/screenshots-$$dpi/beside.png docs/screenshots/beside-$${dpi}dpi.png; \
 	done

@@ -334,9 +334,9 @@ TEST_F(ProgramWindows, TypingInTheRoomStaysThereAcrossMiniAndMaxi) {
 }
 
 // Dragging the skin background moves the window. Alt+Space opens its system menu, whose
-// Minimize minimises, whose Restore restores and whose Close is the close from outside: the unload lines, then the
-// end. (Another process can't read the menu's items under Wine, so they are chosen by their
-// access keys, as a person would.)
+// Minimize minimises, whose Restore restores and whose Close is the close from outside: the
+// unload lines, then the end. (Another process can't read the menu's items under Wine, so they
+// are chosen by their access keys, as a person would.)
 TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
     RECT was;
     GetWindowRect(form1_, &was);

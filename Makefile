@@ -82,9 +82,9 @@ dist: deps win
 clean:
 	rm -rf build
 
-# The README's pictures of the three windows at 96, 120, 144 and 192 DPI, and of the missed
-# lines at 96 and 144 DPI after a session beside the stand-in host, made under Xvfb from the
-# current build, shown twice their size.
+# The README's pictures of the three windows at 96, 120, 144 and 192 DPI, of the whole screen
+# with all three open, and of the missed lines at 96 and 144 DPI after a session beside the
+# stand-in host, made under Xvfb from the current build, shown twice their size.
 screenshots: win64
 	for dpi in 96 120 144 192; do \
 	    xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-windows build/win64/kelvarnook.exe build/win64/screenshots-$$dpi $$dpi || exit 1; \
@@ -92,6 +92,7 @@ screenshots: win64
 	    for f in form1 form2 form3; do \
 	        convert build/win64/screenshots-$$dpi/$$f.png -filter point -resize 200% docs/screenshots/$$f$$suffix.png; \
 	    done; \
+	    cp build/win64/screenshots-$$dpi/beside.png docs/screenshots/beside-$${dpi}dpi.png; \
 	done
 	for dpi in 96 144; do \
 	    xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-missed build/win64/kelvarnook.exe build/win64/kn-standin-host.exe build/win64/screenshots-$$dpi $$dpi || exit 1; \

@@ -131,17 +131,24 @@ class FormWindow {
     // Makes a hidden window visible, leaving its state and place as they are; shown windows
     // are modeless. With Activate it becomes the active window; with NoActivate the activation
     // and the keyboard stay where they are, whatever the window system's rules on who may take
-    // the foreground. A window already visible is left as it is.
+    // the foreground, and a window system that moved them anyway gives them back. A window
+    // already visible keeps its state and place, and comes in front of the other windows of
+    // its band (topmost or not) without the activation.
     virtual void Show(Activation activation) = 0;
-    // As Show, but a hidden window first moves beside `anchor`: level with anchor's top, to
-    // its right where there is room, else to its left, within the work area of the monitor
-    // that anchor is on.
+    // As Show, but a hidden window first moves beside `anchor` (where a minimised anchor would
+    // be restored to), within the work area of the monitor that anchor is on and at its size
+    // there: to anchor's right, else its left, else below it, else above, overlapping neither
+    // anchor nor the program's other visible windows; level with anchor's top edge or left
+    // edge where that is free, else the nearest place past the windows in the way. Only where
+    // the work area has no such place does it overlap them, and then the least.
     virtual void ShowBeside(FormWindow& anchor, Activation activation) = 0;
     // Hides it; it keeps its controls and their values.
     virtual void Hide() = 0;
     virtual bool Visible() = 0;
-    // Minimises or restores the window (restored, not maximised), visible or not. Restoring
-    // never takes the activation; minimising passes it on only if the window had it.
+    // Minimises or restores the window (restored, not maximised), visible or not; a hidden
+    // window shows nothing now and takes the state when it is next shown. Restoring never takes
+    // the activation or the keyboard (as Show with NoActivate) and brings the window in front
+    // as Show does; minimising passes the activation on only if the window had it.
     virtual void SetState(WindowState state) = 0;
     virtual WindowState State() = 0;
     // Pops `menu` (its items; the root itself is not shown; it must outlive the window) up

@@ -66,12 +66,13 @@ POINT Origin(const FormDesign& design, const RECT& frame) {
             (GetSystemMetrics(SM_CYSCREEN) - frame.bottom) / 2};
 }
 
-// Alt+Space on the bare skin: move, minimise and close are all that apply to a window of
-// fixed size that never maximises. Close is the close from outside.
+// Alt+Space on the bare skin, and the taskbar button's menu: restore, move, minimise and close
+// are all that apply to a window of fixed size that never maximises. Windows greys Restore
+// while the window is normal. Close is the close from outside.
 void TrimSystemMenu(HWND w) {
     HMENU menu = GetSystemMenu(w, FALSE);
     // The results say only whether the item was there.
-    for (UINT item : {SC_RESTORE, SC_SIZE, SC_MAXIMIZE}) (void)DeleteMenu(menu, item, MF_BYCOMMAND);
+    for (UINT item : {SC_SIZE, SC_MAXIMIZE}) (void)DeleteMenu(menu, item, MF_BYCOMMAND);
 }
 
 }  // namespace

@@ -2,12 +2,17 @@
 // may run a modal loop or drop the form, so each message handler calls the events last.
 #include "platform/win32/win32_form_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "platform/win32/win32_dpi.h"
+#include "platform/win32/win32_foreground.h"
 #include "platform/win32/win32_form_frame.h"
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_one_program.h"
 #include "platform/win32/win32_picture.h"
+#include "platform/win32/win32_placement.h"
 #include "platform/win32/win32_popup_menu.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_timer.h"
@@ -21,8 +26,30 @@ Win32FormWindow* Of(HWND w) {
     return reinterpret_cast<Win32FormWindow*>(GetWindowLongPtrW(w, GWLP_USERDATA));
 }
 
+// The keyboard's WM_CONTEXTMENU carries x and y of -1 each, which is no lParam of -1 where an
+// lParam is 64 bits wide: the WM_CONTEXTMENU notes say to take them apart.
+bool FromKeyboard(LPARAM lp) {
+    return GET_X_LPARAM(lp) == -1 && GET_Y_LPARAM(lp) == -1;
+}
+
 bool Clickable(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::Picture;
+}
+
+// The rectangle `w` has, or would be restored to when minimised. The normal position of a window
+// that isn't a tool window is in workspace coordinates, which SetWindowPos must not be given
+// (the WINDOWPLACEMENT notes): with the taskbar at the top or left they differ from the screen's.
+RECT RestoredRect(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    WINDOWPLACEMENT place{};
+    place.length = sizeof place;
+    if (!IsIconic(w) || !GetWindowPlacement(w, &place)) return r;
+    if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return place.rcNormalPosition;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&place.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &monitor);
+    return win32::ScreenFromWorkspace(place.rcNormalPosition, monitor.rcMonitor, monitor.rcWork);
 }
 
 }  // namespace
@@ -52,6 +79,7 @@ LRESULT CALLBACK Win32FormWindow::Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Win32FormWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == win32::BringBackMessage()) return OnBringBack(), 0;
     switch (msg) {
         case WM_COMMAND:
             return OnCommand(wp, lp), 0;
@@ -66,7 +94,7 @@ LRESULT Win32FormWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (win32::DrawSkinButton(*reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
             break;
         case WM_CONTEXTMENU:
-            if (lp == -1 && OnContextMenu(reinterpret_cast<HWND>(wp))) return 0;
+            if (FromKeyboard(lp) && OnContextMenu(reinterpret_cast<HWND>(wp))) return 0;
             break;
         case WM_NCHITTEST:
             return win32::HitTest(design_, DefWindowProcW(hwnd_, msg, wp, lp));
@@ -135,7 +163,7 @@ void Win32FormWindow::Layout(int dpi, const RECT* suggested) {
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        const SIZE size = win32::FrameSize(design_, hwnd_, dpi);
+        const SIZE size = SizeAtDpi(dpi);
         SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -159,6 +187,12 @@ void Win32FormWindow::OnSetFocus() {
     HWND target =
         focus_ && IsChild(hwnd_, focus_) ? focus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     if (target) SetFocus(target);
+}
+
+// A second start's request; the show it makes is the window's own, so nothing waits for later.
+void Win32FormWindow::OnBringBack() {
+    if (IsWindowEnabled(hwnd_)) hidden_state_.reset();
+    win32::ComeBack(hwnd_);
 }
 
 void Win32FormWindow::OnEndSession(WPARAM ending) {
@@ -225,8 +259,28 @@ void Win32FormWindow::RemoveItem(std::string_view control, int index) {
 }
 
 void Win32FormWindow::Show(Activation activation) {
-    if (Visible()) return;
-    ShowWindow(hwnd_, activation == Activation::Activate ? SW_SHOW : SW_SHOWNA);
+    const win32::ForegroundKept kept(activation == Activation::NoActivate);
+    if (Visible()) return ToFront();
+    ShowWindow(hwnd_, ShowCommand(activation));
+    hidden_state_.reset();
+}
+
+// Shown again from the room: "show" and "maxi" leave the window seen, in front of the host the
+// owner has just clicked, whose window may have been stacked over it (under Wine a window
+// manager restacks a restored window as it likes). It stays in its own band, topmost or not.
+void Win32FormWindow::ToFront() {
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// The state asked for while hidden comes with the show itself, so the window appears once, in
+// that state. SW_SHOWNOACTIVATE and SW_RESTORE restore a minimised window.
+int Win32FormWindow::ShowCommand(Activation activation) const {
+    const bool activate = activation == Activation::Activate, iconic = IsIconic(hwnd_);
+    const WindowState state =
+        hidden_state_.value_or(iconic ? WindowState::Minimized : WindowState::Normal);
+    if (state == WindowState::Minimized) return iconic ? SW_SHOWNA : SW_SHOWMINNOACTIVE;
+    if (iconic) return activate ? SW_RESTORE : SW_SHOWNOACTIVATE;
+    return activate ? SW_SHOW : SW_SHOWNA;
 }
 
 void Win32FormWindow::ShowBeside(FormWindow& anchor, Activation activation) {
@@ -235,25 +289,52 @@ void Win32FormWindow::ShowBeside(FormWindow& anchor, Activation activation) {
     Show(activation);
 }
 
-// A minimised anchor is placed by where it would be restored to.
+// Beside where a minimised anchor would be restored to, at the size this window has on the
+// anchor's monitor (the work area it is kept in is that monitor's).
 void Win32FormWindow::MoveBeside(HWND anchor) {
-    RECT a{}, me{};
-    GetWindowRect(anchor, &a);
-    if (IsIconic(anchor)) {
-        WINDOWPLACEMENT place{};
-        place.length = sizeof place;
-        if (GetWindowPlacement(anchor, &place)) a = place.rcNormalPosition;
-    }
-    GetWindowRect(hwnd_, &me);
+    const RECT a = RestoredRect(anchor);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromRect(&a, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const LONG width = me.right - me.left, height = me.bottom - me.top;
-    LONG x = a.right + width <= work.right ? a.right : a.left - width;
-    x = std::max(work.left, std::min(x, work.right - width));
-    const LONG y = std::max(work.top, std::min(a.top, work.bottom - height));
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = SizeAtDpi(win32::WindowDpi(anchor));
+    const POINT at = win32::PlaceBeside(a, size, monitor.rcWork, OtherShownForms(anchor));
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A move onto a monitor of another DPI takes the rectangle Windows suggests, which need not
+    // keep the corner asked for.
+    RECT now{};
+    if (GetWindowRect(hwnd_, &now) && (now.left != at.x || now.top != at.y)) {
+        SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+SIZE Win32FormWindow::SizeAtDpi(int dpi) const {
+    return win32::FrameSize(design_, hwnd_, dpi);
+}
+
+namespace {
+
+struct ShownForms {
+    HWND skip1, skip2;
+    std::vector<RECT> rects;
+};
+
+BOOL CALLBACK AddShownForm(HWND w, LPARAM found) {
+    auto& forms = *reinterpret_cast<ShownForms*>(found);
+    RECT r{};
+    if (w != forms.skip1 && w != forms.skip2 && IsWindowVisible(w) && !IsIconic(w) &&
+        Win32FormWindow::IsForm(w) && GetWindowRect(w, &r)) {
+        forms.rects.push_back(r);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+// All forms belong to the program's one GUI thread.
+std::vector<RECT> Win32FormWindow::OtherShownForms(HWND anchor) const {
+    ShownForms forms{hwnd_, anchor, {}};
+    EnumThreadWindows(GetCurrentThreadId(), AddShownForm, reinterpret_cast<LPARAM>(&forms));
+    return forms.rects;
 }
 
 void Win32FormWindow::Hide() {
@@ -268,22 +349,25 @@ bool Win32FormWindow::Visible() {
 // whichever window comes next.
 void Win32FormWindow::SetState(WindowState state) {
     if (!Visible()) return SetHiddenState(state);
-    if (state == WindowState::Normal) {
-        ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-    } else {
+    if (state == WindowState::Minimized) {
         ShowWindow(hwnd_, GetForegroundWindow() == hwnd_ ? SW_MINIMIZE : SW_SHOWMINNOACTIVE);
+        return;
     }
+    const win32::ForegroundKept kept;
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    ToFront();
 }
 
-// Every way to minimise or restore also shows the window, so a hidden one is hidden again at
-// once, before anything is painted.
+// Every way to minimise or restore a window also shows it, which flashes its taskbar button and
+// raises the show and hide events that screen readers announce; so a hidden window keeps the
+// state asked for until it is shown.
 void Win32FormWindow::SetHiddenState(WindowState state) {
-    if (State() == state) return;
-    ShowWindow(hwnd_, state == WindowState::Minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
-    ShowWindow(hwnd_, SW_HIDE);
+    const WindowState now = IsIconic(hwnd_) ? WindowState::Minimized : WindowState::Normal;
+    hidden_state_ = state == now ? std::nullopt : std::optional(state);
 }
 
 WindowState Win32FormWindow::State() {
+    if (hidden_state_) return *hidden_state_;
     return IsIconic(hwnd_) ? WindowState::Minimized : WindowState::Normal;
 }
 

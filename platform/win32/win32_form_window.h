@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,9 +57,14 @@ class Win32FormWindow final : public FormWindow {
     // Lays the window and its controls out at `dpi`, in `suggested` when Windows gives one.
     void Layout(int dpi, const RECT* suggested);
     void MoveBeside(HWND anchor);
+    // The window's size at `dpi`: what a move onto a monitor of that DPI makes it.
+    SIZE SizeAtDpi(int dpi) const;
+    // The rectangles of the program's other visible, not minimised windows but `anchor`.
+    std::vector<RECT> OtherShownForms(HWND anchor) const;
     void OnTimer(WPARAM id);
     void OnActivate(WPARAM wp);
     void OnSetFocus();
+    void OnBringBack();
     void OnEndSession(WPARAM ending);
     void OnClose();
     const win32::FormControl* Find(std::string_view name) const;
@@ -67,12 +73,17 @@ class Win32FormWindow final : public FormWindow {
         return static_cast<ControlIndex>(&c - controls_.data());
     }
     void SetHiddenState(WindowState state);
+    int ShowCommand(Activation activation) const;
+    void ToFront();
 
     FormEvents& events_;
     const FormDesign design_;
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr;    // the control to give the focus back to on activation
     win32::FormIcons icons_;  // set on the window at its DPI; they go after it
+    // The state asked for while hidden, which the window system can't hold for a hidden window;
+    // empty when it is the window's own.
+    std::optional<WindowState> hidden_state_;
     win32::OwnedWindow window_;
     std::vector<win32::FormControl> controls_;
     win32::OwnedFont font_;  // the controls' font at the window's DPI; null: the stock one

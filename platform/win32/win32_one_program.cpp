@@ -16,10 +16,10 @@ BOOL CALLBACK TakeIfEnabled(HWND w, LPARAM found) {
     return FALSE;
 }
 
-// The visible window of `thread` that takes input: the dialog that disables the others.
-HWND EnabledWindowOf(DWORD thread) {
+// The visible window of this thread that takes input: the dialog that disables the others.
+HWND EnabledWindow() {
     HWND found = nullptr;
-    EnumThreadWindows(thread, TakeIfEnabled, reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), TakeIfEnabled, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -34,20 +34,33 @@ SessionClaim::SessionClaim() {
     held_ = error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED;
 }
 
+UINT BringBackMessage() {
+    static const UINT message = RegisterWindowMessageW(L"kelvarnook.bring-back");
+    return message;
+}
+
+// The process the owner has just started may set the foreground window and may pass that on
+// (the SetForegroundWindow notes); the running program restores its window before it takes
+// the foreground, which a hidden window can't.
 void BringBack(const wchar_t* cls) {
     const HWND main = FindWindowW(cls, nullptr);
     if (!main) return;
+    DWORD running = 0;
+    GetWindowThreadProcessId(main, &running);
+    // Fails only where this process can't grant it; the window then comes back without it.
+    (void)AllowSetForegroundWindow(running);
+    (void)PostMessageW(main, BringBackMessage(), 0, 0);
+}
+
+// SW_RESTORE shows a hidden window and restores a minimised one: as "show" and "maxi" together
+// leave it.
+void ComeBack(HWND main) {
     if (!IsWindowEnabled(main)) {
         // The first start's prompt keeps the main window hidden until start-up is over.
-        if (const HWND dialog = EnabledWindowOf(GetWindowThreadProcessId(main, nullptr))) {
-            (void)SetForegroundWindow(dialog);
-        }
+        if (const HWND dialog = EnabledWindow()) (void)SetForegroundWindow(dialog);
         return;
     }
-    // SW_RESTORE shows a hidden window and restores a minimised one: as "show" and "maxi"
-    // together leave it.
-    (void)ShowWindowAsync(main, SW_RESTORE);
-    // Allowed: the process the owner has just started may set the foreground window.
+    (void)ShowWindow(main, SW_RESTORE);
     (void)SetForegroundWindow(main);
 }
 

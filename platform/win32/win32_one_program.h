@@ -19,9 +19,16 @@ class SessionClaim {
     bool held_ = true;
 };
 
-// Shows and restores the top-level window of class `cls` (the running program's main window)
-// and brings it to the front; while a dialog of that program disables it, the dialog comes to
-// the front instead. Nothing when there is no such window (the program is still starting).
+// The message by which a second start asks the running program to bring its main window back.
+UINT BringBackMessage();
+
+// Asks the running program whose main window is of class `cls` to bring it back, and lets it
+// take the foreground. Nothing when there is no such window (the program is still starting).
 void BringBack(const wchar_t* cls);
+
+// The running program's answer, on its main window `main`: shows and restores it and brings it
+// to the front; while a dialog of the program disables it, the dialog comes to the front
+// instead.
+void ComeBack(HWND main);
 
 }  // namespace kn::win32

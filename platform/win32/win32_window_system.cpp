@@ -125,6 +125,7 @@ std::string Win32WindowSystem::Title(WindowHandle w, std::size_t capacity) {
     return buffer;
 }
 
+// Without SWP_NOACTIVATE, SetWindowPos also activates the window and takes the keyboard.
 void Win32WindowSystem::MakeTopmost(WindowHandle w) {
     SetWindowPos(ToHwnd(w), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -90,10 +90,12 @@ TEST_P(ProgramBesideHost, OwnerCommandsAreAnsweredInTheRoomAndEndSavesTheReason)
     EXPECT_EQ(test::ReadBytes(Settings()), StoryFile("first_start_idle.ini"));
 }
 
-// Started again beside itself, its main window hidden with "hide": the second program posts
-// nothing, writes nothing, shows the first one's window and ends with exit code 0.
+// Started again beside itself, its main window minimised with "mini" and hidden with "hide":
+// the second program posts nothing, writes nothing, and the first one's window comes back
+// shown, restored and in the foreground; the second ends with exit code 0.
 TEST_P(ProgramBesideHost, ASecondStartBringsTheFirstBackAndEnds) {
     Start("first_start_cancelled.ini", GetParam().program);
+    ASSERT_TRUE(Command("mini", StoryPost("owner_windows", "7.00")));
     ASSERT_TRUE(Command("hide", StoryPost("owner_windows", "10.00")));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1_); }));
     const std::size_t posts = host_.Lines("post").size();
@@ -101,7 +103,9 @@ TEST_P(ProgramBesideHost, ASecondStartBringsTheFirstBackAndEnds) {
     Process second(dir_.dir() / "kelvarnook.exe", L"", dir_.dir());
     ASSERT_TRUE(second.WaitForExit());
     EXPECT_EQ(second.ExitCode(), 0u);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1_) != FALSE; }));
+    EXPECT_TRUE(WaitUntil([&] {
+        return IsWindowVisible(form1_) && !IsIconic(form1_) && GetForegroundWindow() == form1_;
+    }));
     EXPECT_EQ(host_.Lines("post").size(), posts);
     EXPECT_EQ(test::ReadBytes(Settings()), settings);
 }

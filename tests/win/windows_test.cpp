@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -94,6 +96,33 @@ HWND Shown(const wchar_t* cls, const wchar_t* caption = nullptr) {
     HWND w = nullptr;
     WaitUntil([&] { return (w = FindWindowW(cls, caption)) && IsWindowVisible(w); });
     return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+// Types `text` and Enter as keys, as the owner types a line into the room; lower-case letters
+// and spaces only.
+void TypeLine(std::string_view text) {
+    for (char c : text) Key(static_cast<WORD>(LOBYTE(VkKeyScanA(c))));
+    Key(VK_RETURN);
+}
+
+// The first window under `parent`, at any depth, of class `cls`; null if none.
+HWND DescendantOfClass(HWND parent, const wchar_t* cls) {
+    struct Query {
+        const wchar_t* cls;
+        HWND found;
+    } q{cls, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(lp);
+            wchar_t name[64] = L"";
+            GetClassNameW(w, name, 64);
+            if (lstrcmpiW(name, q->cls) != 0) return TRUE;
+            q->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
 }
 
 bool MenuOpen() {
@@ -258,7 +287,7 @@ TEST_F(ProgramWindows, ADpiChangeLaysTheWindowOutAnew) {
 
 // The owner types in the room: windows that the room's commands bring up must leave the
 // keyboard there (else the next line goes into the reason field). The editor and the list
-// come up beside the main window.
+// come up beside the main window, the list under the editor, neither over another.
 TEST_F(ProgramWindows, WindowsOpenedFromTheRoomLeaveTheKeyboardInIt) {
     ASSERT_TRUE(BringToFront(host_.frame()));
     RECT main;
@@ -271,11 +300,66 @@ TEST_F(ProgramWindows, WindowsOpenedFromTheRoomLeaveTheKeyboardInIt) {
         EXPECT_EQ(GetForegroundWindow(), host_.frame()) << line;
     }
     EXPECT_TRUE(IsWindowVisible(form1_) && !IsIconic(form1_));
-    for (const wchar_t* cls : {L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
-        RECT r;
-        GetWindowRect(FindWindowW(cls, nullptr), &r);
-        EXPECT_EQ(r.left, main.right) << win32::Narrow(cls);
-        EXPECT_EQ(r.top, main.top) << win32::Narrow(cls);
+    RECT editor, list, overlap;
+    GetWindowRect(FindWindowW(L"kelvarnook.Form2", nullptr), &editor);
+    GetWindowRect(FindWindowW(L"kelvarnook.Form3", nullptr), &list);
+    EXPECT_EQ(std::pair(editor.left, editor.top), std::pair(main.right, main.top));
+    EXPECT_EQ(std::pair(list.left, list.top), std::pair(main.right, editor.bottom));
+    for (const auto& [a, b] : {std::pair{main, editor}, {main, list}, {editor, list}}) {
+        EXPECT_FALSE(IntersectRect(&overlap, &a, &b));
+    }
+}
+
+// The owner types into the room's input box: after each way of minimising (the room's word,
+// the skin's minimise button, the system menu's Minimize), "maxi" typed there restores the
+// window and leaves the keyboard where it was, so the next line goes into the room too, the
+// reason stays as it was, and no Enter presses the skin button that last had the focus.
+TEST_F(ProgramWindows, TypingInTheRoomStaysThereAcrossMiniAndMaxi) {
+    const HWND input = DescendantOfClass(host_.frame(), L"RICHCNTL");
+    ASSERT_NE(input, nullptr);
+    const HWND reason = Descendant(form1_, kText1);
+    const std::string reason_was = win32::WindowTextUtf8(reason);
+    // The owner sees the host and clicks into its input box.
+    ShowWindow(host_.frame(), SW_SHOWNORMAL);
+    const auto into_room = [&] {
+        Click(input);
+        ASSERT_TRUE(WaitUntil([&] {
+            return GetForegroundWindow() == host_.frame() && Focused(host_.frame()) == input;
+        }));
+    };
+    // The program answers in the same input box: the owner reads the answer before typing on.
+    const auto command = [&](std::string_view line) {
+        const std::size_t posts = host_.Lines("post").size();
+        TypeLine(line);
+        ASSERT_TRUE(WaitUntil([&] { return host_.Lines("post").size() > posts; })) << line;
+    };
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"the system menu",
+         [&] {
+             ASSERT_TRUE(BringToFront(form1_));
+             Key(VK_MENU, VK_SPACE);
+             ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
+             Key('N');
+         }},
+        {"mini", [&] { command("mini"); }},
+        {"the skin's minimise", [&] { Click(Descendant(form1_, kPicture2)); }},
+    };
+    int said = 0;
+    for (const auto& [way, minimise] : ways) {
+        into_room();
+        minimise();
+        ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; })) << way;
+        into_room();
+        command("maxi");
+        ASSERT_TRUE(WaitUntil([&] { return !IsIconic(form1_); })) << way;
+        TypeLine("back soon");
+        EXPECT_TRUE(host_.WaitFor("chat", "Owner: back soon", ++said)) << way;
+        SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+        EXPECT_EQ(GetForegroundWindow(), host_.frame()) << way;
+        EXPECT_EQ(Focused(host_.frame()), input) << way;
+        EXPECT_EQ(win32::WindowTextUtf8(reason), reason_was) << way;
+        EXPECT_TRUE(IsWindowVisible(form1_) && !IsIconic(form1_) && !MenuOpen()) << way;
+        EXPECT_NE(GetWindowLongW(form1_, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << way;
     }
 }
 
@@ -315,9 +399,9 @@ TEST_F(ProgramWindows, WhatTheOwnerMissedComesUpWhenTheSessionEnds) {
 }
 
 // Dragging the skin background moves the window. Alt+Space opens its system menu, whose
-// Minimize minimises and whose Close is the close from outside: the unload lines, then the
-// end. (Another process can't read the menu's items under Wine, so they are chosen by their
-// access keys, as a person would.)
+// Minimize minimises, whose Restore restores and whose Close is the close from outside: the
+// unload lines, then the end. (Another process can't read the menu's items under Wine, so they
+// are chosen by their access keys, as a person would.)
 TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
     RECT was;
     GetWindowRect(form1_, &was);
@@ -343,8 +427,11 @@ TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
     Key('N');
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
-    ASSERT_TRUE(host_.Send("owner maxi"));
-    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(form1_); }));
+    ASSERT_TRUE(BringToFront(form1_));
+    Key(VK_MENU, VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
+    Key('R');
+    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(form1_); })) << "no Restore";
     ASSERT_TRUE(BringToFront(form1_));
     Key(VK_MENU, VK_SPACE);
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));

@@ -71,7 +71,10 @@ void StartUp(Program& p) {
     if (form1.Label5.Text().empty()) AskForHandle(p);
 }
 
+// The icon goes first: the goodbye lines take a while, and a click on the icon meanwhile
+// would run a handler of a program that is ending.
 void ExitProgram(Program& p) {
+    p.form1().Icon().Remove();
     SaveReason(p);
     AnnounceUnloaded(p);
     p.gui().EndProcess();

@@ -129,6 +129,10 @@ int SimForm::ItemCount(std::string_view control) {
     return it == controls_.end() ? 0 : static_cast<int>(it->second.items.size());
 }
 
+std::unique_ptr<NotifyIcon> SimGuiRuntime::CreateNotifyIcon(FormWindow&, NotifyIconEvents&) {
+    return std::make_unique<SimNotifyIcon>();
+}
+
 void SimForm::Show(Activation) {
     if (visible_) return;
     visible_ = true;

@@ -1,5 +1,5 @@
 // Thin owning wrappers over Win32 handles: each closes its handle exactly once, when it is
-// replaced or goes out of scope, so no window, menu, bitmap, font, search or kernel handle
+// replaced or goes out of scope, so no window, menu, bitmap, font, icon, search or kernel handle
 // outlives its use.
 #pragma once
 
@@ -49,6 +49,9 @@ inline void CloseBitmap(HBITMAP h) {
 inline void CloseFont(HFONT h) {
     DeleteObject(h);
 }
+inline void CloseIcon(HICON h) {
+    DestroyIcon(h);
+}
 inline void CloseFind(HANDLE h) {
     FindClose(h);
 }
@@ -64,6 +67,7 @@ using OwnedMenu = Owned<HMENU, CloseMenu>;  // destroys its submenus with it
 using OwnedBitmap = Owned<HBITMAP, CloseBitmap>;
 using OwnedDc = Owned<HDC, CloseDc>;
 using OwnedFont = Owned<HFONT, CloseFont>;
+using OwnedIcon = Owned<HICON, CloseIcon>;  // not for a shared icon (LR_SHARED)
 // INVALID_HANDLE_VALUE is (HANDLE)-1, which is what FindFirstFileW returns on failure.
 using OwnedFind = Owned<HANDLE, CloseFind, -1>;
 // A process or mutex handle, null on failure; a file's, INVALID_HANDLE_VALUE on failure.

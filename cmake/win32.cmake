@@ -29,6 +29,15 @@ add_custom_command(OUTPUT ${KN_SKIN_DIR}/kelvarnook.ico
     COMMAND ${CMAKE_SOURCE_DIR}/windows/resources/make-icon ${KN_SKIN_DIR}/kelvarnook.ico
             ${CMAKE_SOURCE_DIR}/windows/resources/kelvarnook.xpm
     DEPENDS windows/resources/kelvarnook.xpm windows/resources/make-icon VERBATIM)
+# The notification icon's pictures for an idle session and for the sign, from the same moon.
+foreach(variant idle warning idle-warning)
+    list(APPEND KN_SKIN_FILES ${KN_SKIN_DIR}/notify-${variant}.ico)
+    add_custom_command(OUTPUT ${KN_SKIN_DIR}/notify-${variant}.ico
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${KN_SKIN_DIR}
+        COMMAND ${CMAKE_SOURCE_DIR}/windows/resources/make-icon --variant ${variant}
+                ${KN_SKIN_DIR}/notify-${variant}.ico
+        DEPENDS windows/resources/make-icon VERBATIM)
+endforeach()
 set_source_files_properties(windows/resources/kelvarnook.rc PROPERTIES
     OBJECT_DEPENDS "${KN_SKIN_FILES};${KN_SKIN_DIR}/kelvarnook.manifest;${KN_SKIN_DIR}/version.h")
 add_library(kn_resources OBJECT windows/resources/kelvarnook.rc)
@@ -37,7 +46,7 @@ target_include_directories(kn_resources PRIVATE ${KN_SKIN_DIR})
 # Every program built on the Win32 layer carries the skin, so its tests see the real images.
 kn_layer(kn_platform_win32 SOURCES platform/win32/*.cpp
          SEES platform/win32 ${KN_PLATFORM_INTERFACES})
-target_link_libraries(kn_platform_win32 PUBLIC user32 kernel32 gdi32)
+target_link_libraries(kn_platform_win32 PUBLIC user32 kernel32 gdi32 shell32)
 target_sources(kn_platform_win32 INTERFACE $<TARGET_OBJECTS:kn_resources>)
 add_dependencies(kn_platform_win32 kn_resources)
 

@@ -1,9 +1,10 @@
 // The main window's handlers: start-up and the closing from outside, the minute tick, the
-// room's lines, the skin buttons and the pop-up menu.
+// room's lines, the skin buttons, the pop-up menu and the notification icon.
 #include "core/dispatcher.h"
 #include "core/form_handlers.h"
 #include "core/handle_prompt.h"
 #include "core/idle_session.h"
+#include "core/notify_icon.h"
 #include "core/program.h"
 #include "core/startup.h"
 #include "windows/designs.h"
@@ -16,7 +17,11 @@ class Handlers final : public Form1Handlers {
   public:
     explicit Handlers(Program& p) : p_(p) {}
 
-    void Form1_Form_Load() override { StartUp(p_); }
+    // The icon is there before start-up can open the handle prompt.
+    void Form1_Form_Load() override {
+        ShowNotifyIcon(p_);
+        StartUp(p_);
+    }
     // Closed from outside, the program still keeps the reason: without it a reason set since
     // the last exit sequence would be lost. What remains is the exit sequence itself.
     void Form1_Form_Unload() override { ExitProgram(p_); }
@@ -31,6 +36,12 @@ class Handlers final : public Form1Handlers {
     void Form1_Picture5_Click() override { ExitProgram(p_); }
     // The menu from the keyboard, on any skin button: at ops, where a click would open it.
     void Form1_Form_ContextMenu() override { PopUpMenu(); }
+    void Form1_Icon_Click() override { RestoreFromIcon(p_); }
+    // The same menu as ops, at the pointer, wherever the main window is.
+    void Form1_Icon_ContextMenu() override {
+        p_.form1().window().PopupMenu(Form1Menu(), kNoControl);
+    }
+    void Form1_Icon_LookDue() override { ShowNotifyIcon(p_); }
 
     void Form1_mnuon_Click() override { StartIdleSession(p_); }
     void Form1_mnuoff_Click() override { EndIdleSession(p_); }

@@ -77,10 +77,12 @@ void StartUp(Program& p) {
     if (form1.Label5.Text().empty()) AskForHandle(p);
 }
 
-// The reason is saved before the pause between the banners, so that a kill inside it keeps
-// the reason of the moment of the exit, and again after it, so that a reason the room saw
-// confirmed inside the pause is the one kept.
+// The icon goes first: the goodbye lines take a while, and a click on the icon meanwhile
+// would run a handler of a program that is ending. The reason is saved before the pause
+// between the banners, so that a kill inside it keeps the reason of the moment of the exit,
+// and again after it, so that a reason the room saw confirmed inside the pause is the one kept.
 void ExitProgram(Program& p) {
+    p.form1().Icon().Remove();
     SaveReason(p);
     AnnounceUnloaded(p);
     SaveReason(p);

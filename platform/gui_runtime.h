@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/notify_icon.h"
 #include "platform/skin_art.h"
 #include "platform/window_system.h"
 
@@ -75,6 +76,8 @@ struct FormDesign {
 
 // A control of a form: its place in its design's `controls`.
 using ControlIndex = std::size_t;
+// No control: where FormWindow::PopupMenu is asked for a menu at the mouse pointer.
+inline constexpr ControlIndex kNoControl = static_cast<ControlIndex>(-1);
 
 struct MenuItem {
     std::string name;     // "mnuon"
@@ -151,11 +154,16 @@ class FormWindow {
     // as Show does; minimising passes the activation on only if the window had it.
     virtual void SetState(WindowState state) = 0;
     virtual WindowState State() = 0;
+    // Makes the visible window the active one, in front of the others, where the person has
+    // just asked for it (a click on the notification icon, after which the window system lets
+    // the program take the foreground). A hidden window stays as it is.
+    virtual void BringToFront() = 0;
     // Pops `menu` (its items; the root itself is not shown; it must outlive the window) up
     // with the default alignment: at the mouse pointer when the pointer is over the control
-    // `at` (it was clicked), else at that control's bottom-left corner (it was asked for from
-    // the keyboard). The arrow keys and Enter choose as in any menu. A choice arrives later as
-    // FormEvents::MenuChosen; none, nothing.
+    // `at` (it was clicked) or `at` is kNoControl, else at that control's bottom-left corner
+    // (it was asked for from the keyboard). The menu closes when the person clicks elsewhere,
+    // even while the window is hidden. The arrow keys and Enter choose as in any menu. A choice
+    // arrives later as FormEvents::MenuChosen; none, nothing.
     virtual void PopupMenu(const MenuItem& menu, ControlIndex at) = 0;
 };
 
@@ -186,6 +194,12 @@ class GuiRuntime {
     // caption. Handles other events while it is open. Returns the answer; Cancel gives "".
     virtual std::string InputBox(std::string_view prompt, std::string_view title) = 0;
 
+    // The program's icon in the notification area, not yet shown; its events go to `events`
+    // while `owner` is enabled (a modal prompt, which disables it, is brought to the front by
+    // a click instead).
+    virtual std::unique_ptr<NotifyIcon> CreateNotifyIcon(FormWindow& owner,
+                                                         NotifyIconEvents& events) = 0;
+
     // Handles every pending event, then returns.
     virtual void DoEvents() = 0;
 
@@ -211,7 +225,8 @@ class GuiRuntime {
     // except at a drive root.
     virtual std::string ProgramDirectory() = 0;
 
-    // Ends the process at once; no further handler of the program runs.
+    // Ends the process at once; no further handler of the program runs. The notification
+    // icons go with it.
     [[noreturn]] virtual void EndProcess() = 0;
 };
 

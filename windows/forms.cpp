@@ -28,6 +28,17 @@ void Form::OnClick(std::string_view control, Handler handler) {
     clicks_[IndexOf(design_, control)] = std::move(handler);
 }
 
+class Form1::IconEvents final : public NotifyIconEvents {
+  public:
+    explicit IconEvents(Form1Handlers& h) : h_(h) {}
+    void Click() override { h_.Form1_Icon_Click(); }
+    void ContextMenu() override { h_.Form1_Icon_ContextMenu(); }
+    void LookDue() override { h_.Form1_Icon_LookDue(); }
+
+  private:
+    Form1Handlers& h_;
+};
+
 Form1::Form1(GuiRuntime& gui, HostBridge& bridge, WindowSystem& ws, CodePage& cp, Form1Handlers& h)
     : Form(gui, Form1Design(), [&h] { h.Form1_Form_Unload(); }),
       Text1(*window_, "Text1"),
@@ -36,10 +47,13 @@ Form1::Form1(GuiRuntime& gui, HostBridge& bridge, WindowSystem& ws, CodePage& cp
       Label5(*window_, "Label5"),
       timer1_(
           gui.CreateTimer(*window_, kTimer1Id, kTimer1Interval, [&h] { h.Form1_Timer1_Timer(); })),
-      scanner_(std::make_unique<ChatScanner>(
-          bridge, ws, cp, gui, *window_, [&h](const std::string& name, const std::string& text) {
-              h.Form1_VexoScan1_ChatLine(name, text);
-          })) {
+      scanner_(
+          std::make_unique<ChatScanner>(bridge, ws, cp, gui, *window_,
+                                        [&h](const std::string& name, const std::string& text) {
+                                            h.Form1_VexoScan1_ChatLine(name, text);
+                                        })),
+      icon_events_(std::make_unique<IconEvents>(h)),
+      icon_(gui.CreateNotifyIcon(*window_, *icon_events_)) {
     OnClick("Picture2", [&h] { h.Form1_Picture2_Click(); });
     OnClick("Picture3", [&h] { h.Form1_Picture3_Click(); });
     OnClick("Picture5", [&h] { h.Form1_Picture5_Click(); });

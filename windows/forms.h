@@ -33,6 +33,10 @@ struct Form1Handlers {
     virtual void Form1_Picture3_Click() = 0;
     virtual void Form1_Picture5_Click() = 0;
     virtual void Form1_Form_ContextMenu() = 0;  // the keyboard's context menu on a skin button
+    // The notification icon: clicked, its menu asked for, its look perhaps out of date.
+    virtual void Form1_Icon_Click() = 0;
+    virtual void Form1_Icon_ContextMenu() = 0;
+    virtual void Form1_Icon_LookDue() = 0;
     virtual void Form1_mnuon_Click() = 0;
     virtual void Form1_mnuoff_Click() = 0;
     virtual void Form1_mnucolors_Click() = 0;
@@ -103,6 +107,8 @@ class Form1 final : public Form {
 
     Timer& Timer1() { return *timer1_; }
     ChatScanner& VexoScan1() { return *scanner_; }
+    // The program's icon in the notification area, made with the window and shown by the load.
+    NotifyIcon& Icon() { return *icon_; }
 
     static constexpr unsigned kTimer1Id = 1;
     static constexpr unsigned kTimer1Interval = 60000;
@@ -113,8 +119,11 @@ class Form1 final : public Form {
     Control Label5;  // the handle (not visible)
 
   private:
+    class IconEvents;
     std::unique_ptr<Timer> timer1_;  // enabled while an idle session is on
     std::unique_ptr<ChatScanner> scanner_;
+    std::unique_ptr<IconEvents> icon_events_;
+    std::unique_ptr<NotifyIcon> icon_;
 };
 
 class Form2 final : public Form {

@@ -147,6 +147,10 @@ std::vector<std::string> SimForm::Items(std::string_view control) const {
     return it == controls_.end() ? std::vector<std::string>() : it->second.items;
 }
 
+std::unique_ptr<NotifyIcon> SimGuiRuntime::CreateNotifyIcon(FormWindow&, NotifyIconEvents&) {
+    return std::make_unique<SimNotifyIcon>();
+}
+
 void SimForm::Show(Activation) {
     if (visible_) return;
     visible_ = true;

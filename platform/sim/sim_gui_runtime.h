@@ -35,6 +35,7 @@ class SimGuiRuntime final : public GuiRuntime {
     std::unique_ptr<Timer> CreateTimer(FormWindow& owner, unsigned id, unsigned interval_ms,
                                        std::function<void()> tick) override;
     std::string InputBox(std::string_view prompt, std::string_view title) override;
+    std::unique_ptr<NotifyIcon> CreateNotifyIcon(FormWindow&, NotifyIconEvents&) override;
     void DoEvents() override { scheduler_.DoEvents(); }
     // Rounded up: a wait of a fraction of the clock's tick must still let time pass.
     void WaitForEvents(double seconds) override {
@@ -88,6 +89,18 @@ class SimGuiRuntime final : public GuiRuntime {
     std::vector<Prompt> prompts_;
 };
 
+// The simulated notification area holds the icon's last look and nothing asks for it: the
+// simulated person has no pointer to rest on it, and the record has no line for it.
+class SimNotifyIcon final : public NotifyIcon {
+  public:
+    void Show(const NotifyLook& look) override { look_ = look; }
+    void Remove() override {}
+    const NotifyLook& look() const { return look_; }
+
+  private:
+    NotifyLook look_;
+};
+
 // A headless window: controls hold their values, and visibility changes are recorded.
 class SimForm final : public FormWindow {
   public:
@@ -110,6 +123,7 @@ class SimForm final : public FormWindow {
     bool Visible() override { return visible_; }
     void SetState(WindowState state) override;
     WindowState State() override { return state_; }
+    void BringToFront() override {}
     void PopupMenu(const MenuItem& menu, ControlIndex) override { popped_ = &menu; }
 
     const std::string& name() const { return name_; }

@@ -28,6 +28,12 @@ int WindowDpi(HWND w) {
     return dpi ? static_cast<int>(dpi) : SystemDpi();
 }
 
+int SmallIconSize(HWND w) {
+    static const auto for_dpi = User32<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+    if (!for_dpi) return GetSystemMetrics(SM_CXSMICON);
+    return for_dpi(SM_CXSMICON, static_cast<UINT>(WindowDpi(w)));
+}
+
 RECT FrameForClient(int width, int height, DWORD style, DWORD ex_style, int dpi) {
     static const auto adjust =
         User32<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");

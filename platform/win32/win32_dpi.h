@@ -20,6 +20,9 @@ int SystemDpi();
 // The DPI of the monitor `w` is on, as Windows draws it; the system's where Windows can't tell.
 int WindowDpi(HWND w);
 
+// The small icon's size (SM_CXSMICON) at the DPI of the monitor `w` is on.
+int SmallIconSize(HWND w);
+
 // The window rectangle, at the origin, of a client area of `width` x `height` pixels with the
 // frame of `style` and `ex_style` drawn at `dpi`.
 RECT FrameForClient(int width, int height, DWORD style, DWORD ex_style, int dpi);

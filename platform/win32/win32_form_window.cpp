@@ -371,6 +371,11 @@ WindowState Win32FormWindow::State() {
     return IsIconic(hwnd_) ? WindowState::Minimized : WindowState::Normal;
 }
 
+// Refused only when the person has not just asked for it, which the caller's rule excludes.
+void Win32FormWindow::BringToFront() {
+    if (Visible()) (void)SetForegroundWindow(hwnd_);
+}
+
 // Without the foreground the menu would not close when the user clicks elsewhere, and the
 // posted WM_NULL makes a second pop-up work at once (both as the TrackPopupMenu notes say).
 void Win32FormWindow::PopupMenu(const MenuItem& menu, ControlIndex control) {

@@ -37,6 +37,7 @@ class Win32FormWindow final : public FormWindow {
     bool Visible() override;
     void SetState(WindowState state) override;
     WindowState State() override;
+    void BringToFront() override;
     void PopupMenu(const MenuItem& menu, ControlIndex at) override;
 
     HWND hwnd() const { return hwnd_; }

@@ -39,6 +39,13 @@ std::unique_ptr<Timer> Win32GuiRuntime::CreateTimer(FormWindow& owner, unsigned 
                                         std::move(tick));
 }
 
+// Every FormWindow this runtime hands out is a Win32FormWindow.
+std::unique_ptr<NotifyIcon> Win32GuiRuntime::CreateNotifyIcon(FormWindow& owner,
+                                                              NotifyIconEvents& events) {
+    return std::make_unique<Win32NotifyIcon>(static_cast<Win32FormWindow&>(owner).hwnd(), events,
+                                             icons_);
+}
+
 namespace {
 
 BOOL CALLBACK AddEnabledForm(HWND w, LPARAM forms) {
@@ -159,7 +166,10 @@ std::string Win32GuiRuntime::ProgramDirectory() {
     return win32::Narrow(path);
 }
 
+// ExitProcess runs no destructor, and the shell keeps a dead process's icon until the pointer
+// passes over it.
 void Win32GuiRuntime::EndProcess() {
+    for (Win32NotifyIcon* icon : icons_) icon->Remove();
     ExitProcess(0);
 }
 

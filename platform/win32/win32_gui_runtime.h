@@ -1,5 +1,6 @@
 // The GUI runtime on the real window system: forms and timers as windows and SetTimer, the
-// modal input dialog, the message pump, the performance counter and the process itself.
+// modal input dialog, the notification icon, the message pump, the performance counter and the
+// process itself.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "platform/gui_runtime.h"
+#include "platform/win32/win32_notify_icon.h"
 
 namespace kn {
 
@@ -18,6 +20,8 @@ class Win32GuiRuntime final : public GuiRuntime {
     std::unique_ptr<Timer> CreateTimer(FormWindow& owner, unsigned id, unsigned interval_ms,
                                        std::function<void()> tick) override;
     std::string InputBox(std::string_view prompt, std::string_view title) override;
+    std::unique_ptr<NotifyIcon> CreateNotifyIcon(FormWindow& owner,
+                                                 NotifyIconEvents& events) override;
     void DoEvents() override;
     void WaitForEvents(double seconds) override;
     [[noreturn]] void RunMessageLoop() override;
@@ -29,7 +33,8 @@ class Win32GuiRuntime final : public GuiRuntime {
 
   private:
     LARGE_INTEGER frequency_{};
-    std::vector<HWND>* held_ = nullptr;  // the forms the open prompt keeps disabled
+    std::vector<HWND>* held_ = nullptr;    // the forms the open prompt keeps disabled
+    std::vector<Win32NotifyIcon*> icons_;  // the notification icons in being
 };
 
 }  // namespace kn

@@ -16,6 +16,13 @@ inline constexpr int kFirstControlId = 100;
 // stays valid after its menu closes, until the next pop-up menu of the same form.
 inline constexpr int kFirstMenuId = 2000;
 
+// The notification icon's hidden window, its class; the icon is this window's kNotifyIconId,
+// whose callback message (wParam the id, lParam the mouse or NIN_ message, as the shell's
+// NOTIFYICON_VERSION sends them) is kNotifyIconMessage.
+inline constexpr wchar_t kNotifyIconClass[] = L"kelvarnook notification icon";
+inline constexpr unsigned kNotifyIconId = 1;
+inline constexpr unsigned kNotifyIconMessage = 0x8000 + 1;  // WM_APP + 1
+
 // The input dialog: caption the title, a STATIC with the prompt, this EDIT, IDOK and IDCANCEL.
 inline constexpr int kInputBoxEditId = 1001;
 

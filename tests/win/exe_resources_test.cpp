@@ -62,20 +62,31 @@ TEST_P(BothExecutables, CarryTheManifestAndTheVersion) {
     EXPECT_EQ(win32::Narrow(FileVersion(ResourceBytes(GetParam(), RT_VERSION))), KN_VERSION);
 }
 
-// The main window's icon group: the 32 x 32, 16-colour image, then one in full colour for each
-// size Windows asks for at some scale (16 to 48 for window and taskbar, 256 for Explorer).
-TEST_P(BothExecutables, CarryTheIconAtEverySize) {
-    const std::string group = ResourceBytes(GetParam(), RT_GROUP_ICON, L"FORM1");
-    ASSERT_GE(group.size(), 6u);
-    std::vector<std::pair<int, int>> images;  // size, bits per pixel
+// The images of icon group `name`: size and bits per pixel of each, in order.
+std::vector<std::pair<int, int>> IconImages(const char* exe, const wchar_t* name) {
+    const std::string group = ResourceBytes(exe, RT_GROUP_ICON, name);
+    std::vector<std::pair<int, int>> images;
+    if (group.size() < 6) return images;
     const auto count = static_cast<unsigned char>(group[4]);
     for (std::size_t i = 0, at = 6; i < count && at + 14 <= group.size(); ++i, at += 14) {
         const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(group[at + k]); };
         images.push_back({byte(0) ? byte(0) : 256, byte(6) | byte(7) << 8});
     }
-    EXPECT_EQ(images,
+    return images;
+}
+
+// The main window's icon group: the 32 x 32, 16-colour image, then one in full colour for each
+// size Windows asks for at some scale (16 to 48 for window and taskbar, 256 for Explorer). The
+// notification icon's other pictures at each size the notification area takes, 96 to 288 DPI.
+TEST_P(BothExecutables, CarryTheIconsAtEverySize) {
+    const std::vector<std::pair<int, int>> area = {{16, 32}, {20, 32}, {24, 32},
+                                                   {32, 32}, {40, 32}, {48, 32}};
+    EXPECT_EQ(IconImages(GetParam(), L"FORM1"),
               (std::vector<std::pair<int, int>>{
                   {32, 4}, {16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {256, 32}}));
+    for (const wchar_t* name : {L"NOTIFYIDLE", L"NOTIFYWARNING", L"NOTIFYIDLEWARNING"}) {
+        EXPECT_EQ(IconImages(GetParam(), name), area) << win32::Narrow(name);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, BothExecutables, ::testing::Values(KN_PROGRAM_EXE, kProgram32Exe));

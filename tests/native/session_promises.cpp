@@ -277,14 +277,13 @@ std::string Saved(const Facts& f, std::string_view word, std::string_view key,
     return "";
 }
 
+// An exit inside the first start's prompt leaves no file, on purpose: the next start is a
+// first start again.
 std::string SavedOnExit(const Facts& f) {
-    if (std::ranges::none_of(f.lines, [](const Line& l) { return l.kind == "exit"; })) return "";
-    std::string broken = Saved(f, "handle", "HANDLE", {"click mnuhandle", "answer"});
-    // A close from outside saves no reason.
-    if (broken.empty() &&
-        std::ranges::none_of(f.events, [](auto& e) { return e.Is("close Form1"); }))
-        broken = Saved(f, "reason", "REASON", {"type Form1.Text1"});
-    return broken;
+    if (!f.file || std::ranges::none_of(f.lines, [](const Line& l) { return l.kind == "exit"; }))
+        return "";
+    const std::string broken = Saved(f, "handle", "HANDLE", {"click mnuhandle", "answer"});
+    return broken.empty() ? Saved(f, "reason", "REASON", {"type Form1.Text1"}) : broken;
 }
 
 // The front room's draft and the host's state as the sign would name it, at each dump.
@@ -350,11 +349,13 @@ std::string AgreesAtDumps(const Facts& f) {
     return "";
 }
 
-// A file that holds a handle gives the next start both colours, unless the owner emptied one.
+// The next start on the file the run left reads both colours, unless the owner emptied one:
+// a file that holds a handle holds them, and one without (left by a fault) must not take them.
 std::string ColoursKept(const Facts& f, const ScratchDir& dir) {
-    const std::optional<std::string> handle = f.file ? Value(*f.file, "HANDLE") : std::nullopt;
-    if (!handle || Blank(*handle)) return "";
-    const SimRun next = RunCut(dir, "@1 dump\n");
+    if (!f.file) return "";
+    const std::optional<std::string> handle = Value(*f.file, "HANDLE");
+    const SimRun next =
+        RunCut(dir, handle && !Blank(*handle) ? "@1 dump\n" : "@1 answer x\n@2 dump\n");
     for (const char* field : {"1", "2"}) {
         const std::string key = std::string("COLOR") + field;
         const bool emptied =

@@ -59,6 +59,9 @@ void HandleChatLine(Program& program, const std::string& screen_name, const std:
     const std::string own = program.bridge().GetOwnScreenName();
     // With no welcome window nobody is the owner, not even a line without a screen name.
     if (own.empty() || own != screen_name) return;
+    // The program's own line coming back is proof it was heard, never a command: a line whose
+    // markup broke could read as one and post again, without end.
+    if (program.bridge().posted().TakeEcho(text)) return;
     const CutLine cut = CutCommand(text);
     const auto entry = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [&](const CommandEntry& e) { return e.word == cut.word; });

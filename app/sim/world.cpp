@@ -120,6 +120,7 @@ void World::Dump() {
         {"Form3.Label1", text(f3, "Label1")},
         {"Form3", shown(f3)},
         {"input", host_.InputText()},
+        {"sign", text(f1, "Label6")},
     };
     for (const auto& [key, value] : lines) record_.Line("state", std::string(key) + "=" + value);
 }

@@ -66,6 +66,7 @@ HWND CreateStandard(HWND parent, int id, const ControlDesign& d) {
                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleW(nullptr), nullptr);
     AddItems(w, d.items);
+    if (d.drawn) SetDrawnText(w, d.drawn);
     return w;
 }
 
@@ -148,7 +149,7 @@ std::vector<FormControl> CreateControls(HWND form, const std::vector<ControlDesi
         HWND parent = ContainerOf(form, d, made);
         int id = kFirstControlId + static_cast<int>(made.size());
         HWND label = CreateLabel(parent, d);
-        made.push_back({d.name, d.kind, CreateOne(parent, id, d), d.pos, label});
+        made.push_back({d.name, d.kind, CreateOne(parent, id, d), d.pos, label, d.status, d.tip});
     }
     ArrangeTabOrder(made, designs);
     return made;

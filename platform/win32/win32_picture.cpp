@@ -4,17 +4,27 @@
 #include "platform/win32/win32_picture.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_text.h"
 
 namespace kn::win32 {
 
 namespace {
 
+using ArtOfText = SkinArt (*)(std::string_view);
+
 struct Skin {
     SkinArt art;
     OwnedBitmap image;
+    // A picture box's labels whose text it draws as art, each with what makes the art. Kept
+    // here, not as a property of the label: a property must go before its window does, and a
+    // static control's end is not the program's to hear.
+    std::vector<std::pair<HWND, ArtOfText>> drawn_labels;
 };
 
 // A picture box keeps its skin in its user data; a skin button in this property, as the user
@@ -79,19 +89,31 @@ void DrawLabelText(const DRAWITEMSTRUCT& d) {
     DrawTextW(d.hDC, text, -1, &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
 }
 
+// Drawn afresh at each paint: the text changes seldom and is a few dozen bars.
+void DrawLabelArt(const DRAWITEMSTRUCT& d, ArtOfText draw) {
+    const SkinArt art = draw(WindowTextUtf8(d.hwndItem));
+    for (SkinBar b : SkinBars(art, WindowDpi(d.hwndItem))) {
+        OffsetRect(reinterpret_cast<RECT*>(&b), d.rcItem.left, d.rcItem.top);
+        FillBar(d.hDC, b);
+    }
+}
+
 // The part of the image under the label first, so the label looks see-through.
 LRESULT DrawLabel(HWND w, const DRAWITEMSTRUCT& d) {
     if (DrawSkinButton(d)) return TRUE;
     POINT at{0, 0};
     MapWindowPoints(d.hwndItem, w, &at, 1);
     DrawImage(d.hDC, *Of(w), at, d.rcItem);
+    for (const auto& [label, draw] : Of(w)->drawn_labels) {
+        if (label == d.hwndItem) return DrawLabelArt(d, draw), TRUE;
+    }
     DrawLabelText(d);
     return TRUE;
 }
 
 void Attach(HWND w, const CREATESTRUCTW& cs) {
     auto art = static_cast<const SkinArt*>(cs.lpCreateParams);
-    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Skin{*art, {}}));
+    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Skin{*art, {}, {}}));
 }
 
 void Detach(HWND w) {
@@ -167,7 +189,7 @@ HWND CreateSkinButton(HWND parent, int id, const wchar_t* name, const SkinArt& a
                              0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleW(nullptr), nullptr);
     if (!w) return w;
-    SetPropW(w, kButtonSkin, new Skin{art, {}});
+    SetPropW(w, kButtonSkin, new Skin{art, {}, {}});
     button_proc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinButtonProc)));
     return w;
@@ -179,6 +201,14 @@ void SetSkinDpi(HWND w, int dpi) {
     if (lstrcmpW(cls, kPictureClass) != 0 && !IsSkinButton(w)) return;
     if (Skin* s = Of(w)) Render(*s, dpi);
     InvalidateRect(w, nullptr, TRUE);
+}
+
+void SetDrawnText(HWND label, SkinArt (*draw)(std::string_view text)) {
+    HWND box = GetParent(label);
+    wchar_t cls[64] = L"";
+    GetClassNameW(box, cls, ARRAYSIZE(cls));
+    if (lstrcmpW(cls, kPictureClass) != 0) return;
+    if (Skin* s = Of(box)) s->drawn_labels.emplace_back(label, draw);
 }
 
 bool DrawSkinButton(const DRAWITEMSTRUCT& d) {

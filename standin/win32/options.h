@@ -1,5 +1,5 @@
 // The stand-in host's command line: who is signed on, where the record goes, how long a
-// transcript grows, and whether a person sees the host's windows.
+// transcript grows, whether a person sees the host's windows and whether a room is open.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +14,7 @@ struct Options {
     std::wstring record_path;     // empty: nothing is recorded
     std::size_t max_lines = 500;  // lines a room's transcript keeps before it drops the oldest
     bool visible = false;         // a person watches and types into the room
+    bool no_room = false;         // it starts with no chat room open (for pictures of the sign)
 };
 
 // `args` without the program's own name. Nothing on an unknown option, a missing value or a

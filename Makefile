@@ -99,3 +99,8 @@ screenshots: win64
 	    suffix=$$([ $$dpi = 96 ] || echo -$${dpi}dpi); \
 	    convert build/win64/screenshots-$$dpi/form4.png -filter point -resize 200% docs/screenshots/form4$$suffix.png; \
 	done
+	for dpi in 96 192; do \
+	    xvfb-run -a -s "-screen 0 1024x768x24" scripts/screenshot-windows build/win64/kelvarnook.exe build/win64/screenshots-no-room-$$dpi $$dpi build/win64/kn-standin-host.exe || exit 1; \
+	    suffix=$$([ $$dpi = 96 ] || echo -$${dpi}dpi); \
+	    convert build/win64/screenshots-no-room-$$dpi/form1.png -filter point -resize 200% docs/screenshots/form1-no-room$$suffix.png; \
+	done

@@ -14,13 +14,18 @@ bool HostBridge::IsChatRoom(WindowHandle candidate) {
 }
 
 WindowHandle HostBridge::FindChatRoom() {
+    reach_ = HostReach::NoHost;
     const WindowHandle frame = ws_.FindTopLevel(host_class::kFrame);
     if (frame == 0) return 0;
+    reach_ = HostReach::NoRoom;
     const WindowHandle mdi = ws_.FindChild(frame, 0, host_class::kMdiClient);
     if (mdi == 0) return 0;
     for (WindowHandle child = ws_.FindChild(mdi, 0, host_class::kChild); child != 0;
          child = ws_.FindChild(mdi, child, host_class::kChild)) {
-        if (IsChatRoom(child)) return child;
+        if (IsChatRoom(child)) {
+            reach_ = HostReach::Room;
+            return child;
+        }
     }
     return 0;
 }

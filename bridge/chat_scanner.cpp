@@ -74,8 +74,8 @@ std::size_t AlreadySeen(std::string_view before, std::string_view now) {
 }
 
 ChatScanner::ChatScanner(HostBridge& bridge, WindowSystem& ws, CodePage& cp, GuiRuntime& gui,
-                         FormWindow& owner, ChatLineHandler handler)
-    : bridge_(bridge), ws_(ws), cp_(cp), handler_(std::move(handler)) {
+                         FormWindow& owner, ChatLineHandler handler, std::function<void()> polled)
+    : bridge_(bridge), ws_(ws), cp_(cp), handler_(std::move(handler)), polled_(std::move(polled)) {
     timer_ = gui.CreateTimer(owner, kTimerId, kPollMs, [this] { Poll(); });
 }
 
@@ -90,6 +90,11 @@ void ChatScanner::StartScan() {
 }
 
 void ChatScanner::Poll() {
+    Read();
+    if (polled_) polled_();
+}
+
+void ChatScanner::Read() {
     const WindowHandle room = bridge_.FindChatRoom();
     const WindowHandle transcript = room ? ws_.FindChild(room, 0, host_class::kTranscript) : 0;
     if (transcript != transcript_) return Meet(transcript);

@@ -27,8 +27,10 @@ class ChatScanner {
     using ChatLineHandler = std::function<void(const std::string&, const std::string&)>;
 
     // The bridge finds the room; the transcript is read through `ws` and decoded by `cp`.
+    // `polled` runs after every poll, once its lines are raised: what the bridge found there
+    // is then the host as it stands.
     ChatScanner(HostBridge& bridge, WindowSystem& ws, CodePage& cp, GuiRuntime& gui,
-                FormWindow& owner, ChatLineHandler handler);
+                FormWindow& owner, ChatLineHandler handler, std::function<void()> polled = {});
     ~ChatScanner();
 
     // Starts watching; what the room holds at first sight is history and is not raised.
@@ -50,6 +52,7 @@ class ChatScanner {
     static constexpr std::size_t kReadSpare = 4096;
 
   private:
+    void Read();
     void Meet(WindowHandle transcript);
     std::optional<std::string> ReadWhole(WindowHandle transcript, std::size_t length);
     bool LooksUnchanged(WindowHandle transcript, std::size_t length);
@@ -60,6 +63,7 @@ class ChatScanner {
     WindowSystem& ws_;
     CodePage& cp_;
     ChatLineHandler handler_;
+    std::function<void()> polled_;
     std::unique_ptr<Timer> timer_;
     WindowHandle transcript_ = 0;  // the transcript control watched, 0 when there is no room
     std::string seen_;             // its text as last read, in the ANSI code page

@@ -15,7 +15,7 @@ constexpr unsigned kEnter = 13;
 // A box Enter left full holds what the host refused or what the owner typed since; either
 // way it is not ours to overwrite, nor is a box that does not say. The caret goes back where
 // the owner was typing: a byte count is never fewer than the characters, and the box stops it
-// at the end.
+// at the end. A box that misses the put-back loses the draft, silently like any lost message.
 void PutBackDraft(WindowSystem& ws, WindowHandle input, const std::string& draft) {
     if (draft.empty() || ws.TextLength(input) != std::optional<std::size_t>(0)) return;
     ws.SetText(input, draft);
@@ -25,15 +25,21 @@ void PutBackDraft(WindowSystem& ws, WindowHandle input, const std::string& draft
 }  // namespace
 
 void HostBridge::ChatSend(std::string_view line) {
+    // No room: the line is lost, as the owner expects of a closed room; the sign says so.
     const WindowHandle room = FindChatRoom();
-    if (room == 0) return;  // no room: the line is lost, as the owner expects of a closed room
-    const WindowHandle input = ws_.FindChild(room, 0, host_class::kInputBox);
-    if (input == 0) return;
+    const WindowHandle input = room ? ws_.FindChild(room, 0, host_class::kInputBox) : 0;
+    if (input == 0) return posted_.Lost();
     // The owner may be halfway through typing a line of their own; keep it.
     const std::optional<std::size_t> length = ws_.TextLength(input);
     const std::string draft = length ? ws_.Text(input, *length + 1).value_or("") : "";
-    ws_.SetText(input, cp_.ToAnsi(line));
-    ws_.SendChar(input, kEnter);
+    const std::string ansi = cp_.ToAnsi(line);
+    const bool taken = ws_.SetText(input, ansi);
+    const bool entered = ws_.SendChar(input, kEnter);
+    if (taken && entered) {
+        posted_.Delivered(cp_.FromAnsi(ansi), gui_.Now());
+    } else {
+        posted_.Lost();
+    }
     PutBackDraft(ws_, input, draft);
 }
 

@@ -14,6 +14,8 @@ void HostBridge::RunKeyword(std::string_view keyword) {
         w = ws_.FindChild(w, 0, cls);
     }
     if (w == 0) return;
+    // Whether the host took them is not asked: a keyword is no line in the room, and a missed
+    // one goes nowhere, silently.
     ws_.SetText(w, cp_.ToAnsi(keyword));
     ws_.SendChar(w, ' ');
     ws_.SendChar(w, 13);

@@ -3,6 +3,7 @@
 #include "bridge/host_bridge.h"
 #include "bridge/host_windows.h"
 #include "platform/code_page.h"
+#include "platform/gui_runtime.h"
 
 namespace kn {
 
@@ -37,6 +38,15 @@ std::string HostBridge::GetOwnScreenName() {
         return title.substr(kWelcome.size(), bang - kWelcome.size());
     }
     return {};
+}
+
+bool HostBridge::SignedOn() {
+    const double now = gui_.Now();
+    if (signed_on_asked_ < 0 || now - signed_on_asked_ >= kSignedOnEvery) {
+        signed_on_ = !GetOwnScreenName().empty();
+        signed_on_asked_ = now;
+    }
+    return signed_on_;
 }
 
 }  // namespace kn

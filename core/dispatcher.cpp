@@ -63,6 +63,9 @@ void HandleChatLine(Program& program, const std::string& screen_name, const std:
         KeepIfMissed(program, own, screen_name, text);
         return;
     }
+    // The program's own line coming back is proof it was heard, never a command: a line whose
+    // markup broke could read as one and post again, without end.
+    if (program.bridge().posted().TakeEcho(text)) return;
     const CutLine cut = CutCommand(text);
     const auto entry = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [&](const CommandEntry& e) { return e.word == cut.word; });

@@ -6,6 +6,7 @@
 #include "core/idle_session.h"
 #include "core/notify_icon.h"
 #include "core/program.h"
+#include "core/sign.h"
 #include "core/startup.h"
 #include "windows/designs.h"
 
@@ -30,6 +31,7 @@ class Handlers final : public Form1Handlers {
                                   const std::string& text) override {
         HandleChatLine(p_, screen_name, text);
     }
+    void Form1_VexoScan1_Polled() override { UpdateSign(p_); }
 
     void Form1_Picture2_Click() override { Minimize(); }
     void Form1_Picture3_Click() override { PopUpMenu(); }

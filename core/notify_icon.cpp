@@ -26,8 +26,8 @@ NotifyLook LookOf(const IconFacts& f) {
                 "\nreason: " + (f.reason.empty() ? "none" : f.reason)};
 }
 
-std::string SignWord([[maybe_unused]] Program& p) {
-    const std::string word;  // the main window holds no sign of its own yet
+std::string SignWord(Program& p) {
+    const std::string word = p.form1().Label6.Text();
     return word.empty() ? "ok" : word;
 }
 

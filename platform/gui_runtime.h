@@ -57,6 +57,15 @@ struct ControlDesign {
     // The label, named as in the design, whose caption names this field for screen readers;
     // empty for none.
     std::string named_by;
+    // Label only: its text is the window's status. Each change is announced as one (to screen
+    // readers; in the simulator, to its record), and it never takes the focus or the keyboard.
+    bool status = false;
+    // Label only: its text is shown as this art, drawn from the label's top-left corner over
+    // its container's image, instead of in a font; empty art shows nothing. Null: in a font.
+    SkinArt (*drawn)(std::string_view text) = nullptr;
+    // Label only: the tooltip over it for its text, kept in step as the text changes; "" (or
+    // null) shows none.
+    std::string (*tip)(std::string_view text) = nullptr;
 };
 
 enum class FormStyle {

@@ -37,11 +37,12 @@ class WindowSystem {
 
     // WM_SETTEXT with `ansi` as a NUL-terminated string. Must return within a few seconds even
     // when the receiver has stopped responding (the message is then lost); a window of 0 or one
-    // that no longer exists is ignored.
-    virtual void SetText(WindowHandle w, std::string_view ansi) = 0;
+    // that no longer exists is ignored. True when the receiver answered; false when the message
+    // was lost (no such window, or no answer in time).
+    virtual bool SetText(WindowHandle w, std::string_view ansi) = 0;
 
-    // WM_CHAR with the character code `ch`, wParam only; sent and bounded as SetText.
-    virtual void SendChar(WindowHandle w, unsigned ch) = 0;
+    // WM_CHAR with the character code `ch`, wParam only; sent, bounded and answered as SetText.
+    virtual bool SendChar(WindowHandle w, unsigned ch) = 0;
 
     // WM_GETTEXTLENGTH, sent and bounded as SetText: at least the length in bytes of the
     // window's text (Windows may answer more, as for some mixtures of ANSI and Unicode), the

@@ -47,6 +47,31 @@ FormDesign Form(const char* name, const char* caption, FormStyle style, int widt
     return f;
 }
 
+// What each of the sign's words means and what to do, for its tooltip; none while all is well.
+std::string SignTip(std::string_view word) {
+    static const std::map<std::string_view, const char*> kTips = {
+        {"no host", "The host client is not running: lines are not reaching anyone."},
+        {"no room", "No chat room is open: lines are not reaching anyone."},
+        {"signed off",
+         "Nobody is signed on in the host client: commands typed in the room go unrecognised."},
+        {"unheard",
+         "The last line did not reach the room: the host did not take it or never showed it."},
+    };
+    const auto tip = kTips.find(word);
+    return tip == kTips.end() ? "" : tip->second;
+}
+
+// The sign, right of the word "reason", in the one gap the skin leaves between rule and field.
+ControlDesign Sign() {
+    ControlDesign c = Make(ControlKind::Label, "Label6",
+                           {870, 750, kSignWidth * 15, kSignHeight * 15}, "ok", -1, "Picture1");
+    c.status = true;
+    c.drawn = SignImage;
+    c.tip = SignTip;
+    c.spoken_name = "sign";
+    return c;
+}
+
 // The caption names the window on the taskbar, in Alt+Tab and to screen readers; it shows
 // nowhere else, as the window has no title bar. (It was empty, which named it nowhere.)
 // The minimise button sits in the background like the other skin buttons rather than on it
@@ -67,6 +92,7 @@ FormDesign MakeForm1() {
         Make(ControlKind::Label, "Label2", {0, 240, 255, 255}, "0", -1, "Picture1"),    // minutes
         // The handle: empty until known, as its caption is posted in the user banner line.
         Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "", -1),
+        Sign(),
     };
     const std::map<std::string, const char*> spoken = {
         {"Text1", "reason"}, {"Label4", "hours idle"}, {"Label2", "minutes idle"}};

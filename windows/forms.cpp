@@ -45,13 +45,15 @@ Form1::Form1(GuiRuntime& gui, HostBridge& bridge, WindowSystem& ws, CodePage& cp
       Label2(*window_, "Label2"),
       Label4(*window_, "Label4"),
       Label5(*window_, "Label5"),
+      Label6(*window_, "Label6"),
       timer1_(
           gui.CreateTimer(*window_, kTimer1Id, kTimer1Interval, [&h] { h.Form1_Timer1_Timer(); })),
-      scanner_(
-          std::make_unique<ChatScanner>(bridge, ws, cp, gui, *window_,
-                                        [&h](const std::string& name, const std::string& text) {
-                                            h.Form1_VexoScan1_ChatLine(name, text);
-                                        })),
+      scanner_(std::make_unique<ChatScanner>(
+          bridge, ws, cp, gui, *window_,
+          [&h](const std::string& name, const std::string& text) {
+              h.Form1_VexoScan1_ChatLine(name, text);
+          },
+          [&h] { h.Form1_VexoScan1_Polled(); })),
       icon_events_(std::make_unique<IconEvents>(h)),
       icon_(gui.CreateNotifyIcon(*window_, *icon_events_)) {
     OnClick("Picture2", [&h] { h.Form1_Picture2_Click(); });

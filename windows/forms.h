@@ -1,6 +1,6 @@
 // The program's four windows. Their controls hold the shared state: the reason, handle,
-// idle clock and session flag on Form1, the two colours on Form2, the command count on Form3,
-// the lines that named the owner while away on Form4.
+// idle clock, session flag and sign on Form1, the two colours on Form2, the command count on
+// Form3, the lines that named the owner while away on Form4.
 // What a form does is not its own: each event runs the handler of the same name in the form's
 // handlers (Form1_Picture3_Click, Form1_VexoScan1_ChatLine, ...), which the program supplies.
 #pragma once
@@ -29,6 +29,7 @@ struct Form1Handlers {
     virtual void Form1_Timer1_Timer() = 0;
     virtual void Form1_VexoScan1_ChatLine(const std::string& screen_name,
                                           const std::string& text) = 0;
+    virtual void Form1_VexoScan1_Polled() = 0;  // after each poll, its lines raised
     virtual void Form1_Picture2_Click() = 0;
     virtual void Form1_Picture3_Click() = 0;
     virtual void Form1_Picture5_Click() = 0;
@@ -117,6 +118,7 @@ class Form1 final : public Form {
     Control Label2;  // idle minutes
     Control Label4;  // idle hours
     Control Label5;  // the handle (not visible)
+    Control Label6;  // the sign: whether the room hears the program
 
   private:
     class IconEvents;

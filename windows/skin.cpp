@@ -8,7 +8,8 @@ namespace kn {
 
 namespace {
 
-constexpr std::uint32_t kLight = 0xe8e8e8, kGrey = 0x707070, kBlue = 0x3c78ff, kDarkBlue = 0x182850;
+constexpr std::uint32_t kLight = 0xe8e8e8, kGrey = 0x707070, kBlue = 0x3c78ff, kDarkBlue = 0x182850,
+                        kWarning = 0xffb020;
 
 // A letter from two rows above the x-height (ascenders) to two below it (descenders).
 struct Glyph {
@@ -18,6 +19,12 @@ struct Glyph {
 
 constexpr Glyph kFont[] = {
     {'a', {"", "", ".###.", "....#", ".####", "#...#", ".####", "", ""}},
+    {' ', {"", "", "..", "", "", "", "", "", ""}},
+    {'d', {"....#", "....#", ".####", "#...#", "#...#", "#...#", ".####", "", ""}},
+    {'f', {"..##", ".#", "###", ".#", ".#", ".#", ".#", "", ""}},
+    {'g', {"", "", ".####", "#...#", "#...#", "#...#", ".####", "....#", ".###."}},
+    {'t', {"", ".#", "###.", ".#", ".#", ".#", "..##", "", ""}},
+    {'u', {"", "", "#...#", "#...#", "#...#", "#...#", ".####", "", ""}},
     {'e', {"", "", ".###.", "#...#", "#####", "#....", ".###.", "", ""}},
     {'h', {"#", "#", "####.", "#...#", "#...#", "#...#", "#...#", "", ""}},
     {'i', {".#", "", "##.", ".#.", ".#.", ".#.", "###", "", ""}},
@@ -79,6 +86,14 @@ SkinArt Make(std::string_view picture) {
 
 SkinArt SkinImage(std::string_view picture) {
     return Make(picture);
+}
+
+// At the height of the word "reason" beside it, so the two read as one line.
+SkinArt SignImage(std::string_view word) {
+    if (word == "ok") return {};
+    SkinPixels p = Word(word, 0, 4, kWarning);
+    p.left = kSignWidth - static_cast<int>(p.rows[2].size()) + 1;
+    return {kSignWidth, kSignHeight, {std::move(p)}};
 }
 
 }  // namespace kn

@@ -16,6 +16,7 @@ Face ReadFace(World& world) {
         face.minutes = f1->Text("Label2");
         face.hours = f1->Text("Label4");
         face.reason = f1->Text("Text1");
+        face.sign = f1->Text("Label6");
     }
     face.idle_on = gui.TimerEnabled("Form1", Form1::kTimer1Id);
     if (SimForm* f2 = gui.Form("Form2"); f2 && f2->Visible()) {

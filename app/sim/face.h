@@ -1,5 +1,5 @@
 // The main window's face as the terminal keeps it in view: the idle clock, the reason, the
-// session and window states, and the two other windows while the program shows them.
+// session and window states, the sign, and the two other windows while the program shows them.
 #pragma once
 
 #include <string>
@@ -14,6 +14,7 @@ struct Face {
     std::string reason;
     bool idle_on = false;
     std::string window = "hidden";  // as `dump` says it: normal, minimized, hidden
+    std::string sign = "ok";        // whether the room hears the program
     bool colours_shown = false;
     std::string colour1, colour2;
     bool commands_shown = false;

@@ -67,6 +67,8 @@ Row ClockRow(const Face& face, std::size_t width, bool colour) {
     row.Add(face.idle_on ? kOn : kQuiet, face.idle_on ? "idle on" : "idle off");
     row.Add(kQuiet, "  \xE2\x94\x82  ").Add(kLabel, "window ");
     row.Add(face.window == "normal" ? kValue : kWarn, face.window);
+    row.Add(kQuiet, "  \xE2\x94\x82  ").Add(kLabel, "sign ");
+    row.Add(face.sign == "ok" ? kValue : kWarn, face.sign);
     constexpr std::string_view kHint = "/help ";
     if (row.columns() + kHint.size() + 2 <= width) {
         row.Add(kQuiet, std::string(width - row.columns() - kHint.size(), ' ')).Add(kQuiet, kHint);
@@ -155,8 +157,8 @@ std::vector<std::string> PanelRows(const Face& face, std::size_t width, bool col
 
 std::string FaceSummary(const Face& face) {
     std::string line = "[mins " + face.minutes + "  hrs " + face.hours + "  idle " +
-                       (face.idle_on ? "on" : "off") + "  window " + face.window +
-                       "  reason: " + face.reason;
+                       (face.idle_on ? "on" : "off") + "  window " + face.window + "  sign " +
+                       face.sign + "  reason: " + face.reason;
     if (face.colours_shown) line += "  colour editor: " + face.colour1 + " " + face.colour2;
     if (face.commands_shown) line += "  commands: " + face.command_count;
     return Printable(line + "]");

@@ -121,6 +121,7 @@ void World::Dump() {
         {"Form3.Label1", text(f3, "Label1")},
         {"Form3", shown(f3)},
         {"input", host_.InputText()},
+        {"sign", text(f1, "Label6")},
         {"Form4", shown(f4)},
         {"missed", std::to_string(f4 ? f4->ItemCount("List1") : 0)},
     };

@@ -107,7 +107,7 @@ bool SimGuiRuntime::TimerEnabled(std::string_view form, unsigned id) {
 
 SimForm::SimForm(SimGuiRuntime& runtime, const FormDesign& design, WindowHandle handle)
     : runtime_(runtime), name_(design.name), handle_(handle) {
-    for (const ControlDesign& c : design.controls) controls_[c.name] = {c.text, c.items};
+    for (const ControlDesign& c : design.controls) controls_[c.name] = {c.text, c.items, c.status};
 }
 
 SimForm::~SimForm() {
@@ -120,9 +120,13 @@ std::string SimForm::Text(std::string_view control) {
     return it == controls_.end() ? std::string() : it->second.text;
 }
 
+// The program's one status control is the main window's sign, recorded as such.
 void SimForm::SetText(std::string_view control, std::string_view text) {
     const auto it = controls_.find(control);
-    if (it != controls_.end()) it->second.text = text;
+    if (it == controls_.end()) return;
+    const bool announced = it->second.status && it->second.text != text;
+    it->second.text = text;
+    if (announced) runtime_.record_.Line("sign", text);
 }
 
 int SimForm::ItemCount(std::string_view control) {

@@ -133,6 +133,7 @@ class SimForm final : public FormWindow {
     struct ControlState {
         std::string text;
         std::vector<std::string> items;
+        bool status = false;
     };
     SimGuiRuntime& runtime_;
     std::string name_;

@@ -164,9 +164,9 @@ const SimWindowSystem::Window* SimWindowSystem::Answering(WindowHandle w) const 
     return window && (!answering_ || answering_()) ? window : nullptr;
 }
 
-void SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {
+bool SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {
     const Window* window = Answering(w);
-    if (!window) return;
+    if (!window) return false;
     // The text ends at the first NUL, as a NUL-terminated string does.
     const std::string_view text = ansi.substr(0, ansi.find('\0'));
     // Copied: the procedure may destroy its own window.
@@ -175,16 +175,18 @@ void SimWindowSystem::SetText(WindowHandle w, std::string_view ansi) {
     } else {
         SetRawText(w, std::string(text));
     }
+    return true;
 }
 
-void SimWindowSystem::SendChar(WindowHandle w, unsigned ch) {
+bool SimWindowSystem::SendChar(WindowHandle w, unsigned ch) {
     const Window* window = Answering(w);
-    if (!window) return;
+    if (!window) return false;
     if (auto proc = window->proc.on_char) {
         proc(w, ch);
     } else {
         SetRawText(w, window->text + static_cast<char>(ch));
     }
+    return true;
 }
 
 std::optional<std::size_t> SimWindowSystem::TextLength(WindowHandle w) {

@@ -14,7 +14,7 @@ namespace kn::win32 {
 namespace {
 
 bool IsValue(const ControlDesign& d) {
-    return d.kind == ControlKind::Label && !d.spoken_name.empty();
+    return d.kind == ControlKind::Label && !d.spoken_name.empty() && !d.drawn;
 }
 
 // The edit class's own procedure, kept by the first value made; the same for all.
@@ -40,6 +40,8 @@ struct Look {
 Look LookOf(const ControlDesign& d) {
     switch (d.kind) {
         case ControlKind::Label:
+            // A label drawn as art paints itself over the skin's image.
+            if (d.drawn) return {L"STATIC", SS_OWNERDRAW | SS_NOPREFIX, 0};
             if (IsValue(d)) return {L"EDIT", ES_LEFT | ES_READONLY, 0};
             return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::TextField:
@@ -90,6 +92,7 @@ HWND CreateStandard(HWND parent, int id, const ControlDesign& d) {
         edit_proc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ValueProc)));
     }
+    if (d.drawn) SetDrawnText(w, d.drawn);
     return w;
 }
 
@@ -180,7 +183,7 @@ std::vector<FormControl> CreateControls(HWND form, const std::vector<ControlDesi
         HWND parent = ContainerOf(form, d, made);
         int id = kFirstControlId + static_cast<int>(made.size());
         HWND label = CreateLabel(parent, d);
-        made.push_back({d.name, d.kind, CreateOne(parent, id, d), d.pos, label});
+        made.push_back({d.name, d.kind, CreateOne(parent, id, d), d.pos, label, d.status, d.tip});
     }
     ArrangeTabOrder(made, designs);
     return made;

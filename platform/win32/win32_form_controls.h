@@ -18,6 +18,8 @@ struct FormControl {
     HWND hwnd;
     TwipRect pos;
     HWND label = nullptr;  // the unseen label that names it for screen readers, if any
+    bool status = false;   // its text is the window's status
+    std::string (*tip)(std::string_view text) = nullptr;  // its tooltip for its text
 };
 
 // The controls in design order, not yet placed; a control's identifier is kFirstControlId

@@ -32,6 +32,9 @@ bool FromKeyboard(LPARAM lp) {
     return GET_X_LPARAM(lp) == -1 && GET_Y_LPARAM(lp) == -1;
 }
 
+// EVENT_OBJECT_LIVEREGIONCHANGED, which older headers lack.
+constexpr DWORD kLiveRegionChanged = 0x8019;
+
 bool Clickable(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::Picture;
 }
@@ -168,6 +171,7 @@ void Win32FormWindow::Layout(int dpi, const RECT* suggested) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     win32::PlaceControls(controls_, dpi, font.get());
+    for (const win32::FormControl& c : controls_) win32::UpdateTextTip(tooltips_.get(), c);
     icons_ = win32::SetIcons(hwnd_, design_, dpi);
     font_ = std::move(font);
 }
@@ -233,8 +237,15 @@ std::string Win32FormWindow::Text(std::string_view control) {
     return w ? win32::WindowTextUtf8(w) : std::string();
 }
 
+// A status's text is its static's name, which screen readers read on every version; a change
+// also raises the live-region event that Windows 8 on defines (older versions ignore it).
+// Whether a reader speaks it is Windows' to show: Wine has no reader to hear it.
 void Win32FormWindow::SetText(std::string_view control, std::string_view text) {
-    if (HWND w = ControlWindow(control)) win32::SetWindowTextUtf8(w, text);
+    const win32::FormControl* c = Find(control);
+    if (!c) return;
+    win32::SetWindowTextUtf8(c->hwnd, text);
+    win32::UpdateTextTip(tooltips_.get(), *c);
+    if (c->status) NotifyWinEvent(kLiveRegionChanged, c->hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 int Win32FormWindow::ItemCount(std::string_view control) {

@@ -4,17 +4,27 @@
 #include "platform/win32/win32_picture.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_text.h"
 
 namespace kn::win32 {
 
 namespace {
 
+using ArtOfText = SkinArt (*)(std::string_view);
+
 struct Skin {
     SkinArt art;
     OwnedBitmap image;
+    // A picture box's labels whose text it draws as art, each with what makes the art. Kept
+    // here, not as a property of the label: a property must go before its window does, and a
+    // static control's end is not the program's to hear.
+    std::vector<std::pair<HWND, ArtOfText>> drawn_labels;
 };
 
 // A picture box keeps its skin in its user data; a skin button in this property, as the user
@@ -76,9 +86,33 @@ LRESULT LabelColours(HDC dc) {
     return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
 }
 
+// Drawn afresh at each paint: the text changes seldom and is a few dozen bars.
+void DrawLabelArt(const DRAWITEMSTRUCT& d, ArtOfText draw) {
+    const SkinArt art = draw(WindowTextUtf8(d.hwndItem));
+    for (SkinBar b : SkinBars(art, WindowDpi(d.hwndItem))) {
+        OffsetRect(reinterpret_cast<RECT*>(&b), d.rcItem.left, d.rcItem.top);
+        FillBar(d.hDC, b);
+    }
+}
+
+// A skin button, or a label drawn as art over the part of the image under it, so the label
+// looks see-through.
+LRESULT DrawItem(HWND w, const DRAWITEMSTRUCT& d) {
+    if (DrawSkinButton(d)) return TRUE;
+    for (const auto& [label, draw] : Of(w)->drawn_labels) {
+        if (label != d.hwndItem) continue;
+        POINT at{0, 0};
+        MapWindowPoints(d.hwndItem, w, &at, 1);
+        DrawImage(d.hDC, *Of(w), at, d.rcItem);
+        DrawLabelArt(d, draw);
+        return TRUE;
+    }
+    return FALSE;
+}
+
 void Attach(HWND w, const CREATESTRUCTW& cs) {
     auto art = static_cast<const SkinArt*>(cs.lpCreateParams);
-    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Skin{*art, {}}));
+    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Skin{*art, {}, {}}));
 }
 
 void Detach(HWND w) {
@@ -101,7 +135,7 @@ LRESULT CALLBACK PictureProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NCHITTEST:
             return HTTRANSPARENT;
         case WM_DRAWITEM:
-            return DrawSkinButton(*reinterpret_cast<DRAWITEMSTRUCT*>(lp)) ? TRUE : FALSE;
+            return DrawItem(w, *reinterpret_cast<DRAWITEMSTRUCT*>(lp));
         case WM_CTLCOLORSTATIC:
             return LabelColours(reinterpret_cast<HDC>(wp));
         case WM_COMMAND:
@@ -156,7 +190,7 @@ HWND CreateSkinButton(HWND parent, int id, const wchar_t* name, const SkinArt& a
                              0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              GetModuleHandleW(nullptr), nullptr);
     if (!w) return w;
-    SetPropW(w, kButtonSkin, new Skin{art, {}});
+    SetPropW(w, kButtonSkin, new Skin{art, {}, {}});
     button_proc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinButtonProc)));
     return w;
@@ -168,6 +202,14 @@ void SetSkinDpi(HWND w, int dpi) {
     if (lstrcmpW(cls, kPictureClass) != 0 && !IsSkinButton(w)) return;
     if (Skin* s = Of(w)) Render(*s, dpi);
     InvalidateRect(w, nullptr, TRUE);
+}
+
+void SetDrawnText(HWND label, SkinArt (*draw)(std::string_view text)) {
+    HWND box = GetParent(label);
+    wchar_t cls[64] = L"";
+    GetClassNameW(box, cls, ARRAYSIZE(cls));
+    if (lstrcmpW(cls, kPictureClass) != 0) return;
+    if (Skin* s = Of(box)) s->drawn_labels.emplace_back(label, draw);
 }
 
 bool DrawSkinButton(const DRAWITEMSTRUCT& d) {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "platform/skin_art.h"
 
 namespace kn::win32 {
@@ -28,5 +30,9 @@ void SetSkinDpi(HWND w, int dpi);
 
 // WM_DRAWITEM for a skin button, whichever window is its parent; false for any other item.
 bool DrawSkinButton(const DRAWITEMSTRUCT& d);
+
+// A transparent label of a picture box whose text the box draws as the art `draw` makes of
+// it, at the label's DPI, instead of in a font.
+void SetDrawnText(HWND label, SkinArt (*draw)(std::string_view text));
 
 }  // namespace kn::win32

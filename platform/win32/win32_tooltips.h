@@ -14,4 +14,9 @@ namespace kn::win32 {
 // takes the form's own topmost place from it (under Wine at least).
 HWND AddTooltips(const std::vector<FormControl>& controls);
 
+// A label's tooltip, whose words follow its text: over the label's place in the form, as a
+// label lets the mouse through to the form. The tooltip is told its new text and place with
+// UpdateTextTip, after each change of the label's text and after each layout.
+void UpdateTextTip(HWND tips, const FormControl& label);
+
 }  // namespace kn::win32

@@ -70,13 +70,13 @@ WindowHandle Win32WindowSystem::FindChild(WindowHandle parent, WindowHandle afte
                : 0;
 }
 
-void Win32WindowSystem::SetText(WindowHandle w, std::string_view ansi) {
+bool Win32WindowSystem::SetText(WindowHandle w, std::string_view ansi) {
     std::string text(ansi);
-    Send(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return Send(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void Win32WindowSystem::SendChar(WindowHandle w, unsigned ch) {
-    Send(w, WM_CHAR, ch, 0);
+bool Win32WindowSystem::SendChar(WindowHandle w, unsigned ch) {
+    return Send(w, WM_CHAR, ch, 0);
 }
 
 // Asked in UTF-16 units and scaled to the most bytes they can take in the ANSI code page: under

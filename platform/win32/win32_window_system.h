@@ -10,8 +10,8 @@ class Win32WindowSystem final : public WindowSystem {
   public:
     WindowHandle FindTopLevel(std::string_view cls) override;
     WindowHandle FindChild(WindowHandle parent, WindowHandle after, std::string_view cls) override;
-    void SetText(WindowHandle w, std::string_view ansi) override;
-    void SendChar(WindowHandle w, unsigned ch) override;
+    bool SetText(WindowHandle w, std::string_view ansi) override;
+    bool SendChar(WindowHandle w, unsigned ch) override;
     std::optional<std::size_t> TextLength(WindowHandle w) override;
     std::optional<std::string> Text(WindowHandle w, std::size_t capacity) override;
     std::size_t TitleLength(WindowHandle w) override;

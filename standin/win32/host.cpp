@@ -30,7 +30,7 @@ void Host::Start() {
     screen_name_ = options_.screen_name;
     line_break_ = L"\r\n";
     frame_ = CreateFrame(*this);
-    OpenRoom();
+    if (!options_.no_room) OpenRoom();
     SignOn(screen_name_);
     if (!options_.visible) return;
     ShowWindow(frame_, SW_SHOW);

@@ -24,8 +24,10 @@ std::optional<Options> ParseOptions(const std::vector<std::wstring>& args) {
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::wstring& name = args[i];
-        if (name == L"--visible" || name == L"--help") {
-            (name == L"--help" ? options.help : options.visible) = true;
+        if (name == L"--visible" || name == L"--help" || name == L"--no-room") {
+            (name == L"--help"      ? options.help
+             : name == L"--visible" ? options.visible
+                                    : options.no_room) = true;
             continue;
         }
         if (i + 1 == args.size()) return std::nullopt;

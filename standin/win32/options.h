@@ -1,5 +1,5 @@
 // The stand-in host's command line: who is signed on, where the record goes, how long a
-// transcript grows, and whether a person sees the host's windows.
+// transcript grows, whether a person sees the host's windows and whether a room is open.
 #pragma once
 
 #include <cstddef>
@@ -15,11 +15,12 @@ struct Options {
     std::size_t max_lines = 500;  // lines a room's transcript keeps before it drops the oldest
     bool visible = false;         // a person watches and types into the room
     bool help = false;            // --help: the usage line, and nothing started
+    bool no_room = false;         // it starts with no chat room open (for pictures of the sign)
 };
 
 // The usage line, for --help and for a start without arguments.
 inline constexpr char kUsage[] =
-    "usage: kn-standin-host [--visible] [--screen-name NAME] [--record FILE] "
+    "usage: kn-standin-host [--visible] [--no-room] [--screen-name NAME] [--record FILE] "
     "[--max-lines N]\n"
     "       kn-standin-host --send LINE   (hands LINE to the running host's control window)\n";
 

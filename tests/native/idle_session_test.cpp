@@ -24,7 +24,7 @@ TEST(IdleClock, CrossesTheHourAndKeepsCountingPastADay) {
     EXPECT_EQ(tick(60), face + "1" + between + "0");
     EXPECT_EQ(tick(24 * 60), face + "24" + between + "0");
     const std::vector<std::string> state = Texts(run, "state");
-    ASSERT_EQ(state.size(), 14u);
+    ASSERT_EQ(state.size(), 15u);
     EXPECT_EQ(state[2], "Form1.Label2=0");
     EXPECT_EQ(state[3], "Form1.Label4=25");
 }

@@ -7,12 +7,21 @@
 
 #include <optional>
 
+#include "platform/win32/win32_ids.h"
 #include "tests/win/harness.h"
 
 namespace kn::wintest {
 namespace {
 
-constexpr long kPause = 51;  // hundredths
+constexpr long kPause = 51;                         // hundredths
+constexpr int kSign = win32::kFirstControlId + 10;  // Label6, in the main window's design order
+
+// A window's text as any other program reads it.
+std::string TextOf(HWND w) {
+    char text[64] = "";
+    GetWindowTextA(w, text, sizeof text);
+    return text;
+}
 
 struct Build {
     const char* name;
@@ -108,6 +117,22 @@ TEST_P(ProgramBesideHost, ASecondStartBringsTheFirstBackAndEnds) {
     }));
     EXPECT_EQ(host_.Lines("post").size(), posts);
     EXPECT_EQ(test::ReadBytes(Settings()), settings);
+}
+
+// The sign, read from outside the program: "no host" within 2 s of the host quitting, "ok" once
+// it is back with its room. It takes no focus, and its changes move no keyboard.
+TEST_P(ProgramBesideHost, TheSignReadsNoHostWhileTheHostIsGone) {
+    Start("first_start_cancelled.ini", GetParam().program);
+    const HWND sign = Descendant(form1_, kSign);
+    ASSERT_NE(sign, nullptr);
+    EXPECT_EQ(TextOf(sign), "ok");
+    EXPECT_EQ(GetWindowLongW(sign, GWL_STYLE) & WS_TABSTOP, 0);
+    const HWND foreground = GetForegroundWindow();
+    ASSERT_TRUE(host_.Send("host quit"));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(sign) == "no host"; }, 2s));
+    ASSERT_TRUE(host_.Send("host start"));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(sign) == "ok"; }));
+    EXPECT_EQ(GetForegroundWindow(), foreground);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, ProgramBesideHost, ::testing::ValuesIn(kBuilds), NameOf);

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
+#include "windows/designs.h"
 
 namespace kn::wintest {
 namespace {
@@ -17,7 +17,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kHangSeconds = 30;
-constexpr int kLabel2 = win32::kFirstControlId + 8;  // the minute counter, in design order
 constexpr UINT_PTR kTimer1 = 1;
 // A host only counts as hung once it has not pumped for 5 s; until then each message to it
 // may take the program's whole time limit, and one already waiting finishes its wait.
@@ -46,7 +45,7 @@ class HungHost : public BesideHost {
     void SetUp() override {
         BesideHost::SetUp();
         Start("first_start_idle.ini");
-        label2_ = Descendant(form1_, kLabel2);
+        label2_ = ControlOf(form1_, Form1Design(), "Label2");
         ASSERT_NE(label2_, nullptr);
         ASSERT_TRUE(host_.Send("owner idleon"));
         ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "10.51")));

@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "platform/win32/win32_foreground.h"
 #include "platform/win32/win32_form_window.h"
-#include "platform/win32/win32_ids.h"
-#include "platform/win32/win32_one_program.h"
 #include "platform/win32/win32_window_system.h"
 #include "windows/designs.h"
 
@@ -51,6 +50,14 @@ class ShowsCounted {
     HWND w_;
 };
 
+// Another window of this process, made the foreground one; the test destroys it.
+HWND InFrontWindow() {
+    const HWND w = CreateWindowExW(0, L"STATIC", L"front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                   800, 600, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(SetForegroundWindow(w));
+    return w;
+}
+
 void Pump() {
     MSG m;
     while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
@@ -89,9 +96,7 @@ TEST(FormWindow, AHiddenWindowTakesItsStateWhenNextShown) {
 TEST(FormWindow, MakingItTopmostLeavesTheActiveWindow) {
     Events events;
     Win32FormWindow form(Form2Design(), events);
-    const HWND front = CreateWindowExW(0, L"STATIC", L"front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                       0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(SetForegroundWindow(front));
+    const HWND front = InFrontWindow();
     form.Show(Activation::NoActivate);
     Win32WindowSystem().MakeTopmost(form.Handle());
     Pump();
@@ -120,9 +125,7 @@ TEST(FormWindow, ShowingOrRestoringBringsItInFrontWithoutTheActivation) {
     };
     form.Show(Activation::NoActivate);
     for (const auto& [way, bring_back] : ways) {
-        const HWND front = CreateWindowExW(0, L"STATIC", L"front", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                           0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_TRUE(SetForegroundWindow(front));
+        const HWND front = InFrontWindow();
         ASSERT_TRUE(InFront(front, form.hwnd())) << way;
         bring_back(form);
         EXPECT_TRUE(InFront(form.hwnd(), front)) << way;
@@ -137,30 +140,13 @@ TEST(FormWindow, AForegroundTakenAnywayIsGivenBack) {
     Events events;
     Win32FormWindow form(Form2Design(), events);
     form.Show(Activation::NoActivate);
-    const HWND front = CreateWindowExW(0, L"STATIC", L"front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                       0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(SetForegroundWindow(front));
+    const HWND front = InFrontWindow();
     {
         const win32::ForegroundKept kept;
         ASSERT_TRUE(SetForegroundWindow(form.hwnd()));
     }
     EXPECT_EQ(GetForegroundWindow(), front);
     DestroyWindow(front);
-}
-
-// A second start only asks; the running program's own thread shows, restores and activates its
-// window, which it may do as the second start lets it take the foreground.
-TEST(FormWindow, ASecondStartAsksTheRunningProgramToComeBack) {
-    Events events;
-    Win32FormWindow form(Form1Design(), events);
-    form.SetState(WindowState::Minimized);
-    win32::BringBack((std::wstring(win32::kFormClassPrefix) + L"Form1").c_str());
-    EXPECT_FALSE(form.Visible());
-    Pump();
-    EXPECT_TRUE(form.Visible());
-    EXPECT_EQ(form.State(), WindowState::Normal);
-    EXPECT_FALSE(IsIconic(form.hwnd()));
-    EXPECT_EQ(GetForegroundWindow(), form.hwnd());
 }
 
 // The context-menu key on a skin button: x and y of -1, an lParam that a 64-bit program sees
@@ -170,7 +156,10 @@ TEST(FormWindow, TheContextMenuKeyOnASkinButtonIsTheButtons) {
     Win32FormWindow form(Form1Design(), events);
     const HWND ops = form.ControlWindow("Picture3");
     SendMessageW(form.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(ops), MAKELPARAM(-1, -1));
-    EXPECT_EQ(events.context_menus, std::vector<ControlIndex>{2});
+    const auto& controls = Form1Design().controls;
+    const auto at = std::ranges::find(controls, "Picture3", &ControlDesign::name);
+    EXPECT_EQ(events.context_menus,
+              std::vector<ControlIndex>{static_cast<ControlIndex>(at - controls.begin())});
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // into the scratch directory and found by its windows.
 #include "tests/win/harness.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -162,6 +163,17 @@ HWND Descendant(HWND parent, int id) {
         },
         reinterpret_cast<LPARAM>(&q));
     return q.found;
+}
+
+const ControlDesign& DesignOf(const FormDesign& design, std::string_view name) {
+    const auto found = std::ranges::find(design.controls, name, &ControlDesign::name);
+    if (found == design.controls.end()) std::abort();  // a name the design lacks: a typo here
+    return *found;
+}
+
+HWND ControlOf(HWND form, const FormDesign& design, std::string_view name) {
+    const auto index = &DesignOf(design, name) - design.controls.data();
+    return Descendant(form, win32::kFirstControlId + static_cast<int>(index));
 }
 
 }  // namespace kn::wintest

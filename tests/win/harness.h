@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/gui_runtime.h"
 #include "tests/shared/scratch_dir.h"
 #include "tests/win/shared/processes.h"
 
@@ -97,12 +98,41 @@ class BesideHost : public ::testing::Test {
     HWND form1_ = nullptr;
 };
 
+// A build of kelvarnook.exe: the test's own, or the 32-bit one.
+struct Build {
+    const char* name;
+    const char* program;
+};
+inline constexpr Build kBuilds[] = {{"Program64", KN_PROGRAM_EXE}, {"Program32", kProgram32Exe}};
+inline std::string BuildName(const ::testing::TestParamInfo<Build>& info) {
+    return info.param.name;
+}
+
+// A test run with each build, beside the host that a real user's program runs beside.
+class BesideHostEachBuild : public BesideHost, public ::testing::WithParamInterface<Build> {
+  protected:
+    BesideHostEachBuild() : BesideHost(HostBesideProgram()) {}
+    void SetUp() override {
+        if (GetParam().program == kProgram32Exe) KN_SKIP_WITHOUT_32BIT_CODE();
+        BesideHost::SetUp();
+    }
+    // Says `text` as the owner and waits for the program's answer `reply`.
+    std::optional<RecordLine> Command(const std::string& text, const std::string& reply) {
+        if (!host_.Send("owner " + text)) return std::nullopt;
+        return host_.WaitFor("post", reply);
+    }
+};
+
 // Makes `w` the foreground window, asking again until it is: one request from a process in
 // the background can go unanswered under load. False when it never became so.
 bool BringToFront(HWND w);
 
 // The first window under `parent`, at any depth, whose control id is `id`; null if none.
 HWND Descendant(HWND parent, int id);
+// The control `name` of `design` in the window `form`: its id is its place in the design.
+HWND ControlOf(HWND form, const FormDesign& design, std::string_view name);
+// The control `name` of `design` itself.
+const ControlDesign& DesignOf(const FormDesign& design, std::string_view name);
 
 // A file beside the story scripts (tests/scripts). Their golden records hold the program's
 // lines byte for byte, so the Windows tests expect the lines from there, not from a copy.

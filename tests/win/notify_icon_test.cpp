@@ -15,13 +15,6 @@
 namespace kn::wintest {
 namespace {
 
-struct Build {
-    const char* name;
-    const char* program;
-};
-
-const Build kBuilds[] = {{"Program64", KN_PROGRAM_EXE}, {"Program32", kProgram32Exe}};
-
 NOTIFYICONDATAW IconOf(HWND w) {
     NOTIFYICONDATAW n{};
     n.cbSize = sizeof n;
@@ -35,20 +28,15 @@ bool InTheArea(HWND w) {
     return Shell_NotifyIconW(NIM_MODIFY, &n) != FALSE;
 }
 
-class NotifyIcon : public BesideHost, public ::testing::WithParamInterface<Build> {
+class NotifyIcon : public BesideHostEachBuild {
   protected:
-    NotifyIcon() : BesideHost(HostBesideProgram()) {}
     void SetUp() override {
-        if (GetParam().program == kProgram32Exe) KN_SKIP_WITHOUT_32BIT_CODE();
-        BesideHost::SetUp();
+        BesideHostEachBuild::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         Start("first_start_cancelled.ini", GetParam().program);
         ASSERT_TRUE(
             WaitUntil([&] { return (icon_ = FindWindowW(win32::kNotifyIconClass, nullptr)); }));
     }
-    bool Command(const std::string& text, const std::string& reply) {
-        return host_.Send("owner " + text) && host_.WaitFor("post", reply);
-    }
-
     HWND icon_ = nullptr;  // the icon's hidden window in the program
 };
 
@@ -119,8 +107,7 @@ TEST(NotifyIconTip, IsCutToFitWithAnEllipsisAndNoHalfCharacter) {
     for (const Case& c : cases) EXPECT_EQ(win32::FitTip(c.tip, c.capacity), c.fitted) << c.capacity;
 }
 
-INSTANTIATE_TEST_SUITE_P(Builds, NotifyIcon, ::testing::ValuesIn(kBuilds),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Builds, NotifyIcon, ::testing::ValuesIn(kBuilds), BuildName);
 
 }  // namespace
 }  // namespace kn::wintest

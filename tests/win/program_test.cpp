@@ -7,47 +7,18 @@
 
 #include <optional>
 
-#include "platform/win32/win32_ids.h"
+#include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
+#include "windows/designs.h"
 
 namespace kn::wintest {
 namespace {
 
-constexpr long kPause = 51;                         // hundredths
-constexpr int kSign = win32::kFirstControlId + 10;  // Label6, in the main window's design order
+constexpr long kPause = 51;  // hundredths
 
-// A window's text as any other program reads it.
-std::string TextOf(HWND w) {
-    char text[64] = "";
-    GetWindowTextA(w, text, sizeof text);
-    return text;
-}
-
-struct Build {
-    const char* name;
-    const char* program;
-};
-
-const Build kBuilds[] = {{"Program64", KN_PROGRAM_EXE}, {"Program32", kProgram32Exe}};
-
-std::string NameOf(const ::testing::TestParamInfo<Build>& info) {
-    return info.param.name;
-}
-
-class ProgramBesideHost : public BesideHost, public ::testing::WithParamInterface<Build> {
+class ProgramBesideHost : public BesideHostEachBuild {
   protected:
-    ProgramBesideHost() : BesideHost(HostBesideProgram()) {}
-    void SetUp() override {
-        if (GetParam().program == kProgram32Exe) KN_SKIP_WITHOUT_32BIT_CODE();
-        BesideHost::SetUp();
-    }
     std::string Settings() const { return dir_.Path("kelvarnook.ini"); }
-
-    // Says `text` as the owner and waits for the program's answer `reply`.
-    std::optional<RecordLine> Command(const std::string& text, const std::string& reply) {
-        if (!host_.Send("owner " + text)) return std::nullopt;
-        return host_.WaitFor("post", reply);
-    }
 };
 
 TEST_P(ProgramBesideHost, FirstStartAsksAnnouncesWritesTheFileAndUnloadsWhenClosed) {
@@ -123,19 +94,19 @@ TEST_P(ProgramBesideHost, ASecondStartBringsTheFirstBackAndEnds) {
 // it is back with its room. It takes no focus, and its changes move no keyboard.
 TEST_P(ProgramBesideHost, TheSignReadsNoHostWhileTheHostIsGone) {
     Start("first_start_cancelled.ini", GetParam().program);
-    const HWND sign = Descendant(form1_, kSign);
+    const HWND sign = ControlOf(form1_, Form1Design(), "Label6");
     ASSERT_NE(sign, nullptr);
-    EXPECT_EQ(TextOf(sign), "ok");
+    EXPECT_EQ(win32::WindowTextUtf8(sign), "ok");
     EXPECT_EQ(GetWindowLongW(sign, GWL_STYLE) & WS_TABSTOP, 0);
     const HWND foreground = GetForegroundWindow();
     ASSERT_TRUE(host_.Send("host quit"));
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(sign) == "no host"; }, 2s));
+    EXPECT_TRUE(WaitUntil([&] { return win32::WindowTextUtf8(sign) == "no host"; }, 2s));
     ASSERT_TRUE(host_.Send("host start"));
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(sign) == "ok"; }));
+    EXPECT_TRUE(WaitUntil([&] { return win32::WindowTextUtf8(sign) == "ok"; }));
     EXPECT_EQ(GetForegroundWindow(), foreground);
 }
 
-INSTANTIATE_TEST_SUITE_P(Builds, ProgramBesideHost, ::testing::ValuesIn(kBuilds), NameOf);
+INSTANTIATE_TEST_SUITE_P(Builds, ProgramBesideHost, ::testing::ValuesIn(kBuilds), BuildName);
 
 }  // namespace
 }  // namespace kn::wintest

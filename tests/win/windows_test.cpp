@@ -11,24 +11,12 @@
 #include <vector>
 
 #include "platform/gui_runtime.h"
-#include "platform/win32/win32_ids.h"
 #include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
+#include "windows/designs.h"
 
 namespace kn::wintest {
 namespace {
-
-// Identifiers from the main window's and the colour editor's designs, in design order.
-constexpr int kPicture2 = win32::kFirstControlId + 1;
-constexpr int kPicture3 = win32::kFirstControlId + 2;
-constexpr int kPicture5 = win32::kFirstControlId + 5;
-constexpr int kText1 = win32::kFirstControlId + 6;
-constexpr int kEditorText1 = win32::kFirstControlId + 1;
-constexpr int kEditorText2 = win32::kFirstControlId + 3;
-constexpr int kCommand4 = win32::kFirstControlId + 4;
-constexpr int kCommand1 = win32::kFirstControlId + 5;
-constexpr int kCommand2 = win32::kFirstControlId + 6;
-constexpr int kList1 = win32::kFirstControlId + 1;
 
 constexpr UINT kDpiChanged = 0x02E0, kGetDpiScaledSize = 0x02E4;
 
@@ -180,12 +168,28 @@ class ProgramWindows : public BesideHost {
         Start("idle_clock.before.ini");
     }
 
+    HWND Main(std::string_view name) const { return ControlOf(form1_, Form1Design(), name); }
+
+    // Whether `say` went through and the program posted an answer after it.
+    bool Answered(const std::function<bool()>& say) {
+        const std::size_t posts = host_.Lines("post").size();
+        return say() && WaitUntil([&] { return host_.Lines("post").size() > posts; });
+    }
+
+    // Alt+Space on the main window, then the system menu's item by its access key.
+    void SystemMenu(WORD key) {
+        ASSERT_TRUE(BringToFront(form1_));
+        Key(VK_MENU, VK_SPACE);
+        ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
+        Key(key);
+    }
+
     // Clicks ops, then walks the menu with the keyboard: `keys` in turn, then Return.
     void Choose(std::initializer_list<WORD> keys) {
         // The first click after start-up can reach the display before the window is mapped
         // there; one more click is what a person would do too.
         for (int attempt = 0; attempt < 2 && !MenuOpen(); ++attempt) {
-            Click(Descendant(form1_, kPicture3));
+            Click(Main("Picture3"));
             WaitUntil(MenuOpen, 3s);
         }
         ASSERT_TRUE(MenuOpen()) << "the menu did not open";
@@ -202,14 +206,12 @@ class ProgramWindows : public BesideHost {
     }
 };
 
-// One start for everything that leaves the program running. First the keyboard alone: Tab
-// from the reason field to ops (its focus cue lit), Enter opens the menu at ops and the arrows
-// choose idle and on; Shift+F10 opens it too and colors the editor, where Tab follows the
-// design's tab order. Then the preview's click, Esc and the list's close button hiding those
-// windows above the host and keeping them, and the bar and "maxi".
-TEST_F(ProgramWindows, SkinMenuAndEditorByKeyboardAndMouseStayOnTop) {
+// The keyboard alone: Tab from the reason field to ops (its focus cue lit), Enter opens the
+// menu at ops and the arrows choose idle and on; Shift+F10 opens it too and colors the editor,
+// where Tab follows the design's tab order.
+TEST_F(ProgramWindows, TheKeyboardAloneReachesTheMenuAndTheEditor) {
     SetCursorPos(0, 0);  // off ops: a menu asked for from the keyboard opens at the button
-    const HWND reason = Descendant(form1_, kText1), ops = Descendant(form1_, kPicture3);
+    const HWND reason = Main("Text1"), ops = Main("Picture3");
     ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == reason; }));
     const int unfocused = LitTopEdge(ops);
     Key(VK_TAB);
@@ -228,13 +230,26 @@ TEST_F(ProgramWindows, SkinMenuAndEditorByKeyboardAndMouseStayOnTop) {
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
     Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN);
     const HWND editor = Shown(L"kelvarnook.Form2");
-    ASSERT_TRUE(WaitUntil([&] { return Focused(editor) == Descendant(editor, kEditorText1); }));
-    for (int id : {kEditorText2, kCommand1, kCommand2, kCommand4, kEditorText1}) {
-        Key(VK_TAB);
-        EXPECT_TRUE(WaitUntil([&] { return Focused(editor) == Descendant(editor, id); })) << id;
+    std::vector<ControlDesign> stops;
+    std::ranges::copy_if(Form2Design().controls, std::back_inserter(stops), [](const auto& c) {
+        return c.tab_index >= 0 && c.kind != ControlKind::Label;
+    });
+    std::ranges::sort(stops, {}, &ControlDesign::tab_index);
+    stops.push_back(stops.front());  // and round again
+    ASSERT_TRUE(WaitUntil([&] { return Focused(editor) != nullptr; }));
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        if (i > 0) Key(VK_TAB);
+        const HWND stop = ControlOf(editor, Form2Design(), stops[i].name);
+        EXPECT_TRUE(WaitUntil([&] { return Focused(editor) == stop; })) << stops[i].name;
     }
+}
 
-    Click(Descendant(editor, kCommand4));
+// The preview's click, Esc and the list's close button hide those windows, which stay above the
+// host, and keep them.
+TEST_F(ProgramWindows, TheEditorAndTheListStayOnTopAndCloseByHiding) {
+    const HWND editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    Click(ControlOf(editor, Form2Design(), "Command4"));
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("window_handle", "1.50")));
     const auto topmost = [](HWND w) {
         return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -251,11 +266,6 @@ TEST_F(ProgramWindows, SkinMenuAndEditorByKeyboardAndMouseStayOnTop) {
     // Destroying hides first: the close is over once the program's thread answers again.
     SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
     EXPECT_TRUE(IsWindow(editor) && IsWindow(list));
-
-    Click(Descendant(form1_, kPicture2));
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
-    ASSERT_TRUE(host_.Send("owner maxi"));
-    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(form1_) && IsWindowVisible(form1_); }));
 }
 
 // A move to a monitor of another scale: Windows sends WM_DPICHANGED with the new DPI and the
@@ -272,16 +282,16 @@ TEST_F(ProgramWindows, ADpiChangeLaysTheWindowOutAnew) {
     RECT now;
     GetWindowRect(form1_, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
-    // Left, top, right, bottom in twips, at 192 DPI: 15 twips are 2 pixels.
-    for (const auto& [id, t] : {std::pair{kPicture3, RECT{1320, 960, 1815, 1215}},
-                                std::pair{kText1, RECT{0, 960, 1335, 1215}},
-                                std::pair{kPicture5, RECT{1560, 0, 1815, 255}}}) {
+    // Text1's container, the skin background, stands at the client area's corner.
+    for (const char* name : {"Picture3", "Text1", "Picture5"}) {
+        const TwipRect t = DesignOf(Form1Design(), name).pos;
         RECT r;
-        GetWindowRect(Descendant(form1_, id), &r);
+        GetWindowRect(Main(name), &r);
         MapWindowPoints(nullptr, form1_, reinterpret_cast<POINT*>(&r), 2);
+        const auto px = [](int twips) { return TwipsToPixels(twips, 192); };
         EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom),
-                  std::tuple(t.left * 2 / 15, t.top * 2 / 15, t.right * 2 / 15, t.bottom * 2 / 15))
-            << id;
+                  std::tuple(px(t.left), px(t.top), px(t.left + t.width), px(t.top + t.height)))
+            << name;
     }
 }
 
@@ -294,9 +304,7 @@ TEST_F(ProgramWindows, WindowsOpenedFromTheRoomLeaveTheKeyboardInIt) {
     GetWindowRect(form1_, &main);
     for (const char* line :
          {"owner mini", "owner maxi", "owner hide", "owner show", "owner colors", "owner cmds"}) {
-        const std::size_t posts = host_.Lines("post").size();
-        ASSERT_TRUE(host_.Send(line));
-        ASSERT_TRUE(WaitUntil([&] { return host_.Lines("post").size() > posts; })) << line;
+        ASSERT_TRUE(Answered([&] { return host_.Send(line); })) << line;
         EXPECT_EQ(GetForegroundWindow(), host_.frame()) << line;
     }
     EXPECT_TRUE(IsWindowVisible(form1_) && !IsIconic(form1_));
@@ -317,7 +325,7 @@ TEST_F(ProgramWindows, WindowsOpenedFromTheRoomLeaveTheKeyboardInIt) {
 TEST_F(ProgramWindows, TypingInTheRoomStaysThereAcrossMiniAndMaxi) {
     const HWND input = DescendantOfClass(host_.frame(), L"RICHCNTL");
     ASSERT_NE(input, nullptr);
-    const HWND reason = Descendant(form1_, kText1);
+    const HWND reason = Main("Text1");
     const std::string reason_was = win32::WindowTextUtf8(reason);
     // The owner sees the host and clicks into its input box.
     ShowWindow(host_.frame(), SW_SHOWNORMAL);
@@ -329,20 +337,15 @@ TEST_F(ProgramWindows, TypingInTheRoomStaysThereAcrossMiniAndMaxi) {
     };
     // The program answers in the same input box: the owner reads the answer before typing on.
     const auto command = [&](std::string_view line) {
-        const std::size_t posts = host_.Lines("post").size();
-        TypeLine(line);
-        ASSERT_TRUE(WaitUntil([&] { return host_.Lines("post").size() > posts; })) << line;
+        ASSERT_TRUE(Answered([&] {
+            TypeLine(line);
+            return true;
+        })) << line;
     };
     const std::pair<const char*, std::function<void()>> ways[] = {
-        {"the system menu",
-         [&] {
-             ASSERT_TRUE(BringToFront(form1_));
-             Key(VK_MENU, VK_SPACE);
-             ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
-             Key('N');
-         }},
+        {"the system menu", [&] { SystemMenu('N'); }},
         {"mini", [&] { command("mini"); }},
-        {"the skin's minimise", [&] { Click(Descendant(form1_, kPicture2)); }},
+        {"the skin's minimise", [&] { Click(Main("Picture2")); }},
     };
     int said = 0;
     for (const auto& [way, minimise] : ways) {
@@ -371,9 +374,7 @@ TEST_F(ProgramWindows, WhatTheOwnerMissedComesUpWhenTheSessionEnds) {
     RECT main;
     GetWindowRect(form1_, &main);
     for (const char* line : {"owner reason nap", "owner idleon"}) {
-        const std::size_t posts = host_.Lines("post").size();
-        ASSERT_TRUE(host_.Send(line));
-        ASSERT_TRUE(WaitUntil([&] { return host_.Lines("post").size() > posts; })) << line;
+        ASSERT_TRUE(Answered([&] { return host_.Send(line); })) << line;
     }
     ASSERT_TRUE(host_.Send("chat Bob: abc, are you there?"));
     const HWND typing = Focused(host_.frame());
@@ -382,10 +383,10 @@ TEST_F(ProgramWindows, WhatTheOwnerMissedComesUpWhenTheSessionEnds) {
     ASSERT_NE(form4, nullptr);
     EXPECT_EQ(GetForegroundWindow(), host_.frame());
     EXPECT_EQ(Focused(host_.frame()), typing);
-    EXPECT_EQ(win32::WindowTextUtf8(Descendant(form4, win32::kFirstControlId)),
+    EXPECT_EQ(win32::WindowTextUtf8(ControlOf(form4, Form4Design(), "Label1")),
               "1 line named you while you were away");
     // Windows marshals a list box's strings to another process.
-    const HWND list = Descendant(form4, win32::kFirstControlId + 1);
+    const HWND list = ControlOf(form4, Form4Design(), "List1");
     ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
     wchar_t item[256] = {};
     ASSERT_LT(SendMessageW(list, LB_GETTEXTLEN, 0, 0), LRESULT{256});
@@ -422,20 +423,11 @@ TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
     })) << now.left - was.left
         << "," << now.top - was.top;
 
-    ASSERT_TRUE(BringToFront(form1_));
-    Key(VK_MENU, VK_SPACE);
-    ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
-    Key('N');
+    SystemMenu('N');
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
-    ASSERT_TRUE(BringToFront(form1_));
-    Key(VK_MENU, VK_SPACE);
-    ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
-    Key('R');
+    SystemMenu('R');
     ASSERT_TRUE(WaitUntil([&] { return !IsIconic(form1_); })) << "no Restore";
-    ASSERT_TRUE(BringToFront(form1_));
-    Key(VK_MENU, VK_SPACE);
-    ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
-    Key('C');
+    SystemMenu('C');
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "140.51")));
     EXPECT_TRUE(program_->WaitForExit());
 }
@@ -459,9 +451,8 @@ std::string SpokenName(HWND control) {
 // button shows its name in a tooltip.
 TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
     EXPECT_EQ(win32::WindowTextUtf8(form1_), "kelvar nook");
-    for (const auto& [id, name] : {std::pair{kPicture3, "menu"}, std::pair{kPicture2, "minimize"},
-                                   std::pair{kPicture5, "exit"}}) {
-        const HWND button = Descendant(form1_, id);
+    for (const char* name : {"Picture3", "Picture2", "Picture5"}) {
+        const HWND button = Main(name);
         EXPECT_EQ(ClassOf(button), "Button") << name;
         EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & (BS_TYPEMASK | WS_TABSTOP),
                   BS_OWNERDRAW | WS_TABSTOP)
@@ -494,7 +485,7 @@ TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
     // Onto ops from elsewhere: a pointer already resting there (left by an earlier test) would
     // have had its tooltip come and go.
     RECT r;
-    GetWindowRect(Descendant(form1_, kPicture3), &r);
+    GetWindowRect(Main("Picture3"), &r);
     for (POINT at : {POINT{0, 0}, POINT{r.left + 2, r.top + 2}, POINT{r.left + 8, r.top + 6}}) {
         SetCursorPos(at.x, at.y);
         Sleep(100);  // paces the pointer as a hand would; the tooltip is waited for below
@@ -543,7 +534,8 @@ TEST_F(ProgramWindows, TheEditorAndTheListAnswerTheirSizeAtAnotherScale) {
 // The command list scrolls sideways to its longest line, which is wider than the list; the
 // extent follows the lines as they come and go.
 TEST_F(ProgramWindows, TheCommandListScrollsToItsLongestLine) {
-    const HWND list = Descendant(FindWindowW(L"kelvarnook.Form3", nullptr), kList1);
+    const HWND list =
+        ControlOf(FindWindowW(L"kelvarnook.Form3", nullptr), Form3Design({}), "List1");
     EXPECT_NE(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL, 0);
     const auto extent = [&] { return SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0); };
     const auto add = [&](const wchar_t* line) {

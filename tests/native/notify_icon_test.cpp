@@ -40,21 +40,15 @@ const LookCase kLooks[] = {
      {true, true, "kelvar nook\nidle session on, 24 h 59 min\nsign: unheard\nreason: x"}},
 };
 
-void PrintTo(const LookCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(IconLook, ShowsAndSaysTheFacts) {
+    for (const LookCase& c : kLooks) {
+        SCOPED_TRACE(c.name);
+        const NotifyLook look = LookOf(c.facts);
+        EXPECT_EQ(look.idle, c.look.idle);
+        EXPECT_EQ(look.warning, c.look.warning);
+        EXPECT_EQ(look.tip, c.look.tip);
+    }
 }
-
-class Looks : public ::testing::TestWithParam<LookCase> {};
-
-TEST_P(Looks, ShowAndSayTheFacts) {
-    const NotifyLook look = LookOf(GetParam().facts);
-    EXPECT_EQ(look.idle, GetParam().look.idle);
-    EXPECT_EQ(look.warning, GetParam().look.warning);
-    EXPECT_EQ(look.tip, GetParam().look.tip);
-}
-
-INSTANTIATE_TEST_SUITE_P(Icon, Looks, ::testing::ValuesIn(kLooks),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // A session an hour and a minute old with a reason typed into the field; then ended.
 TEST(IconLook, IsReadFromTheMainWindow) {

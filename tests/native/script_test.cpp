@@ -1,14 +1,17 @@
 // Script lines the simulator must refuse before anything runs, each named by its line: one
-// table of the parser's messages (a refused whole run is a story script); and scripts that
-// can't be read at all.
+// table of the parser's messages (a refused whole run is a story script); events that can't
+// happen in the world as it stands, which stop a run at their line; and scripts that can't be
+// read at all.
 #include "app/sim/script.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
+#include "tests/native/sim_run.h"
 #include "tests/shared/scratch_dir.h"
 
 namespace kn::sim {
@@ -57,6 +60,43 @@ TEST(ScriptParser, RefusesAScriptAtItsFirstBadLine) {
         {"@1 dump\nbogus\n@0 dump\n", "line 2: unknown verb \"bogus\""},
     };
     for (const auto& [script, message] : kBad) EXPECT_EQ(ParseMessage(script), message) << script;
+}
+
+// Each stops the run at its line, exit status 2, and nothing after it runs (no exit).
+TEST(ScriptRun, StopsAtAnEventThatCantHappen) {
+    const std::string kLater = "[prefs]\nHANDLE=abc\nCOLOR1=c0c0c0\nCOLOR2=99ccff\n";
+    struct Row {
+        bool first_start;
+        std::string script, message;
+    };
+    const Row kStopped[] = {
+        {false, "@1 answer x\n@2 dump\n", "line 1: no prompt is open"},
+        {false, "@1 owner reason?\n@2 cancel\n@3 dump\n", "line 2: no prompt is open"},
+        // The prompt closed by the first answer is not open inside the banner's pause.
+        {true, "@1 answer a\n@1.2 answer b\n", "line 2: no prompt is open"},
+        // The colour editor is not loaded until start-up has read the colours.
+        {true, "click Form2.Command4\n", "line 1: Form2 is not loaded"},
+        {true, "type Form2.Text1 x\n", "line 1: Form2 is not loaded"},
+        // A hidden window has no close button to press.
+        {false, "@1 close Form2\n", "line 1: Form2 is hidden"},
+        {false, "@1 click mnucommands\n@2 close Form3\n@3 close Form3\n",
+         "line 3: Form3 is hidden"},
+        {false, "@1 host room close\n@2 draft hi\n", "line 2: no chat room is open"},
+        {false, "@1 host quit\n@2 owner hi\n", "line 2: no chat room is open"},
+        {false, "@1 host room close\n@1 click mnuon\n@1.2 owner hi\n@3 dump\n",
+         "line 3: no chat room is open"},
+        {false, "@1 click mnucolors\n@2 host room close\n@3 owner hi\n@4 click mnuexit\n",
+         "line 3: no chat room is open"},
+    };
+    for (const Row& row : kStopped) {
+        SCOPED_TRACE(row.script);
+        const test::ScratchDir dir;
+        if (!row.first_start) dir.Write("kelvarnook.ini", kLater);
+        const test::SimRun run = test::RunScript(dir, row.script);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.errors, row.message + "\n");
+        EXPECT_FALSE(std::ranges::any_of(run.record, [](auto& l) { return l.ends_with(" exit"); }));
+    }
 }
 
 // A directory opens as a stream that reads nothing: it must be refused as a missing file is,

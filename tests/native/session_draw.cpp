@@ -104,7 +104,7 @@ class Drawer {
             case 13:
                 return OneIn(3) ? "cancel" : "answer " + (OneIn(4) ? "" : Token('o'));
             case 14:
-                return std::string("close Form") + (OneIn(4) ? "1" : OneIn(2) ? "2" : "3");
+                return "close Form" + std::to_string(1 + pick_(4));
             case 15:
                 return OneIn(2) ? "host signoff" : "host signon " + std::string(From(kOwnerNames));
             case 16:

@@ -58,14 +58,15 @@ CutLine CutCommand(std::string_view text) {
 
 void HandleChatLine(Program& program, const std::string& screen_name, const std::string& text) {
     const std::string own = program.bridge().GetOwnScreenName();
+    // The program's own line coming back is proof it was heard, never a command (a line whose
+    // markup broke could read as one and post again, without end) and never a line that named
+    // the owner, whoever the welcome window says is signed on by then.
+    if (program.bridge().posted().TakeEcho(text)) return;
     // With no welcome window nobody is the owner, not even a line without a screen name.
     if (own.empty() || own != screen_name) {
         KeepIfMissed(program, own, screen_name, text);
         return;
     }
-    // The program's own line coming back is proof it was heard, never a command: a line whose
-    // markup broke could read as one and post again, without end.
-    if (program.bridge().posted().TakeEcho(text)) return;
     const CutLine cut = CutCommand(text);
     const auto entry = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [&](const CommandEntry& e) { return e.word == cut.word; });

@@ -171,6 +171,12 @@ const ControlDesign& DesignOf(const FormDesign& design, std::string_view name) {
     return *found;
 }
 
+std::string SentText(HWND w) {
+    wchar_t text[256] = L"";
+    SendMessageW(w, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text));
+    return win32::Narrow(text);
+}
+
 HWND ControlOf(HWND form, const FormDesign& design, std::string_view name) {
     const auto index = &DesignOf(design, name) - design.controls.data();
     return Descendant(form, win32::kFirstControlId + static_cast<int>(index));

@@ -133,6 +133,9 @@ HWND Descendant(HWND parent, int id);
 HWND ControlOf(HWND form, const FormDesign& design, std::string_view name);
 // The control `name` of `design` itself.
 const ControlDesign& DesignOf(const FormDesign& design, std::string_view name);
+// A control's text as a screen reader asks for it, by WM_GETTEXT: GetWindowText reads only
+// the caption the window system keeps, which another process's edit control never updates.
+std::string SentText(HWND w);
 
 // A file beside the story scripts (tests/scripts). Their golden records hold the program's
 // lines byte for byte, so the Windows tests expect the lines from there, not from a copy.

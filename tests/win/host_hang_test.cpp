@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_text.h"
 #include "tests/win/harness.h"
 #include "windows/designs.h"
 
@@ -70,7 +69,7 @@ class HungHost : public BesideHost {
         const std::string want = std::to_string(++ticks_);
         const auto start = Clock::now();
         PostMessageW(form1_, WM_TIMER, kTimer1, 0);
-        const bool counted = WaitUntil([&] { return win32::WindowTextUtf8(label2_) == want; });
+        const bool counted = WaitUntil([&] { return SentText(label2_) == want; });
         return counted ? MillisSince(start) : -1;
     }
 

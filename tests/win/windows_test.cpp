@@ -147,14 +147,6 @@ LRESULT SendWithData(HWND w, UINT msg, WPARAM wp, T& data) {
     return result;
 }
 
-// A control's text as a screen reader asks for it, by WM_GETTEXT (GetWindowText doesn't ask
-// another process's window).
-std::string SentText(HWND w) {
-    wchar_t text[256] = L"";
-    SendMessageW(w, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text));
-    return win32::Narrow(text);
-}
-
 std::string ClassOf(HWND w) {
     wchar_t name[64] = L"";
     GetClassNameW(w, name, 64);

@@ -23,9 +23,8 @@ WindowHandle BareChatRoom(WindowSystem& ws) {
 }
 
 bool BareOwnerTest(WindowSystem& ws) {
-    const WindowHandle mdi = ws.FindChild(ws.FindTopLevel(c::kFrameLower), 0, c::kMdiClientLower);
-    for (WindowHandle w = ws.FindChild(mdi, 0, c::kChildLower); w;
-         w = ws.FindChild(mdi, w, c::kChildLower)) {
+    const WindowHandle mdi = ws.FindChild(ws.FindTopLevel(c::kFrame), 0, c::kMdiClient);
+    for (WindowHandle w = ws.FindChild(mdi, 0, c::kChild); w; w = ws.FindChild(mdi, w, c::kChild)) {
         if (ws.Title(w, ws.TitleLength(w) + 1).starts_with("Welcome, ")) return true;
     }
     return false;

@@ -10,17 +10,10 @@
 #include "platform/sim/iconv_code_page.h"
 #include "platform/sim/sim_gui_runtime.h"
 #include "standin/sim/sim_host.h"
+#include "tests/native/bare_host.h"
 
 namespace kn::bench {
 namespace {
-
-class NoEvents final : public FormEvents {
-  public:
-    void Click(ControlIndex) override {}
-    void ContextMenu(ControlIndex) override {}
-    void MenuChosen(const MenuItem&) override {}
-    void CloseRequested() override {}
-};
 
 FormDesign ProbeDesign() {
     FormDesign design;
@@ -39,11 +32,11 @@ struct PollOnlyRoom {
     sim::SimGuiRuntime gui{scheduler, ws, record, dir.dir().string()};
     sim::SimHost host{ws, cp, record, "Owner"};
     HostBridge bridge{ws, cp, gui};
-    NoEvents events;
+    test::NoEvents events;
     std::unique_ptr<FormWindow> form = gui.CreateForm(ProbeDesign(), events);
     double raised_at = -1;
     ChatScanner::ChatLineHandler note = [this](auto&, auto&) { raised_at = gui.Now(); };
-    ChatScanner scanner{bridge, ws, cp, gui, *form, note};
+    ChatScanner scanner{bridge, ws, cp, gui, *form, 1, note};
 
     void WaitUntil(double t) {
         while (gui.Now() < t) gui.WaitForEvents(t - gui.Now());

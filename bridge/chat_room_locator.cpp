@@ -13,21 +13,24 @@ bool HostBridge::IsChatRoom(WindowHandle candidate) {
     return true;
 }
 
-WindowHandle HostBridge::FindChatRoom() {
-    reach_ = HostReach::NoHost;
-    const WindowHandle frame = ws_.FindTopLevel(host_class::kFrame);
+WindowHandle HostBridge::FirstOpenWindow(WindowHandle frame,
+                                         const std::function<bool(WindowHandle)>& fits) {
     if (frame == 0) return 0;
-    reach_ = HostReach::NoRoom;
     const WindowHandle mdi = ws_.FindChild(frame, 0, host_class::kMdiClient);
     if (mdi == 0) return 0;
     for (WindowHandle child = ws_.FindChild(mdi, 0, host_class::kChild); child != 0;
          child = ws_.FindChild(mdi, child, host_class::kChild)) {
-        if (IsChatRoom(child)) {
-            reach_ = HostReach::Room;
-            return child;
-        }
+        if (fits(child)) return child;
     }
     return 0;
+}
+
+WindowHandle HostBridge::FindChatRoom() {
+    const WindowHandle frame = ws_.FindTopLevel(host_class::kFrame);
+    const WindowHandle room =
+        FirstOpenWindow(frame, [this](WindowHandle w) { return IsChatRoom(w); });
+    reach_ = room != 0 ? HostReach::Room : frame != 0 ? HostReach::NoRoom : HostReach::NoHost;
+    return room;
 }
 
 }  // namespace kn

@@ -74,9 +74,10 @@ std::size_t AlreadySeen(std::string_view before, std::string_view now) {
 }
 
 ChatScanner::ChatScanner(HostBridge& bridge, WindowSystem& ws, CodePage& cp, GuiRuntime& gui,
-                         FormWindow& owner, ChatLineHandler handler, std::function<void()> polled)
+                         FormWindow& owner, unsigned timer_id, ChatLineHandler handler,
+                         std::function<void()> polled)
     : bridge_(bridge), ws_(ws), cp_(cp), handler_(std::move(handler)), polled_(std::move(polled)) {
-    timer_ = gui.CreateTimer(owner, kTimerId, kPollMs, [this] { Poll(); });
+    timer_ = gui.CreateTimer(owner, timer_id, kPollMs, [this] { Poll(); });
 }
 
 ChatScanner::~ChatScanner() {

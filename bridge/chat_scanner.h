@@ -1,5 +1,6 @@
 // The chat scanner: watches the front-most chat room's transcript and raises ChatLine once
-// for every line said there after it started, in order, none missed and none twice.
+// for every line said there after it started, in order and none twice. Lines that can't be
+// lined up with what it read before are dropped on purpose, not guessed at.
 #pragma once
 
 #include <cstddef>
@@ -27,10 +28,12 @@ class ChatScanner {
     using ChatLineHandler = std::function<void(const std::string&, const std::string&)>;
 
     // The bridge finds the room; the transcript is read through `ws` and decoded by `cp`.
+    // The poll timer is `owner`'s, under `timer_id`, which its other timers leave free.
     // `polled` runs after every poll, once its lines are raised: what the bridge found there
     // is then the host as it stands.
     ChatScanner(HostBridge& bridge, WindowSystem& ws, CodePage& cp, GuiRuntime& gui,
-                FormWindow& owner, ChatLineHandler handler, std::function<void()> polled = {});
+                FormWindow& owner, unsigned timer_id, ChatLineHandler handler,
+                std::function<void()> polled = {});
     ~ChatScanner();
 
     // Starts watching; what the room holds at first sight is history and is not raised.
@@ -39,7 +42,6 @@ class ChatScanner {
     // Reads the transcript once and raises ChatLine for what is new; the poll timer's tick.
     void Poll();
 
-    static constexpr unsigned kTimerId = 2;
     static constexpr unsigned kPollMs = 200;
     // A trim that exactly balances an append keeps the length but shifts the first bytes,
     // so an unchanged length is trusted only with an unchanged head (a few lines long). Only

@@ -10,8 +10,6 @@ namespace kn {
 
 namespace {
 
-constexpr unsigned kEnter = 13;
-
 // A box Enter left full holds what the host refused or what the owner typed since; either
 // way it is not ours to overwrite, nor is a box that does not say. The caret goes back where
 // the owner was typing: a byte count is never fewer than the characters, and the box stops it
@@ -34,7 +32,7 @@ void HostBridge::ChatSend(std::string_view line) {
     const std::string draft = length ? ws_.Text(input, *length + 1).value_or("") : "";
     const std::string ansi = cp_.ToAnsi(line);
     const bool taken = ws_.SetText(input, ansi);
-    const bool entered = ws_.SendChar(input, kEnter);
+    const bool entered = ws_.SendChar(input, WindowSystem::kEnter);
     if (taken && entered) {
         posted_.Delivered(cp_.FromAnsi(ansi), gui_.Now());
     } else {

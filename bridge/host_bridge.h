@@ -2,6 +2,7 @@
 // pausing between lines, reading the signed-on screen name and running a keyword.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -35,9 +36,6 @@ class HostBridge {
     // Returns after at least `seconds` on the monotonic clock, handling events meanwhile.
     void Pause(double seconds);
 
-    // The window's title, as the characters the window system copied.
-    std::string GetWindowCaption(WindowHandle w);
-
     // The screen name in the front-most welcome window's title, or "" when there is none.
     std::string GetOwnScreenName();
     // Whether a welcome window names the owner, as GetOwnScreenName found at most
@@ -53,6 +51,9 @@ class HostBridge {
 
   private:
     bool IsChatRoom(WindowHandle candidate);
+    // The front-most of the open windows inside the host's `frame` that `fits`, or 0. Each
+    // operation walks afresh: the host opens and closes its windows at will.
+    WindowHandle FirstOpenWindow(WindowHandle frame, const std::function<bool(WindowHandle)>& fits);
 
     WindowSystem& ws_;
     CodePage& cp_;

@@ -1,5 +1,5 @@
-// The host client's window classes as the program spells them at each lookup. The window
-// system matches them whole and without regard to case, so the spellings name the same classes.
+// The host client's window classes. The window system matches them whole and without regard
+// to case, so one spelling serves every lookup.
 #pragma once
 
 namespace kn::host_class {
@@ -13,13 +13,8 @@ inline constexpr char kIcon[] = "_AOL_Icon";
 inline constexpr char kStatic[] = "_AOL_Static";
 inline constexpr char kInputBox[] = "RICHCNTL";
 
-inline constexpr char kFrameLower[] = "aol frame25";
-inline constexpr char kMdiClientLower[] = "mdiclient";
-inline constexpr char kChildLower[] = "aol child";
-
 inline constexpr char kToolbar[] = "aol toolbar";
 inline constexpr char kInnerToolbar[] = "_aol_toolbar";
-inline constexpr char kKeywordBox[] = "_aol_combobox";
 inline constexpr char kKeywordEdit[] = "edit";
 
 }  // namespace kn::host_class

@@ -7,9 +7,9 @@
 namespace kn {
 
 void HostBridge::RunKeyword(std::string_view keyword) {
-    WindowHandle w = ws_.FindTopLevel(host_class::kFrameLower);
-    for (const char* cls : {host_class::kToolbar, host_class::kInnerToolbar,
-                            host_class::kKeywordBox, host_class::kKeywordEdit}) {
+    WindowHandle w = ws_.FindTopLevel(host_class::kFrame);
+    for (const char* cls : {host_class::kToolbar, host_class::kInnerToolbar, host_class::kCombobox,
+                            host_class::kKeywordEdit}) {
         if (w == 0) return;
         w = ws_.FindChild(w, 0, cls);
     }
@@ -18,7 +18,7 @@ void HostBridge::RunKeyword(std::string_view keyword) {
     // one goes nowhere, silently.
     ws_.SetText(w, cp_.ToAnsi(keyword));
     ws_.SendChar(w, ' ');
-    ws_.SendChar(w, 13);
+    ws_.SendChar(w, WindowSystem::kEnter);
 }
 
 void HostBridge::EnterPrivateRoom(std::string_view room) {

@@ -16,28 +16,20 @@ std::string AnsiTitle(WindowSystem& ws, WindowHandle w) {
 }
 }  // namespace
 
-std::string HostBridge::GetWindowCaption(WindowHandle w) {
-    return cp_.FromAnsi(AnsiTitle(ws_, w));
-}
-
 std::string HostBridge::GetOwnScreenName() {
-    const WindowHandle frame = ws_.FindTopLevel(host_class::kFrameLower);
-    if (frame == 0) return {};
-    const WindowHandle mdi = ws_.FindChild(frame, 0, host_class::kMdiClientLower);
-    if (mdi == 0) return {};
-    for (WindowHandle child = ws_.FindChild(mdi, 0, host_class::kChildLower); child != 0;
-         child = ws_.FindChild(mdi, child, host_class::kChildLower)) {
-        // "Welcome, " is ASCII, spelled alike in every ANSI code page: only the welcome
-        // window's title is worth converting, and every line walks all the host's windows.
-        const std::string ansi = AnsiTitle(ws_, child);
-        if (!ansi.starts_with(kWelcome)) continue;
-        const std::string title = cp_.FromAnsi(ansi);
-        const std::size_t bang = title.find('!', kWelcome.size());
-        // Without the "!" the title names nobody; an empty name never matches a speaker.
-        if (bang == std::string::npos) return {};
-        return title.substr(kWelcome.size(), bang - kWelcome.size());
-    }
-    return {};
+    // "Welcome, " is ASCII, spelled alike in every ANSI code page: only the welcome window's
+    // title is worth converting, and every line walks all the host's windows.
+    std::string ansi;
+    const auto welcome = [&](WindowHandle w) {
+        ansi = AnsiTitle(ws_, w);
+        return ansi.starts_with(kWelcome);
+    };
+    if (FirstOpenWindow(ws_.FindTopLevel(host_class::kFrame), welcome) == 0) return {};
+    const std::string title = cp_.FromAnsi(ansi);
+    const std::size_t bang = title.find('!', kWelcome.size());
+    // Without the "!" the title names nobody; an empty name never matches a speaker.
+    if (bang == std::string::npos) return {};
+    return title.substr(kWelcome.size(), bang - kWelcome.size());
 }
 
 bool HostBridge::SignedOn() {

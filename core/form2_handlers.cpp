@@ -14,13 +14,9 @@ class Handlers final : public Form2Handlers {
     explicit Handlers(Program& p) : p_(p) {}
 
     void Form2_Form_Load() override { StayOnTop(p_, p_.form2().window()); }
-    // Hidden like "ok" does, the unload cancelled: unloading would put the design's colours
-    // back in force.
+    // Asked to close, it hides like "ok" does: the colours typed stay in force.
     void Form2_Form_Unload() override { p_.form2().window().Hide(); }
-    void Form2_Command1_Click() override {
-        WriteIni(p_, "prefs", "color1", p_.form2().Text1.Text(), SettingsPath(p_));
-        WriteIni(p_, "prefs", "color2", p_.form2().Text2.Text(), SettingsPath(p_));
-    }
+    void Form2_Command1_Click() override { SaveColours(p_); }
     void Form2_Command2_Click() override { p_.form2().window().Hide(); }
     void Form2_Command4_Click() override { SayColorPreview(p_); }
 

@@ -12,7 +12,7 @@ class Handlers final : public Form3Handlers {
     explicit Handlers(Program& p) : p_(p) {}
 
     void Form3_Form_Load() override { StayOnTop(p_, p_.form3().window()); }
-    // Hidden rather than unloaded, so the count set at start-up stays.
+    // Asked to close, it hides: the window and the count start-up set in it stay.
     void Form3_Form_Unload() override { p_.form3().window().Hide(); }
 
   private:

@@ -16,7 +16,7 @@ class Handlers final : public Form4Handlers {
         p_.form4().Label1.SetText(MissedCountCaption(0));
         StayOnTop(p_, p_.form4().window());
     }
-    // Hidden rather than unloaded: the lines stay until the next idle session starts.
+    // Asked to close, it hides: the lines stay until the next idle session starts.
     void Form4_Form_Unload() override { p_.form4().window().Hide(); }
 
   private:

@@ -13,7 +13,7 @@ void AskForHandle(Program& program) {
         program.gui().InputBox("input your handle in lowercase letters please", kProgramTitle);
     Form1& form1 = program.form1();
     form1.Label5.SetText(answer);
-    WriteIni(program, "prefs", "handle", form1.Label5.Text(), SettingsPath(program));
+    SaveHandle(program);
 }
 
 }  // namespace kn

@@ -80,7 +80,7 @@ void CmdReasonQuery(Program& p, const std::string&) {
 void CmdHandle(Program& p, const std::string& handle) {
     p.form1().Label5.SetText(handle);
     Say(p, kNewHandle);
-    WriteIni(p, "prefs", "handle", p.form1().Label5.Text(), SettingsPath(p));
+    SaveHandle(p);
 }
 
 void CmdCmds(Program& p, const std::string&) {

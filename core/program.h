@@ -1,5 +1,6 @@
 // The running program: the platform's services, its bridge to the host client and its four
-// windows, each loaded on first use, bound to its handlers and kept for the whole run.
+// windows, each loaded when first asked for (start-up asks for the first three, a missed line
+// for the fourth), bound to its handlers and kept for the whole run.
 #pragma once
 
 #include <memory>
@@ -37,8 +38,6 @@ class Program {
     Form2& form2();
     Form3& form3();
     Form4& form4();
-    bool form2_loaded() const { return form2_ != nullptr; }
-    bool form3_loaded() const { return form3_ != nullptr; }
     bool form4_loaded() const { return form4_ != nullptr; }
 
     GuiRuntime& gui() { return gui_; }

@@ -8,6 +8,7 @@
 #include "platform/code_page.h"
 #include "platform/gui_runtime.h"
 #include "platform/profile_store.h"
+#include "windows/forms.h"
 
 namespace kn {
 
@@ -57,6 +58,16 @@ void WriteIni(Program& program, std::string_view section, std::string_view key,
 bool FileExists(Program& program, std::string_view path) {
     if (path.empty()) return false;
     return program.gui().IsListedFile(path);
+}
+
+void SaveHandle(Program& program) {
+    WriteIni(program, "prefs", "handle", program.form1().Label5.Text(), SettingsPath(program));
+}
+
+void SaveColours(Program& program) {
+    Form2& form2 = program.form2();
+    WriteIni(program, "prefs", "color1", form2.Text1.Text(), SettingsPath(program));
+    WriteIni(program, "prefs", "color2", form2.Text2.Text(), SettingsPath(program));
 }
 
 }  // namespace kn

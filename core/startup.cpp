@@ -10,13 +10,12 @@
 #include "core/handle_prompt.h"
 #include "core/program.h"
 #include "core/settings_file.h"
+#include "windows/designs.h"
 #include "windows/forms.h"
 
 namespace kn {
 
 namespace {
-
-constexpr std::string_view kColour1 = "c0c0c0", kColour2 = "99ccff";
 
 // A colour missing from the file reads as its default: the handle's write makes the file, so
 // an exit or a kill before the colours are written, or the owner's "handle" while the first
@@ -26,13 +25,8 @@ void LoadSettings(Program& p) {
     Form1& form1 = p.form1();
     form1.Text1.SetText(ReadIni(p, "prefs", "reason", SettingsPath(p)));
     form1.Label5.SetText(ReadIni(p, "prefs", "handle", SettingsPath(p)));
-    p.form2().Text1.SetText(ReadIni(p, "prefs", "color1", SettingsPath(p), kColour1));
-    p.form2().Text2.SetText(ReadIni(p, "prefs", "color2", SettingsPath(p), kColour2));
-}
-
-void WriteColours(Program& p) {
-    WriteIni(p, "prefs", "color1", p.form2().Text1.Text(), SettingsPath(p));
-    WriteIni(p, "prefs", "color2", p.form2().Text2.Text(), SettingsPath(p));
+    p.form2().Text1.SetText(ReadIni(p, "prefs", "color1", SettingsPath(p), kDefaultColour1));
+    p.form2().Text2.SetText(ReadIni(p, "prefs", "color2", SettingsPath(p), kDefaultColour2));
 }
 
 // The handle's write makes the file; the colours go into it at once, before the announcement
@@ -40,9 +34,9 @@ void WriteColours(Program& p) {
 // announcement changes no byte unless they changed.
 void FirstStart(Program& p) {
     AskForHandle(p);
-    p.form2().Text1.SetText(kColour1);
-    p.form2().Text2.SetText(kColour2);
-    WriteColours(p);
+    p.form2().Text1.SetText(kDefaultColour1);
+    p.form2().Text2.SetText(kDefaultColour2);
+    SaveColours(p);
 }
 
 // Only into a file that a start or the owner's "handle" made, or a start found: an exit while
@@ -65,15 +59,16 @@ void StartUp(Program& p) {
     Form1& form1 = p.form1();
     form1.VexoScan1().StartScan();
     StayOnTop(p, form1.window());
-    Form3& form3 = p.form3();
+    Form3& form3 = p.form3();  // loads the command list, its load handler run
     form3.Label1.SetText(std::to_string(form3.List1.ItemCount()));
+    // Either way the colour editor is first asked for, and so loaded, in here.
     if (FileExists(p, SettingsPath(p))) {
         LoadSettings(p);
     } else {
         FirstStart(p);
     }
     AnnounceLoaded(p);
-    WriteColours(p);
+    SaveColours(p);
     if (form1.Label5.Text().empty()) AskForHandle(p);
 }
 

@@ -28,14 +28,6 @@ struct Said {
     std::string name, text;
 };
 
-class NoEvents final : public FormEvents {
-  public:
-    void Click(ControlIndex) override {}
-    void ContextMenu(ControlIndex) override {}
-    void MenuChosen(const MenuItem&) override {}
-    void CloseRequested() override {}
-};
-
 // Every line carries its number at the end, so that raised lines can be told apart even
 // when their words repeat.
 long IdOf(std::string_view text) {
@@ -52,7 +44,7 @@ class Harness : public test::BareHost {
         design.name = "Form1";
         form_ = gui.CreateForm(design, events_);
         scanner_ = std::make_unique<ChatScanner>(
-            bridge, ws, cp, gui, *form_,
+            bridge, ws, cp, gui, *form_, 1,
             [this](const std::string& name, const std::string& text) { Raised(name, text); });
     }
 
@@ -169,7 +161,7 @@ class Harness : public test::BareHost {
         }
     }
 
-    NoEvents events_;
+    test::NoEvents events_;
     std::unique_ptr<FormWindow> form_;
     std::unique_ptr<ChatScanner> scanner_;
     std::map<long, Said> said_;

@@ -43,6 +43,8 @@ class WindowSystem {
 
     // WM_CHAR with the character code `ch`, wParam only; sent, bounded and answered as SetText.
     virtual bool SendChar(WindowHandle w, unsigned ch) = 0;
+    // The character code the Enter key types, as SendChar sends it.
+    static constexpr unsigned kEnter = 13;
 
     // WM_GETTEXTLENGTH, sent and bounded as SetText: at least the length in bytes of the
     // window's text (Windows may answer more, as for some mixtures of ANSI and Unicode), the

@@ -2,7 +2,6 @@
 // window's background are placed relative to it.
 #include "windows/designs.h"
 
-#include <algorithm>
 #include <map>
 
 #include "windows/skin.h"
@@ -110,9 +109,9 @@ FormDesign MakeForm2() {
     FormDesign f = Form("Form2", "chatsend color editor", FormStyle::ToolWindow, 2325, 1245);
     f.controls = {
         Make(ControlKind::Label, "Label1", {0, 0, 735, kLabelHeight}, "color 1", 1),
-        Make(ControlKind::TextField, "Text1", {240, 240, 1095, 285}, "c0c0c0", 0),  // colour 1
+        Make(ControlKind::TextField, "Text1", {240, 240, 1095, 285}, kDefaultColour1, 0),
         Make(ControlKind::Label, "Label2", {0, 600, 855, kLabelHeight}, "color 2", 2),
-        Make(ControlKind::TextField, "Text2", {240, 840, 1095, 285}, "99ccff", 3),  // colour 2
+        Make(ControlKind::TextField, "Text2", {240, 840, 1095, 285}, kDefaultColour2, 3),
         Make(ControlKind::Button, "Command4", {1440, 120, 735, 255}, "preview", 6),
         Make(ControlKind::Button, "Command1", {1440, 480, 735, 255}, "save", 4),
         Make(ControlKind::Button, "Command2", {1440, 840, 735, 255}, "ok", 5),  // hides it
@@ -125,7 +124,6 @@ FormDesign MakeForm2() {
 FormDesign MakeForm3(std::vector<std::string> commands) {
     FormDesign f = Form("Form3", "commands", FormStyle::ToolWindow, 4125, 1260);
     ControlDesign list = Make(ControlKind::ListBox, "List1", {0, 240, 4095, 1005}, "", 0);
-    std::sort(commands.begin(), commands.end());
     list.items = std::move(commands);
     list.spoken_name = "commands";  // the label above it is the count
     f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 375, kLabelHeight}, "", 1),  // count

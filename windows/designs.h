@@ -11,7 +11,7 @@ namespace kn {
 
 const FormDesign& Form1Design();
 const FormDesign& Form2Design();
-// The command list, its list holding `commands` in alphabetical order.
+// The command list, its list holding `commands` in the order given.
 FormDesign Form3Design(std::vector<std::string> commands);
 // The missed-lines window, its list empty.
 const FormDesign& Form4Design();
@@ -19,5 +19,9 @@ const MenuItem& Form1Menu();
 
 // The program's title, the caption of its dialogs.
 inline constexpr char kProgramTitle[] = "kelvar nook";
+
+// The colour editor's colours as designed: what a first start saves and a missing entry reads as.
+inline constexpr char kDefaultColour1[] = "c0c0c0";
+inline constexpr char kDefaultColour2[] = "99ccff";
 
 }  // namespace kn

@@ -49,7 +49,7 @@ Form1::Form1(GuiRuntime& gui, HostBridge& bridge, WindowSystem& ws, CodePage& cp
       timer1_(
           gui.CreateTimer(*window_, kTimer1Id, kTimer1Interval, [&h] { h.Form1_Timer1_Timer(); })),
       scanner_(std::make_unique<ChatScanner>(
-          bridge, ws, cp, gui, *window_,
+          bridge, ws, cp, gui, *window_, kScanTimerId,
           [&h](const std::string& name, const std::string& text) {
               h.Form1_VexoScan1_ChatLine(name, text);
           },

@@ -25,7 +25,7 @@ class HostBridge;
 struct Form1Handlers {
     virtual ~Form1Handlers() = default;
     virtual void Form1_Form_Load() = 0;
-    virtual void Form1_Form_Unload() = 0;  // closed from outside the program
+    virtual void Form1_Form_Unload() = 0;  // asked to close, from outside the program
     virtual void Form1_Timer1_Timer() = 0;
     virtual void Form1_VexoScan1_ChatLine(const std::string& screen_name,
                                           const std::string& text) = 0;
@@ -50,7 +50,7 @@ struct Form1Handlers {
 struct Form2Handlers {
     virtual ~Form2Handlers() = default;
     virtual void Form2_Form_Load() = 0;
-    virtual void Form2_Form_Unload() = 0;
+    virtual void Form2_Form_Unload() = 0;  // asked to close
     virtual void Form2_Command1_Click() = 0;
     virtual void Form2_Command2_Click() = 0;
     virtual void Form2_Command4_Click() = 0;
@@ -59,13 +59,13 @@ struct Form2Handlers {
 struct Form3Handlers {
     virtual ~Form3Handlers() = default;
     virtual void Form3_Form_Load() = 0;
-    virtual void Form3_Form_Unload() = 0;
+    virtual void Form3_Form_Unload() = 0;  // asked to close
 };
 
 struct Form4Handlers {
     virtual ~Form4Handlers() = default;
     virtual void Form4_Form_Load() = 0;
-    virtual void Form4_Form_Unload() = 0;
+    virtual void Form4_Form_Unload() = 0;  // asked to close
 };
 
 // What every window has: its window, made from its design, and the clicks, menu choices and
@@ -111,7 +111,9 @@ class Form1 final : public Form {
     // The program's icon in the notification area, made with the window and shown by the load.
     NotifyIcon& Icon() { return *icon_; }
 
+    // The main window's timers, one identifier each.
     static constexpr unsigned kTimer1Id = 1;
+    static constexpr unsigned kScanTimerId = 2;  // the chat scanner's poll
     static constexpr unsigned kTimer1Interval = 60000;
 
     Control Text1;   // the idle reason
@@ -138,7 +140,7 @@ class Form2 final : public Form {
 
 class Form3 final : public Form {
   public:
-    // `commands` are the list's lines, one for each command in the room.
+    // `commands` are the list's lines, one for each command in the room, in the order shown.
     Form3(GuiRuntime& gui, std::vector<std::string> commands, Form3Handlers& handlers);
 
     Control Label1;  // the command count

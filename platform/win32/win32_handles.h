@@ -37,7 +37,7 @@ class Owned {
     H h_ = Empty();
 };
 
-inline void CloseWindow(HWND h) {
+inline void DestroyOwnedWindow(HWND h) {
     DestroyWindow(h);
 }
 inline void CloseMenu(HMENU h) {
@@ -62,7 +62,7 @@ inline void CloseKernelObject(HANDLE h) {
     CloseHandle(h);
 }
 
-using OwnedWindow = Owned<HWND, CloseWindow>;
+using OwnedWindow = Owned<HWND, DestroyOwnedWindow>;
 using OwnedMenu = Owned<HMENU, CloseMenu>;  // destroys its submenus with it
 using OwnedBitmap = Owned<HBITMAP, CloseBitmap>;
 using OwnedDc = Owned<HDC, CloseDc>;

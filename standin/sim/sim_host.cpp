@@ -10,7 +10,6 @@
 namespace kn::sim {
 
 namespace {
-constexpr unsigned kEnter = 13;
 
 std::size_t Count(std::string_view text, std::string_view piece) {
     std::size_t n = 0;
@@ -149,7 +148,7 @@ void SimHost::SetLineEnd(std::string_view line_break) {
 }
 
 void SimHost::InputChar(WindowHandle box, unsigned ch) {
-    if (ch != kEnter) {
+    if (ch != WindowSystem::kEnter) {
         ws_.SetRawText(box, ws_.RawText(box) + static_cast<char>(ch));
         return;
     }
@@ -160,7 +159,7 @@ void SimHost::InputChar(WindowHandle box, unsigned ch) {
 }
 
 void SimHost::KeywordChar(WindowHandle edit, unsigned ch) {
-    if (ch != kEnter) {
+    if (ch != WindowSystem::kEnter) {
         ws_.SetRawText(edit, ws_.RawText(edit) + static_cast<char>(ch));
         return;
     }

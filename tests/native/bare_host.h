@@ -9,6 +9,15 @@
 
 namespace kn::test {
 
+// A form's events heeded by no one: what hosts a scanner's timer without the program.
+class NoEvents final : public FormEvents {
+  public:
+    void Click(ControlIndex) override {}
+    void ContextMenu(ControlIndex) override {}
+    void MenuChosen(const MenuItem&) override {}
+    void CloseRequested() override {}
+};
+
 struct BareHost {
     sim::VirtualClock clock;
     sim::Scheduler scheduler{clock};

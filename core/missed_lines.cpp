@@ -31,8 +31,8 @@ std::string MissedCountCaption(int count) {
 
 void KeepIfMissed(Program& p, const std::string& own, const std::string& speaker,
                   const std::string& text) {
-    // Signed off, no line can be told from the owner's, the program's own among them: its idle
-    // lines carry the handle.
+    // Signed off, no line can be told from the owner's, which are never kept. (The program's
+    // own lines never get here: the dispatcher takes them as heard first.)
     if (own.empty() || !p.form1().Timer1().Enabled()) return;
     if (!NamesOwner(text, own, p.form1().Label5.Text())) return;
     Form4& f = p.form4();

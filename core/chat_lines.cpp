@@ -88,6 +88,14 @@ void Say(Program& p, std::string_view body, std::string_view room) {
     p.bridge().ChatSend(Styled(p, body, room));
 }
 
+void Confirm(Program& p, Confirmation c, std::string_view room) {
+    if (c.what.empty()) return;
+    Say(p,
+        "<font color=#{color2}> " + std::string(c.what) + " <font color=#{color1}>" +
+            std::string(c.value),
+        room);
+}
+
 void SayTwo(Program& p, std::string_view first, std::string_view second) {
     Say(p, first);
     p.bridge().Pause(kLinePause);

@@ -3,10 +3,13 @@
 
 #include <algorithm>
 
+#include "core/idle_session.h"
 #include "core/missed_lines.h"
 #include "core/owner_commands.h"
 #include "core/program.h"
+#include "core/startup.h"
 #include "platform/ascii.h"
+#include "windows/forms.h"
 
 namespace kn {
 
@@ -14,24 +17,73 @@ namespace {
 
 using enum ArgumentRule;
 
+// The owner is typing in the room, so a window a command shows leaves the keyboard there.
 // The list's line for "mini" names it "minimize", as the window has always shown it.
 constexpr CommandEntry kCommands[] = {
-    {"idleon", None, CmdIdleOn, "idleon - enables idle session"},
-    {"idleoff", None, CmdIdleOff, "idleoff - disables idle session"},
-    {"reason", Required, CmdReason, "reason * - set new reason (* being the reason)"},
-    {"end", None, CmdEnd, "end - ends program"},
-    {"reason?", None, CmdReasonQuery, "reason? - shows current reason for idling"},
-    {"handle", Required, CmdHandle, "handle * - changes handle (* being new handle)"},
-    {"cmds", None, CmdCmds, "cmds - shows commands"},
-    {"xcmds", None, CmdXcmds, "xcmds - hides commands"},
-    {"show", None, CmdShow, "show - shows main form"},
-    {"hide", None, CmdHide, "hide - hides main form"},
-    {"mini", None, CmdMini, "minimize - minimizes main form"},
-    {"maxi", None, CmdMaxi, "maxi - maximizes main form"},
-    {"colors", None, CmdColors, "colors - shows color editor"},
-    {"xcolors", None, CmdXcolors, "xcolors - hides color editor"},
-    {"pr", Required, CmdPr, "pr * - enter a private room (* being room)"},
-    {"reset", None, CmdReset, "reset - resets idle time back to 0"},
+    {"idleon", None, CmdIdleOn, {}, "idleon - enables idle session"},
+    {"idleoff",
+     None,
+     [](Program& p, auto&) { EndIdleSession(p); },
+     {},
+     "idleoff - disables idle session"},
+    {"reason",
+     Required,
+     [](Program& p, auto& reason) { p.form1().Text1.SetText(reason); },
+     {"new idle reason", "{reason}"},
+     "reason * - set new reason (* being the reason)"},
+    {"end", None, [](Program& p, auto&) { ExitProgram(p); }, {}, "end - ends program"},
+    {"reason?", None, CmdReasonQuery, {}, "reason? - shows current reason for idling"},
+    {"handle", Required, CmdHandle, {}, "handle * - changes handle (* being new handle)"},
+    {"cmds",
+     None,
+     [](Program& p, auto&) {
+         p.form3().window().ShowBeside(p.form1().window(), Activation::NoActivate);
+     },
+     {"kelvar nook commands", "shown"},
+     "cmds - shows commands"},
+    {"xcmds",
+     None,
+     [](Program& p, auto&) { p.form3().window().Hide(); },
+     {"kelvar nook commands", "hidden"},
+     "xcmds - hides commands"},
+    {"show",
+     None,
+     [](Program& p, auto&) { p.form1().window().Show(Activation::NoActivate); },
+     {"kelvar nook › main form", "shown"},
+     "show - shows main form"},
+    {"hide",
+     None,
+     [](Program& p, auto&) { p.form1().window().Hide(); },
+     {"kelvar nook › main form", "hidden"},
+     "hide - hides main form"},
+    {"mini",
+     None,
+     [](Program& p, auto&) { p.form1().window().SetState(WindowState::Minimized); },
+     {"kelvar nook › main form", "minimized"},
+     "minimize - minimizes main form"},
+    {"maxi",
+     None,
+     [](Program& p, auto&) { p.form1().window().SetState(WindowState::Normal); },
+     {"kelvar nook › main form", "maximized"},
+     "maxi - maximizes main form"},
+    {"colors",
+     None,
+     [](Program& p, auto&) {
+         p.form2().window().ShowBeside(p.form1().window(), Activation::NoActivate);
+     },
+     {"kelvar nook › color editor", "shown"},
+     "colors - shows color editor"},
+    {"xcolors",
+     None,
+     [](Program& p, auto&) { p.form2().window().Hide(); },
+     {"kelvar nook › color editor", "hidden"},
+     "xcolors - hides color editor"},
+    {"pr", Required, CmdPr, {}, "pr * - enter a private room (* being room)"},
+    {"reset",
+     None,
+     [](Program& p, auto&) { ResetIdleClock(p); },
+     {"kelvar nook › idle time", "reset"},
+     "reset - resets idle time back to 0"},
 };
 
 }  // namespace
@@ -74,6 +126,7 @@ void HandleChatLine(Program& program, const std::string& screen_name, const std:
     const bool has_argument = !cut.argument.empty();
     if (has_argument != (entry->rule == Required)) return;
     entry->run(program, cut.argument);
+    Confirm(program, entry->confirmation);
 }
 
 }  // namespace kn

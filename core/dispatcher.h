@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/chat_lines.h"
+
 namespace kn {
 
 class Program;
@@ -17,6 +19,8 @@ struct CommandEntry {
     std::string_view word;  // lower case
     ArgumentRule rule;
     void (*run)(Program&, const std::string& argument);
+    Confirmation confirmation;   // posted after `run`, built from the values it left; none
+                                 // when `run` says what it has to say
     std::string_view list_line;  // its line in the command list window
 };
 

@@ -88,11 +88,11 @@ void Say(Program& p, std::string_view body, std::string_view room) {
     p.bridge().ChatSend(Styled(p, body, room));
 }
 
-void Confirm(Program& p, Confirmation c, std::string_view room) {
-    if (c.what.empty()) return;
+void Confirm(Program& p, std::string_view what, std::string_view value, std::string_view room) {
+    if (what.empty()) return;
     Say(p,
-        "<font color=#{color2}> " + std::string(c.what) + " <font color=#{color1}>" +
-            std::string(c.value),
+        "<font color=#{color2}> " + std::string(what) + " <font color=#{color1}>" +
+            std::string(value),
         room);
 }
 

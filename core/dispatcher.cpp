@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/chat_lines.h"
 #include "core/idle_session.h"
 #include "core/missed_lines.h"
 #include "core/owner_commands.h"
@@ -17,72 +18,53 @@ namespace {
 
 using enum ArgumentRule;
 
+// What the commands that change one thing do; each row below confirms it.
+constexpr auto kEndSession = [](Program& p, auto&) { EndIdleSession(p); };
+constexpr auto kSetReason = [](Program& p, auto& reason) { p.form1().Text1.SetText(reason); };
+constexpr auto kEnd = [](Program& p, auto&) { ExitProgram(p); };
+constexpr auto kResetClock = [](Program& p, auto&) { ResetIdleClock(p); };
+constexpr auto kHideMain = [](Program& p, auto&) { p.form1().window().Hide(); };
+constexpr auto kHideCommands = [](Program& p, auto&) { p.form3().window().Hide(); };
+constexpr auto kHideEditor = [](Program& p, auto&) { p.form2().window().Hide(); };
+constexpr auto kMinimize = [](Program& p, auto&) {
+    p.form1().window().SetState(WindowState::Minimized);
+};
+constexpr auto kRestore = [](Program& p, auto&) {
+    p.form1().window().SetState(WindowState::Normal);
+};
+
 // The owner is typing in the room, so a window a command shows leaves the keyboard there.
+void ShowBesideMain(Program& p, FormWindow& window) {
+    window.ShowBeside(p.form1().window(), Activation::NoActivate);
+}
+constexpr auto kShowMain = [](Program& p, auto&) {
+    p.form1().window().Show(Activation::NoActivate);
+};
+constexpr auto kShowCommands = [](Program& p, auto&) { ShowBesideMain(p, p.form3().window()); };
+constexpr auto kShowEditor = [](Program& p, auto&) { ShowBesideMain(p, p.form2().window()); };
+
 // The list's line for "mini" names it "minimize", as the window has always shown it.
 constexpr CommandEntry kCommands[] = {
-    {"idleon", None, CmdIdleOn, {}, "idleon - enables idle session"},
-    {"idleoff",
-     None,
-     [](Program& p, auto&) { EndIdleSession(p); },
-     {},
-     "idleoff - disables idle session"},
-    {"reason",
-     Required,
-     [](Program& p, auto& reason) { p.form1().Text1.SetText(reason); },
-     {"new idle reason", "{reason}"},
+    {"idleon", None, CmdIdleOn, "", "", "idleon - enables idle session"},
+    {"idleoff", None, kEndSession, "", "", "idleoff - disables idle session"},
+    {"reason", Required, kSetReason, "new idle reason", "{reason}",
      "reason * - set new reason (* being the reason)"},
-    {"end", None, [](Program& p, auto&) { ExitProgram(p); }, {}, "end - ends program"},
-    {"reason?", None, CmdReasonQuery, {}, "reason? - shows current reason for idling"},
-    {"handle", Required, CmdHandle, {}, "handle * - changes handle (* being new handle)"},
-    {"cmds",
-     None,
-     [](Program& p, auto&) {
-         p.form3().window().ShowBeside(p.form1().window(), Activation::NoActivate);
-     },
-     {"kelvar nook commands", "shown"},
-     "cmds - shows commands"},
-    {"xcmds",
-     None,
-     [](Program& p, auto&) { p.form3().window().Hide(); },
-     {"kelvar nook commands", "hidden"},
-     "xcmds - hides commands"},
-    {"show",
-     None,
-     [](Program& p, auto&) { p.form1().window().Show(Activation::NoActivate); },
-     {"kelvar nook › main form", "shown"},
-     "show - shows main form"},
-    {"hide",
-     None,
-     [](Program& p, auto&) { p.form1().window().Hide(); },
-     {"kelvar nook › main form", "hidden"},
-     "hide - hides main form"},
-    {"mini",
-     None,
-     [](Program& p, auto&) { p.form1().window().SetState(WindowState::Minimized); },
-     {"kelvar nook › main form", "minimized"},
+    {"end", None, kEnd, "", "", "end - ends program"},
+    {"reason?", None, CmdReasonQuery, "", "", "reason? - shows current reason for idling"},
+    {"handle", Required, CmdHandle, "", "", "handle * - changes handle (* being new handle)"},
+    {"cmds", None, kShowCommands, "kelvar nook commands", "shown", "cmds - shows commands"},
+    {"xcmds", None, kHideCommands, "kelvar nook commands", "hidden", "xcmds - hides commands"},
+    {"show", None, kShowMain, "kelvar nook › main form", "shown", "show - shows main form"},
+    {"hide", None, kHideMain, "kelvar nook › main form", "hidden", "hide - hides main form"},
+    {"mini", None, kMinimize, "kelvar nook › main form", "minimized",
      "minimize - minimizes main form"},
-    {"maxi",
-     None,
-     [](Program& p, auto&) { p.form1().window().SetState(WindowState::Normal); },
-     {"kelvar nook › main form", "maximized"},
-     "maxi - maximizes main form"},
-    {"colors",
-     None,
-     [](Program& p, auto&) {
-         p.form2().window().ShowBeside(p.form1().window(), Activation::NoActivate);
-     },
-     {"kelvar nook › color editor", "shown"},
+    {"maxi", None, kRestore, "kelvar nook › main form", "maximized", "maxi - maximizes main form"},
+    {"colors", None, kShowEditor, "kelvar nook › color editor", "shown",
      "colors - shows color editor"},
-    {"xcolors",
-     None,
-     [](Program& p, auto&) { p.form2().window().Hide(); },
-     {"kelvar nook › color editor", "hidden"},
+    {"xcolors", None, kHideEditor, "kelvar nook › color editor", "hidden",
      "xcolors - hides color editor"},
-    {"pr", Required, CmdPr, {}, "pr * - enter a private room (* being room)"},
-    {"reset",
-     None,
-     [](Program& p, auto&) { ResetIdleClock(p); },
-     {"kelvar nook › idle time", "reset"},
+    {"pr", Required, CmdPr, "", "", "pr * - enter a private room (* being room)"},
+    {"reset", None, kResetClock, "kelvar nook › idle time", "reset",
      "reset - resets idle time back to 0"},
 };
 
@@ -126,7 +108,7 @@ void HandleChatLine(Program& program, const std::string& screen_name, const std:
     const bool has_argument = !cut.argument.empty();
     if (has_argument != (entry->rule == Required)) return;
     entry->run(program, cut.argument);
-    Confirm(program, entry->confirmation);
+    Confirm(program, entry->what, entry->value);
 }
 
 }  // namespace kn

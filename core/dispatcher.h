@@ -7,8 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/chat_lines.h"
-
 namespace kn {
 
 class Program;
@@ -19,8 +17,10 @@ struct CommandEntry {
     std::string_view word;  // lower case
     ArgumentRule rule;
     void (*run)(Program&, const std::string& argument);
-    Confirmation confirmation;   // posted after `run`, built from the values it left; none
-                                 // when `run` says what it has to say
+    // Its confirmation, posted after `run` from the values it left: `what` in the second
+    // colour, then `value` in the first. None when `run` says what it has to say.
+    std::string_view what;
+    std::string_view value;
     std::string_view list_line;  // its line in the command list window
 };
 

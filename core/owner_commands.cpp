@@ -20,7 +20,7 @@ constexpr std::string_view kNoReason = "<font color=#{color2}> no idle reason se
 
 void CmdIdleOn(Program& p, const std::string&) {
     if (p.form1().Text1.Text().empty()) {
-        Confirm(p, {"please set reason before going", "idle"});
+        Confirm(p, "please set reason before going", "idle");
         return;
     }
     StartIdleSession(p);
@@ -30,18 +30,18 @@ void CmdReasonQuery(Program& p, const std::string&) {
     if (p.form1().Text1.Text().empty()) {
         Say(p, kNoReason);
     } else {
-        Confirm(p, {"idle reason", "{reason}"});
+        Confirm(p, "idle reason", "{reason}");
     }
 }
 
 void CmdHandle(Program& p, const std::string& handle) {
     p.form1().Label5.SetText(handle);
-    Confirm(p, {"handle changed to", "{handle}"});
+    Confirm(p, "handle changed to", "{handle}");
     SaveHandle(p);
 }
 
 void CmdPr(Program& p, const std::string& room) {
-    Confirm(p, {"{handle} attempting to enter", "{room}"}, room);
+    Confirm(p, "{handle} attempting to enter", "{room}", room);
     p.bridge().EnterPrivateRoom(room);
 }
 

@@ -94,24 +94,16 @@ std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool ha
             return std::nullopt;
         }
         case Arg::Target:
-            if (!OneOf(kTargets, rest)) return "unknown click target " + Quoted(rest);
+        case Arg::Window:
+        case Arg::LineEnd:
             out.first = rest;
-            return std::nullopt;
+            break;
         case Arg::Field: {
             const std::size_t blank = rest.find(' ');
             out.first = rest.substr(0, blank);
-            if (!OneOf(kFields, out.first)) return "unknown field " + Quoted(out.first);
             if (blank != std::string_view::npos) out.second = rest.substr(blank + 1);
-            return std::nullopt;
+            break;
         }
-        case Arg::Window:
-            if (!OneOf(kWindows, rest)) return "unknown window " + Quoted(rest);
-            out.first = rest;
-            return std::nullopt;
-        case Arg::LineEnd:
-            if (!OneOf(kLineEnds, rest)) return "unknown line end " + Quoted(rest);
-            out.first = rest;
-            return std::nullopt;
         case Arg::Seconds: {
             Micros span = 0;
             if (auto bad = ParseSeconds(rest, rest, span)) return bad;
@@ -119,7 +111,12 @@ std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool ha
             return std::nullopt;
         }
     }
-    return "bad argument";
+    // The rest name one of a few words.
+    const Shape& shape = ShapeOf(arg);
+    if (!OneOf(shape.choices, out.first)) {
+        return "unknown " + std::string(shape.called) + " " + Quoted(out.first);
+    }
+    return std::nullopt;
 }
 
 // The line break named by a `host line-end` argument: CRLF, CR or LF.
@@ -201,14 +198,14 @@ std::span<const Verb> Verbs() {
 const Shape& ShapeOf(Arg arg) {
     // In the order of Arg.
     static constexpr Shape kShapes[] = {
-        {"", {}},
-        {"TEXT", {}},
-        {"NAME: TEXT", {}},
-        {"TARGET", kTargets},
-        {"FIELD TEXT", kFields},
-        {"WINDOW", kWindows},
-        {"END", kLineEnds},
-        {"S", {}},
+        {"", {}, ""},
+        {"TEXT", {}, ""},
+        {"NAME: TEXT", {}, ""},
+        {"TARGET", kTargets, "click target"},
+        {"FIELD TEXT", kFields, "field"},
+        {"WINDOW", kWindows, "window"},
+        {"END", kLineEnds, "line end"},
+        {"S", {}, ""},
     };
     return kShapes[static_cast<std::size_t>(arg)];
 }

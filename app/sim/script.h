@@ -59,11 +59,12 @@ struct ParseError {
 // Every verb, in the order /help lists them.
 std::span<const Verb> Verbs();
 
-// How /help writes an argument of one shape ("TEXT", "NAME: TEXT"; empty for none), and the
-// words it must be one of (none when any text will do).
+// How /help writes an argument of one shape ("TEXT", "NAME: TEXT"; empty for none), the words
+// it must be one of (none when any text will do), and what the parser calls a word that isn't.
 struct Shape {
     std::string_view written;
     std::span<const Choice> choices;
+    std::string_view called;
 };
 const Shape& ShapeOf(Arg arg);
 

@@ -11,6 +11,7 @@
 #include "platform/sim/sim_gui_runtime.h"
 #include "standin/sim/sim_host.h"
 #include "tests/native/bare_host.h"
+#include "windows/forms.h"
 
 namespace kn::bench {
 namespace {
@@ -36,7 +37,7 @@ struct PollOnlyRoom {
     std::unique_ptr<FormWindow> form = gui.CreateForm(ProbeDesign(), events);
     double raised_at = -1;
     ChatScanner::ChatLineHandler note = [this](auto&, auto&) { raised_at = gui.Now(); };
-    ChatScanner scanner{bridge, ws, cp, gui, *form, 1, note};
+    ChatScanner scanner{bridge, ws, cp, gui, *form, Form1::kScanTimerId, note};
 
     void WaitUntil(double t) {
         while (gui.Now() < t) gui.WaitForEvents(t - gui.Now());

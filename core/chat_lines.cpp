@@ -88,6 +88,14 @@ void Say(Program& p, std::string_view body, std::string_view room) {
     p.bridge().ChatSend(Styled(p, body, room));
 }
 
+void Confirm(Program& p, std::string_view what, std::string_view value, std::string_view room) {
+    if (what.empty()) return;
+    Say(p,
+        "<font color=#{color2}> " + std::string(what) + " <font color=#{color1}>" +
+            std::string(value),
+        room);
+}
+
 void SayTwo(Program& p, std::string_view first, std::string_view second) {
     Say(p, first);
     p.bridge().Pause(kLinePause);

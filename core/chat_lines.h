@@ -20,6 +20,11 @@ std::string Styled(Program& program, std::string_view body, std::string_view roo
 // Posts the styled line.
 void Say(Program& program, std::string_view body, std::string_view room = {});
 
+// Posts a command's confirmation: `what` in the second colour, then `value` in the first,
+// each a template as for Styled. Nothing when `what` is empty.
+void Confirm(Program& program, std::string_view what, std::string_view value,
+             std::string_view room = {});
+
 // Two lines as one message: the second is built after the pause, with the values then.
 void SayTwo(Program& program, std::string_view first, std::string_view second);
 

@@ -3,10 +3,14 @@
 
 #include <algorithm>
 
+#include "core/chat_lines.h"
+#include "core/idle_session.h"
 #include "core/missed_lines.h"
 #include "core/owner_commands.h"
 #include "core/program.h"
+#include "core/startup.h"
 #include "platform/ascii.h"
+#include "windows/forms.h"
 
 namespace kn {
 
@@ -14,24 +18,54 @@ namespace {
 
 using enum ArgumentRule;
 
+// What the commands that change one thing do; each row below confirms it.
+constexpr auto kEndSession = [](Program& p, auto&) { EndIdleSession(p); };
+constexpr auto kSetReason = [](Program& p, auto& reason) { p.form1().Text1.SetText(reason); };
+constexpr auto kEnd = [](Program& p, auto&) { ExitProgram(p); };
+constexpr auto kResetClock = [](Program& p, auto&) { ResetIdleClock(p); };
+constexpr auto kHideMain = [](Program& p, auto&) { p.form1().window().Hide(); };
+constexpr auto kHideCommands = [](Program& p, auto&) { p.form3().window().Hide(); };
+constexpr auto kHideEditor = [](Program& p, auto&) { p.form2().window().Hide(); };
+constexpr auto kMinimize = [](Program& p, auto&) {
+    p.form1().window().SetState(WindowState::Minimized);
+};
+constexpr auto kRestore = [](Program& p, auto&) {
+    p.form1().window().SetState(WindowState::Normal);
+};
+
+// The owner is typing in the room, so a window a command shows leaves the keyboard there.
+void ShowBesideMain(Program& p, FormWindow& window) {
+    window.ShowBeside(p.form1().window(), Activation::NoActivate);
+}
+constexpr auto kShowMain = [](Program& p, auto&) {
+    p.form1().window().Show(Activation::NoActivate);
+};
+constexpr auto kShowCommands = [](Program& p, auto&) { ShowBesideMain(p, p.form3().window()); };
+constexpr auto kShowEditor = [](Program& p, auto&) { ShowBesideMain(p, p.form2().window()); };
+
 // The list's line for "mini" names it "minimize", as the window has always shown it.
 constexpr CommandEntry kCommands[] = {
-    {"idleon", None, CmdIdleOn, "idleon - enables idle session"},
-    {"idleoff", None, CmdIdleOff, "idleoff - disables idle session"},
-    {"reason", Required, CmdReason, "reason * - set new reason (* being the reason)"},
-    {"end", None, CmdEnd, "end - ends program"},
-    {"reason?", None, CmdReasonQuery, "reason? - shows current reason for idling"},
-    {"handle", Required, CmdHandle, "handle * - changes handle (* being new handle)"},
-    {"cmds", None, CmdCmds, "cmds - shows commands"},
-    {"xcmds", None, CmdXcmds, "xcmds - hides commands"},
-    {"show", None, CmdShow, "show - shows main form"},
-    {"hide", None, CmdHide, "hide - hides main form"},
-    {"mini", None, CmdMini, "minimize - minimizes main form"},
-    {"maxi", None, CmdMaxi, "maxi - maximizes main form"},
-    {"colors", None, CmdColors, "colors - shows color editor"},
-    {"xcolors", None, CmdXcolors, "xcolors - hides color editor"},
-    {"pr", Required, CmdPr, "pr * - enter a private room (* being room)"},
-    {"reset", None, CmdReset, "reset - resets idle time back to 0"},
+    {"idleon", None, CmdIdleOn, "", "", "idleon - enables idle session"},
+    {"idleoff", None, kEndSession, "", "", "idleoff - disables idle session"},
+    {"reason", Required, kSetReason, "new idle reason", "{reason}",
+     "reason * - set new reason (* being the reason)"},
+    {"end", None, kEnd, "", "", "end - ends program"},
+    {"reason?", None, CmdReasonQuery, "", "", "reason? - shows current reason for idling"},
+    {"handle", Required, CmdHandle, "", "", "handle * - changes handle (* being new handle)"},
+    {"cmds", None, kShowCommands, "kelvar nook commands", "shown", "cmds - shows commands"},
+    {"xcmds", None, kHideCommands, "kelvar nook commands", "hidden", "xcmds - hides commands"},
+    {"show", None, kShowMain, "kelvar nook › main form", "shown", "show - shows main form"},
+    {"hide", None, kHideMain, "kelvar nook › main form", "hidden", "hide - hides main form"},
+    {"mini", None, kMinimize, "kelvar nook › main form", "minimized",
+     "minimize - minimizes main form"},
+    {"maxi", None, kRestore, "kelvar nook › main form", "maximized", "maxi - maximizes main form"},
+    {"colors", None, kShowEditor, "kelvar nook › color editor", "shown",
+     "colors - shows color editor"},
+    {"xcolors", None, kHideEditor, "kelvar nook › color editor", "hidden",
+     "xcolors - hides color editor"},
+    {"pr", Required, CmdPr, "", "", "pr * - enter a private room (* being room)"},
+    {"reset", None, kResetClock, "kelvar nook › idle time", "reset",
+     "reset - resets idle time back to 0"},
 };
 
 }  // namespace
@@ -74,6 +108,7 @@ void HandleChatLine(Program& program, const std::string& screen_name, const std:
     const bool has_argument = !cut.argument.empty();
     if (has_argument != (entry->rule == Required)) return;
     entry->run(program, cut.argument);
+    Confirm(program, entry->what, entry->value);
 }
 
 }  // namespace kn

@@ -17,6 +17,10 @@ struct CommandEntry {
     std::string_view word;  // lower case
     ArgumentRule rule;
     void (*run)(Program&, const std::string& argument);
+    // Its confirmation, posted after `run` from the values it left: `what` in the second
+    // colour, then `value` in the first. None when `run` says what it has to say.
+    std::string_view what;
+    std::string_view value;
     std::string_view list_line;  // its line in the command list window
 };
 

@@ -16,6 +16,7 @@
 #include "bridge/host_windows.h"
 #include "fuzz/fuzz_support.h"
 #include "tests/native/bare_host.h"
+#include "windows/forms.h"
 
 namespace kn::fuzz {
 namespace {
@@ -44,7 +45,7 @@ class Harness : public test::BareHost {
         design.name = "Form1";
         form_ = gui.CreateForm(design, events_);
         scanner_ = std::make_unique<ChatScanner>(
-            bridge, ws, cp, gui, *form_, 1,
+            bridge, ws, cp, gui, *form_, Form1::kScanTimerId,
             [this](const std::string& name, const std::string& text) { Raised(name, text); });
     }
 

@@ -5,13 +5,16 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <span>
 #include <sstream>
+#include <vector>
 
 #include "app/sim/face.h"
 #include "app/sim/line_editor.h"
@@ -20,24 +23,46 @@ namespace kn::sim {
 
 namespace {
 
-constexpr std::string_view kHelp[] = {
-    "plain text          the owner says it in the room (idleon, reason TEXT...)",
-    "/chat NAME: TEXT    NAME says TEXT in the room",
-    "/draft TEXT         TEXT goes into the room's input box, not sent",
-    "/click TARGET       Picture2 (minimise), Picture3 (menu), Picture5 (the X),",
-    "                    mnuon, mnuoff, mnucolors, mnuhandle, mnucommands,",
-    "                    mnuminimize, mnuexit; the colour editor's buttons",
-    "                    Form2.Command1 (save), Form2.Command2 (ok),",
-    "                    Form2.Command4 (preview)",
-    "/type FIELD TEXT    Form1.Text1 (the reason), Form2.Text1, Form2.Text2",
-    "/answer TEXT        answers the handle prompt; /cancel presses Cancel",
-    "/close WINDOW       Form1 (from outside), Form2, Form3, Form4 (their close",
-    "                    button)",
-    "/host ...           signon NAME, signoff, title TEXT, room open, room close,",
-    "                    window TITLE, quit, start, line-end CRLF|CR|LF, busy S",
-    "/dump               the program's shared state",
-    "/quit               closes the main window from outside, as Ctrl-D does",
-};
+constexpr std::size_t kHelpColumn = 22;  // where a verb's help starts
+constexpr std::size_t kHelpWidth = 78;
+
+// `left` padded to the help column, then `right`.
+std::string HelpLine(std::string left, std::string_view right) {
+    left.resize(std::max(left.size() + 1, kHelpColumn), ' ');
+    return left + std::string(right);
+}
+
+// "WORD (names), WORD..." broken into lines that start at the help column.
+std::vector<std::string> ChoiceLines(std::span<const Choice> choices) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        std::string item(choices[i].word);
+        if (!choices[i].names.empty()) item += " (" + std::string(choices[i].names) + ")";
+        if (i + 1 < choices.size()) item += ",";
+        if (lines.empty() || kHelpColumn + lines.back().size() + 1 + item.size() > kHelpWidth) {
+            lines.push_back(item);
+        } else {
+            lines.back() += " " + item;
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> HelpLines() {
+    std::vector<std::string> lines{
+        HelpLine("plain text", "the owner says it in the room (idleon, reason TEXT...)")};
+    for (const Verb& verb : Verbs()) {
+        std::string left = "/" + std::string(verb.words);
+        const Shape& shape = ShapeOf(verb.arg);
+        if (!shape.written.empty()) left += " " + std::string(shape.written);
+        lines.push_back(HelpLine(left, verb.help));
+        for (const std::string& choices : ChoiceLines(shape.choices)) {
+            lines.push_back(HelpLine("", choices));
+        }
+    }
+    lines.push_back(HelpLine("/quit", "closes the main window from outside, as Ctrl-D does"));
+    return lines;
+}
 
 // The event a script line would give; the terminal's own (owner, answer, close Form1) always
 // parse, so the result is ignored on purpose.
@@ -97,7 +122,7 @@ void TerminalSource::Perform(const Event& event) {
 }
 
 void TerminalSource::Help() {
-    for (std::string_view line : kHelp) feed_.Aside(line);
+    for (const std::string& line : HelpLines()) feed_.Aside(line);
 }
 
 void TerminalSource::RequestQuit() {

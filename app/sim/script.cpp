@@ -3,7 +3,6 @@
 // one row of kVerbs: its words, its argument and what it does to the world.
 #include "app/sim/script.h"
 
-#include <array>
 #include <cctype>
 
 #include "app/sim/world.h"
@@ -12,18 +11,29 @@ namespace kn::sim {
 
 namespace {
 
-constexpr std::array<std::string_view, 13> kTargets = {
-    "Picture2",       "Picture3",       "Picture5",      "mnuon",       "mnuoff",
-    "mnucolors",      "mnuhandle",      "mnucommands",   "mnuminimize", "mnuexit",
-    "Form2.Command1", "Form2.Command2", "Form2.Command4"};
-constexpr std::array<std::string_view, 3> kFields = {"Form1.Text1", "Form2.Text1", "Form2.Text2"};
-constexpr std::array<std::string_view, 4> kWindows = {"Form1", "Form2", "Form3", "Form4"};
-constexpr std::array<std::string_view, 3> kLineEnds = {"CRLF", "CR", "LF"};
+constexpr Choice kTargets[] = {
+    {"Picture2", "minimise"},
+    {"Picture3", "menu"},
+    {"Picture5", "the X"},
+    {"mnuon", ""},
+    {"mnuoff", ""},
+    {"mnucolors", ""},
+    {"mnuhandle", ""},
+    {"mnucommands", ""},
+    {"mnuminimize", ""},
+    {"mnuexit", ""},
+    {"Form2.Command1", "save"},
+    {"Form2.Command2", "ok"},
+    {"Form2.Command4", "preview"},
+};
+constexpr Choice kFields[] = {
+    {"Form1.Text1", "the reason"}, {"Form2.Text1", ""}, {"Form2.Text2", ""}};
+constexpr Choice kWindows[] = {{"Form1", ""}, {"Form2", ""}, {"Form3", ""}, {"Form4", ""}};
+constexpr Choice kLineEnds[] = {{"CRLF", ""}, {"CR", ""}, {"LF", ""}};
 
-template <std::size_t N>
-bool OneOf(const std::array<std::string_view, N>& set, std::string_view s) {
-    for (std::string_view item : set) {
-        if (item == s) return true;
+bool OneOf(std::span<const Choice> set, std::string_view s) {
+    for (const Choice& item : set) {
+        if (item.word == s) return true;
     }
     return false;
 }
@@ -84,24 +94,16 @@ std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool ha
             return std::nullopt;
         }
         case Arg::Target:
-            if (!OneOf(kTargets, rest)) return "unknown click target " + Quoted(rest);
+        case Arg::Window:
+        case Arg::LineEnd:
             out.first = rest;
-            return std::nullopt;
+            break;
         case Arg::Field: {
             const std::size_t blank = rest.find(' ');
             out.first = rest.substr(0, blank);
-            if (!OneOf(kFields, out.first)) return "unknown field " + Quoted(out.first);
             if (blank != std::string_view::npos) out.second = rest.substr(blank + 1);
-            return std::nullopt;
+            break;
         }
-        case Arg::Window:
-            if (!OneOf(kWindows, rest)) return "unknown window " + Quoted(rest);
-            out.first = rest;
-            return std::nullopt;
-        case Arg::LineEnd:
-            if (!OneOf(kLineEnds, rest)) return "unknown line end " + Quoted(rest);
-            out.first = rest;
-            return std::nullopt;
         case Arg::Seconds: {
             Micros span = 0;
             if (auto bad = ParseSeconds(rest, rest, span)) return bad;
@@ -109,7 +111,12 @@ std::optional<std::string> TakeArgument(Arg arg, std::string_view words, bool ha
             return std::nullopt;
         }
     }
-    return "bad argument";
+    // The rest name one of a few words.
+    const Shape& shape = ShapeOf(arg);
+    if (!OneOf(shape.choices, out.first)) {
+        return "unknown " + std::string(shape.called) + " " + Quoted(out.first);
+    }
+    return std::nullopt;
 }
 
 // The line break named by a `host line-end` argument: CRLF, CR or LF.
@@ -132,39 +139,76 @@ void Needs(bool found, const Event& e, const char* what) {
 constexpr char kNoRoom[] = "no chat room is open";
 constexpr char kNoPrompt[] = "no prompt is open";
 
-// A new verb is a row here, and its line in docs/host-script.md and the terminal's /help.
+// A new verb is a row here and its line in docs/host-script.md; the terminal's /help reads it here.
 constexpr Verb kVerbs[] = {
-    {"host room open", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().OpenRoom(); }},
-    {"host room close", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().CloseRoom(); }},
-    {"host signon", Arg::Text, Acts::OnHost, [](auto& w, auto& e) { w.host().SignOn(e.first); }},
-    {"host signoff", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().SignOff(); }},
-    {"host title", Arg::Text, Acts::OnHost,
-     [](auto& w, auto& e) { w.host().SetWelcomeTitle(e.first); }},
-    {"host window", Arg::Text, Acts::OnHost,
-     [](auto& w, auto& e) { w.host().OpenWindow(e.first); }},
-    {"host quit", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().Quit(); }},
-    {"host start", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().Start(); }},
-    {"host line-end", Arg::LineEnd, Acts::OnHost,
-     [](auto& w, auto& e) { w.host().SetLineEnd(LineBreakNamed(e.first)); }},
-    {"host busy", Arg::Seconds, Acts::OnHost,
-     [](auto& w, auto& e) { w.HostBusy(SecondsNamed(e.first)); }},
     {"owner", Arg::Text, Acts::InRoom,
-     [](auto& w, auto& e) { Needs(w.host().OwnerSays(e.first), e, kNoRoom); }},
+     [](auto& w, auto& e) { Needs(w.host().OwnerSays(e.first), e, kNoRoom); },
+     "the owner says TEXT in the room"},
     {"chat", Arg::Named, Acts::InRoom,
-     [](auto& w, auto& e) { w.host().MemberSays(e.first, e.second); }},
+     [](auto& w, auto& e) { w.host().MemberSays(e.first, e.second); },
+     "NAME says TEXT in the room"},
     {"draft", Arg::Text, Acts::OnHost,
-     [](auto& w, auto& e) { Needs(w.host().Draft(e.first), e, kNoRoom); }},
-    {"click", Arg::Target, Acts::OnWindows, [](auto& w, auto& e) { w.Click(e); }},
-    {"type", Arg::Field, Acts::OnWindows, [](auto& w, auto& e) { w.TypeInto(e); }},
+     [](auto& w, auto& e) { Needs(w.host().Draft(e.first), e, kNoRoom); },
+     "TEXT goes into the room's input box, not sent"},
+    {"click", Arg::Target, Acts::OnWindows, [](auto& w, auto& e) { w.Click(e); },
+     "a skin button, a menu item or a colour editor button"},
+    {"type", Arg::Field, Acts::OnWindows, [](auto& w, auto& e) { w.TypeInto(e); },
+     "TEXT replaces what FIELD holds"},
     {"answer", Arg::Text, Acts::OnPrompt,
-     [](auto& w, auto& e) { Needs(w.gui().Answer(e.first), e, kNoPrompt); }},
+     [](auto& w, auto& e) { Needs(w.gui().Answer(e.first), e, kNoPrompt); },
+     "answers the handle prompt"},
     {"cancel", Arg::None, Acts::OnPrompt,
-     [](auto& w, auto& e) { Needs(w.gui().Cancel(), e, kNoPrompt); }},
-    {"close", Arg::Window, Acts::OnWindows, [](auto& w, auto& e) { w.Close(e); }},
-    {"dump", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.Dump(); }},
+     [](auto& w, auto& e) { Needs(w.gui().Cancel(), e, kNoPrompt); },
+     "presses Cancel in the handle prompt"},
+    {"close", Arg::Window, Acts::OnWindows, [](auto& w, auto& e) { w.Close(e); },
+     "Form1 from outside, the others with their close button"},
+    {"host signon", Arg::Text, Acts::OnHost, [](auto& w, auto& e) { w.host().SignOn(e.first); },
+     "the welcome window greets TEXT"},
+    {"host signoff", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().SignOff(); },
+     "the welcome window closes"},
+    {"host title", Arg::Text, Acts::OnHost,
+     [](auto& w, auto& e) { w.host().SetWelcomeTitle(e.first); },
+     "the welcome window's title becomes TEXT"},
+    {"host room open", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().OpenRoom(); },
+     "a chat room opens"},
+    {"host room close", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().CloseRoom(); },
+     "the chat room closes"},
+    {"host window", Arg::Text, Acts::OnHost, [](auto& w, auto& e) { w.host().OpenWindow(e.first); },
+     "a host window titled TEXT opens, not a room"},
+    {"host quit", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().Quit(); },
+     "the host client exits"},
+    {"host start", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.host().Start(); },
+     "the host client starts again"},
+    {"host line-end", Arg::LineEnd, Acts::OnHost,
+     [](auto& w, auto& e) { w.host().SetLineEnd(LineBreakNamed(e.first)); },
+     "the room's line break"},
+    {"host busy", Arg::Seconds, Acts::OnHost,
+     [](auto& w, auto& e) { w.HostBusy(SecondsNamed(e.first)); },
+     "the host answers nothing for S seconds"},
+    {"dump", Arg::None, Acts::OnHost, [](auto& w, auto&) { w.Dump(); },
+     "the program's shared state"},
 };
 
 }  // namespace
+
+std::span<const Verb> Verbs() {
+    return kVerbs;
+}
+
+const Shape& ShapeOf(Arg arg) {
+    // In the order of Arg.
+    static constexpr Shape kShapes[] = {
+        {"", {}, ""},
+        {"TEXT", {}, ""},
+        {"NAME: TEXT", {}, ""},
+        {"TARGET", kTargets, "click target"},
+        {"FIELD TEXT", kFields, "field"},
+        {"WINDOW", kWindows, "window"},
+        {"END", kLineEnds, "line end"},
+        {"S", {}, ""},
+    };
+    return kShapes[static_cast<std::size_t>(arg)];
+}
 
 std::optional<std::string> ParseCommand(std::string_view text, Event& out) {
     for (const Verb& verb : kVerbs) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,13 +26,20 @@ enum class Acts {
     OnPrompt,   // answers the open prompt
 };
 
-// One verb: its fixed words, its argument, where it acts and what it does (throwing
-// EventFault when the world has nothing for it to act on).
+// One verb: its fixed words, its argument, where it acts, what it does (throwing EventFault
+// when the world has nothing for it to act on) and how the terminal's /help tells it.
 struct Verb {
     std::string_view words;
     Arg arg;
     Acts acts;
     void (*perform)(World&, const Event&);
+    std::string_view help;
+};
+
+// A word an argument may be, and what it names there (may be empty).
+struct Choice {
+    std::string_view word;
+    std::string_view names;
 };
 
 struct Event {
@@ -47,6 +55,18 @@ struct ParseError {
     std::string what;
     std::string Message() const { return "line " + std::to_string(line) + ": " + what; }
 };
+
+// Every verb, in the order /help lists them.
+std::span<const Verb> Verbs();
+
+// How /help writes an argument of one shape ("TEXT", "NAME: TEXT"; empty for none), the words
+// it must be one of (none when any text will do), and what the parser calls a word that isn't.
+struct Shape {
+    std::string_view written;
+    std::span<const Choice> choices;
+    std::string_view called;
+};
+const Shape& ShapeOf(Arg arg);
 
 // One line without its time, as typed at the terminal or in a script after the time.
 // Returns the error text, or nothing when `out` was filled.

@@ -53,6 +53,7 @@ TEST(ScriptParser, RefusesAScriptAtItsFirstBadLine) {
         {"type Form3.Label1 16\n", "line 1: unknown field \"Form3.Label1\""},
         {"type form1.text1 x\n", "line 1: unknown field \"form1.text1\""},
         {"close Form5\n", "line 1: unknown window \"Form5\""},
+        {"host line-end crlf\n", "line 1: unknown line end \"crlf\""},
         {"cancel now\n", "line 1: \"cancel\" takes no argument"},
         {"host busy soon\n", "line 1: bad time \"soon\""},
         {"dump \n", "line 1: \"dump\" takes no argument"},

@@ -138,6 +138,14 @@ std::string StrangersRunNothing(const Facts& f) {
     return "";
 }
 
+// Every line the program posts is one of its styled lines, whatever the owner typed.
+std::string PostsAreStyled(const Facts& f) {
+    for (const Line& l : f.lines)
+        if (l.kind == "post" && !l.text.starts_with("</b><font color=#"))
+            return "not a styled line: " + l.text;
+    return "";
+}
+
 // The argument commands' confirmations, each ending in the argument it confirms.
 const std::pair<std::string_view, std::string_view> kArgumentConfirmations[] = {
     {"reason", "> new idle reason <font color=#"},
@@ -388,6 +396,7 @@ using Promise = std::string (*)(const Facts&);
 const std::pair<const char*, Promise> kPromises[] = {
     {"ends once", EndsOnce},
     {"strangers run nothing", StrangersRunNothing},
+    {"posts are styled", PostsAreStyled},
     {"confirmed once, in order", ConfirmedOnceInOrder},
     {"posts end", PostsEnd},
     {"saved on exit", SavedOnExit},

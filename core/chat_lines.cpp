@@ -79,7 +79,7 @@ constexpr std::string_view kColorPreview =
 }  // namespace
 
 std::string Styled(Program& p, std::string_view body, std::string_view room) {
-    std::string tmpl(room.empty() ? kHead : "");
+    std::string tmpl(kHead);
     tmpl += body;
     return Fill(p, tmpl, room);
 }

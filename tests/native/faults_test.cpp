@@ -1,10 +1,8 @@
-// Faults the program meets unattended that a script can't arrange: the welcome window vanishing
-// mid-lookup, and a program directory that is a file. The host or its room going away inside a
-// pause are story scripts; transcripts trimmed while lines arrive are the scanner's table and
-// fuzz target.
+// A fault the program meets unattended that a script can't arrange: the welcome window
+// vanishing mid-lookup. The host or its room going away inside a pause, and a settings file
+// that can't be read or written, are story scripts; transcripts trimmed while lines arrive are
+// the scanner's table and fuzz target.
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 #include "app/sim/world.h"
 #include "core/dispatcher.h"
@@ -87,20 +85,6 @@ TEST(Faults, WelcomeWindowVanishesInTheMiddleOfTheOwnerTest) {
         EXPECT_GT(ran, 0) << way.first;
         EXPECT_GT(ignored, 0) << way.first;
     }
-}
-
-// The program's directory is a plain file: nothing can be read or written, and the program
-// does all it does with a usable directory. A settings path taken by a directory is a story.
-TEST(Faults, AProgramDirectoryThatIsAFileChangesNothingTheProgramDoes) {
-    const std::string script =
-        "answer abc\n@1 owner handle Bob\n@2 owner reason gone\n@3 dump\n@4 owner end\n";
-    const ScratchDir usable, unusable;
-    std::filesystem::remove_all(unusable.dir());
-    std::ofstream(unusable.dir()) << "not a directory";
-    const SimRun run = RunScript(unusable, script);
-    ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(run.record, RunScript(usable, script).record);
-    EXPECT_EQ(ReadBytes(unusable.dir().string()), "not a directory");
 }
 
 }  // namespace

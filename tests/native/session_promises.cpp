@@ -6,9 +6,11 @@
 #include <deque>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "app/sim/script.h"
 #include "app/sim/world.h"
+#include "platform/ascii.h"
 #include "tests/native/session.h"
 #include "tests/native/sim_run.h"
 
@@ -57,18 +59,12 @@ std::string FirstToken(std::string_view text, char mark) {
 
 // A key's value in a settings file, or none when the key is absent.
 std::optional<std::string> Value(const std::string& file, std::string_view key) {
-    std::size_t start = 0;
-    while (start < file.size()) {
-        std::size_t end = file.find('\n', start);
-        if (end == std::string::npos) end = file.size();
-        std::string line = file.substr(start, end - start);
+    std::istringstream lines(file);
+    for (std::string line; std::getline(lines, line);) {
         if (line.ends_with('\r')) line.pop_back();
-        const bool match = line.size() > key.size() && line[key.size()] == '=' &&
-                           std::equal(key.begin(), key.end(), line.begin(), [](char a, char b) {
-                               return std::toupper(a) == std::toupper(b);
-                           });
-        if (match) return line.substr(key.size() + 1);
-        start = end + 1;
+        if (line.size() > key.size() && line[key.size()] == '=' &&
+            EqualFoldingAscii(std::string_view(line).substr(0, key.size()), key))
+            return line.substr(key.size() + 1);
     }
     return std::nullopt;
 }

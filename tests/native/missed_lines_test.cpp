@@ -22,26 +22,17 @@ std::vector<std::string> KeptLines(const std::string& script, std::string* count
     return kept;
 }
 
-TEST(MissedLines, ListedWithTheTimeOfDayAndSpeaker) {
+TEST(MissedLines, TheLastHundredListedWithTheTimeOfDayAndSpeaker) {
+    std::string script = "@3600 owner idleon\n@3725 chat Bob: owner 1\n";
+    for (int i = 2; i <= 100; ++i) script += "+0.1 chat Bob: owner " + std::to_string(i) + "\n";
     std::string count;
     const std::vector<std::string> kept = KeptLines(
-        "@3600 owner idleon\n@3725 chat Bob: owner <b>there</b>\n"
-        "@86399 chat Carol Ann: abc\tthere\n",
-        &count);
-    const std::vector<std::string> expected = {"01:02 Bob: owner there",
-                                               "23:59 Carol Ann: abc there"};
-    EXPECT_EQ(kept, expected);
-    EXPECT_EQ(count, "2 lines named you while you were away");
-}
-
-TEST(MissedLines, KeepsTheLastHundredAndCountsOne) {
-    std::string script = "@1 owner idleon\n";
-    for (int i = 1; i <= 101; ++i) script += "+0.1 chat Bob: owner " + std::to_string(i) + "\n";
-    const std::vector<std::string> kept = KeptLines(script);
+        script + "+0.1 chat Bob: owner <b>there</b>\n@86399 chat Carol Ann: abc\tthere\n", &count);
     ASSERT_EQ(kept.size(), 100u);
-    EXPECT_EQ(kept.front(), "00:00 Bob: owner 2");
-    EXPECT_EQ(kept.back(), "00:00 Bob: owner 101");
-    std::string count;
+    EXPECT_EQ(kept.front(), "01:02 Bob: owner 3");
+    EXPECT_EQ(kept[98], "01:02 Bob: owner there");
+    EXPECT_EQ(kept.back(), "23:59 Carol Ann: abc there");
+    EXPECT_EQ(count, "100 lines named you while you were away");
     KeptLines("@1 owner idleon\n@2 chat Bob: owner\n", &count);
     EXPECT_EQ(count, "1 line named you while you were away");
 }

@@ -211,17 +211,13 @@ std::string ConfirmedOnceInOrder(const Facts& f) {
                                      [&](auto c) { return l.text.find(c) != std::string::npos; })) {
                 continue;
             }
-            const auto asks = [&](auto has) {
-                return std::ranges::any_of(a.words, [&](auto w) { return has(w); });
-            };
             int asked = 0;
             for (const Said& s : f.said)
                 asked += s.at <= l.at && s.owner && s.arg.empty() &&
-                         asks([&](auto w) { return s.word == w; });
+                         std::ranges::find(a.words, s.word) != a.words.end();
             for (const Event& e : f.events)
-                asked += e.at <= l.at && std::ranges::any_of(a.clicks, [&](auto c) {
-                             return e.text == "click " + std::string(c);
-                         });
+                asked += e.at <= l.at && e.Is("click ") &&
+                         std::ranges::find(a.clicks, e.text.substr(6)) != a.clicks.end();
             if (++posted[&a] > asked)
                 return std::to_string(posted[&a]) + " confirmations of " + std::string(a.words[0]) +
                        " for " + std::to_string(asked) + " asked";

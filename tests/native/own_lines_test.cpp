@@ -1,12 +1,12 @@
 // The program's own lines coming back: a line posted counts as heard only once the room shows
 // it, within the time allowed. That its echo runs no command, and that an echo is taken once,
 // the stories show.
-#include "bridge/posted_lines.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "bridge/posted_lines.h"
 
 namespace kn::test {
 namespace {

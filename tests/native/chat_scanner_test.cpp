@@ -1,5 +1,7 @@
 // The chat scanner's promise: every line said after it started is raised once, in order,
-// through trims, room changes and host restarts; lines already in a room are history.
+// through trims, room changes and host restarts; lines already in a room are history. The
+// scanner's fuzz target holds that over any order of those (and reads of line breaks alone);
+// these are what it can't reach: alignments its numbered lines never make, and reads cut short.
 #include "bridge/chat_scanner.h"
 
 #include <gtest/gtest.h>
@@ -47,27 +49,6 @@ std::size_t Posts(const SimRun& run, const std::string& piece) {
     const std::vector<std::string> posts = Texts(run, "post");
     return static_cast<std::size_t>(std::count_if(
         posts.begin(), posts.end(), [&](auto& p) { return p.find(piece) != std::string::npos; }));
-}
-
-// The story host_goes_quiet again, reads answered with line breaks alone as from a host caught
-// redrawing, at the rooms' first reads and after a line: such a read tells nothing of the room,
-// and the record is the story's.
-TEST(ChatScanner, AReadOfLineBreaksAloneTellsNothing) {
-    const std::string story = KN_SOURCE_DIR "/tests/scripts/host_goes_quiet";
-    ScratchDir dir;
-    dir.Write("kelvarnook.ini", ReadBytes(story + ".before.ini"));
-    // From each "end" until Bob's first line, and from his second until the owner's question.
-    const SimRun run = RunScript(dir, ReadBytes(story + ".script"), "Owner", [](sim::World& w) {
-        w.record().AddObserver([&w](sim::Micros, std::string_view kind, auto text) {
-            if (kind != "chat") return;
-            const bool breaks = text == "Owner: end" || text == "Bob: again";
-            w.host().window_system().AnswerReadsWith(breaks ? std::optional<std::string>("\r\n\r\n")
-                                                            : std::nullopt);
-        });
-    });
-    std::string record;
-    for (const std::string& line : run.record) record += line + "\n";
-    EXPECT_EQ(record, ReadBytes(story + ".expected"));
 }
 
 // The host trims and appends between the scanner's length and its read, more than the read's

@@ -1,10 +1,8 @@
-// Faults the program meets unattended that a script can't arrange: the welcome window vanishing
-// mid-lookup, a program directory that is a file, and a transcript trimmed while lines arrive.
-// The host or its room going away inside a pause are story scripts.
+// A fault the program meets unattended that a script can't arrange: the welcome window
+// vanishing mid-lookup. The host or its room going away inside a pause, and a settings file
+// that can't be read or written, are story scripts; transcripts trimmed while lines arrive are
+// the scanner's table and fuzz target.
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <map>
 
 #include "app/sim/world.h"
 #include "core/dispatcher.h"
@@ -86,56 +84,6 @@ TEST(Faults, WelcomeWindowVanishesInTheMiddleOfTheOwnerTest) {
         // The seam bites: some lookups come too early for the command, some too late.
         EXPECT_GT(ran, 0) << way.first;
         EXPECT_GT(ignored, 0) << way.first;
-    }
-}
-
-// The program's directory is a plain file: nothing can be read or written, and the program
-// does all it does with a usable directory. A settings path taken by a directory is a story.
-TEST(Faults, AProgramDirectoryThatIsAFileChangesNothingTheProgramDoes) {
-    const std::string script =
-        "answer abc\n@1 owner handle Bob\n@2 owner reason gone\n@3 dump\n@4 owner end\n";
-    const ScratchDir usable, unusable;
-    std::filesystem::remove_all(unusable.dir());
-    std::ofstream(unusable.dir()) << "not a directory";
-    const SimRun run = RunScript(unusable, script);
-    ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(run.record, RunScript(usable, script).record);
-    EXPECT_EQ(ReadBytes(unusable.dir().string()), "not a directory");
-}
-
-// The transcript trimmed while lines arrive: every owner line is raised once, in order, as in
-// a room that keeps all its lines.
-TEST(Faults, TranscriptTrimsChangeNothingTheProgramDoes) {
-    struct Trim {
-        const char* name;
-        std::size_t keep;  // lines the room keeps
-        std::string script;
-    };
-    const Trim kTrims[] = {
-        {"two lines kept, members in between", 2,
-         "@1 chat Bob: a\n@1 owner reason x\n@1 chat Eve: b\n@1.1 owner reason?\n"
-         "@1.1 chat Bob: c\n"},
-        {"a new line begins with the one trimmed", 2,
-         "@1 owner reason\n@2 owner reason\n@3 owner reason x\n"},
-        // "\r\nBob:\t123456789" and "\r\nOwner:\treason?" are both 16 bytes long.
-        {"the same length as the line trimmed", 2,
-         "@1 chat Bob: 123456789\n@1.5 chat Eve: hi\n@2 owner reason?\n"},
-        {"lines arrive in a pause", 2,
-         "@1 owner idleon\n@1.1 chat Bob: x\n@1.2 owner reason y\n@1.3 chat Eve: z\n"
-         "@1.4 owner reason?\n"},
-        {"a flood at one instant", 3,
-         "@1 chat A: 1\n@1 chat B: 2\n@1 owner reason?\n@1 chat C: 3\n@1 chat D: 4\n"
-         "@1 owner reset\n@1 chat E: 5\n@1 owner reason?\n"},
-    };
-    for (const Trim& c : kTrims) {
-        SCOPED_TRACE(c.name);
-        const ScratchDir dir, untrimmed;
-        dir.Write("kelvarnook.ini", kSettings);
-        untrimmed.Write("kelvarnook.ini", kSettings);
-        const SimRun run = RunScript(dir, c.script, "Owner",
-                                     [&](sim::World& w) { w.host().SetTranscriptLimit(c.keep); });
-        ASSERT_EQ(run.status, 0) << run.errors;
-        EXPECT_EQ(run.record, RunScript(untrimmed, c.script).record);
     }
 }
 

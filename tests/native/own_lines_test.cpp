@@ -1,64 +1,15 @@
-// The program's own lines coming back: the room's rendering of them is never a command, and
-// a line posted counts as heard only once the room shows it, within the time allowed.
+// The program's own lines coming back: a line posted counts as heard only once the room shows
+// it, within the time allowed. That its echo runs no command, and that an echo is taken once,
+// the stories show.
 #include <gtest/gtest.h>
 
-#include "app/sim/world.h"
+#include <string>
+#include <vector>
+
 #include "bridge/posted_lines.h"
-#include "tests/native/sim_run.h"
-#include "windows/forms.h"
 
 namespace kn::test {
 namespace {
-
-// Lines whose rendering in the room starts with a command word: a colour that closed the head's
-// tag early, or a value that holds one. Posted straight through the bridge, so no mend of the
-// markup keeps them from the room. Each must come back as a line and run nothing; the owner
-// then typing the same text still runs it, as the one echo was taken once.
-TEST(OwnLines, ComingBackAreNeverCommands) {
-    const char* const kLines[] = {
-        "</b><font color=#c0c0c0>handle face=\"tahoma\">            \xE2\x80\xBA garbage",
-        "handle garbage",
-        "reason pwned",
-        "<font color=#99ccff>end",
-        "pr secretroom",
-    };
-    for (const char* line : kLines) {
-        SCOPED_TRACE(line);
-        ScratchDir dir;
-        dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc") + "REASON=away\r\n");
-        std::string handle_after_echo, reason_after_echo;
-        const SimRun run = RunEvents(dir, "Owner", [&](sim::World& w) {
-            return std::make_unique<TimedEvents>(std::vector<TimedEvents::Event>{
-                {1.0, [&w, line] { w.program().bridge().ChatSend(line); }},
-                {3.0,
-                 [&] {
-                     handle_after_echo = w.program().form1().Label5.Text();
-                     reason_after_echo = w.program().form1().Text1.Text();
-                 }},
-            });
-        });
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(handle_after_echo, "abc");
-        EXPECT_EQ(reason_after_echo, "away");
-        EXPECT_EQ(Lines(run, "post").size(), 3u);  // the two banners and the line itself
-        EXPECT_EQ(Lines(run, "exit").size(), 0u);
-        EXPECT_TRUE(Lines(run, "keyword").empty());
-    }
-}
-
-TEST(OwnLines, TheOwnerTypingTheSameTextIsStillHeard) {
-    ScratchDir dir;
-    dir.Write("kelvarnook.ini", SettingsAfterFirstStart("abc") + "REASON=away\r\n");
-    const SimRun run = RunEvents(dir, "Owner", [&](sim::World& w) {
-        return std::make_unique<TimedEvents>(std::vector<TimedEvents::Event>{
-            {1.0, [&w] { w.program().bridge().ChatSend("reason later"); }},
-            {2.0, [&w] { w.host().OwnerSays("reason later"); }},
-        });
-    });
-    const std::vector<std::string> posts = Texts(run, "post");
-    ASSERT_EQ(posts.size(), 4u);
-    EXPECT_NE(posts[3].find("new idle reason"), std::string::npos);
-}
 
 // What PostedLines is told, step by step, and whether the sign would read "unheard" after it.
 struct Step {

@@ -55,103 +55,55 @@ class Drawer {
                 line += " ";
             return line;
         }
-        switch (pick_(5)) {
-            case 0:
-                return " " + line;
-            case 1:
-                return line + " " + Token('o');
-            case 2:
-                return line + (OneIn(2) ? " " : "");
-            case 3:
-                return line + "x";
-            default:
-                return "minimize";
-        }
+        const std::size_t miss = pick_(5);
+        if (miss == 0) return " " + line;
+        if (miss == 1) return line + " " + Token('o');
+        if (miss == 2) return line + (OneIn(2) ? " " : "");
+        return miss == 3 ? line + "x" : "minimize";
     }
     std::string StrangerLine() {
-        switch (pick_(3)) {
-            case 0:
-                return std::string(From(kWords)) + " " + Token('s');
-            case 1:
-                return std::string(From(kOwnerNames)) + " are you there " + Token('s');
-            default:
-                return std::string(From(kWords));
-        }
+        const std::size_t kind = pick_(3);
+        if (kind == 0) return std::string(From(kWords)) + " " + Token('s');
+        if (kind == 1) return std::string(From(kOwnerNames)) + " are you there " + Token('s');
+        return std::string(From(kWords));
     }
 
+    // Each kind of event by its share of 24 draws; the order keeps old seeds' sessions.
     std::string Event() {
-        switch (pick_(24)) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-            case 4:
-                return "owner " + OwnerLine(OneIn(4));
-            case 5:
-                return "chat " + std::string(From(kOwnerNames)) + ": " + OwnerLine(OneIn(4));
-            case 6:
-            case 7:
-            case 8:
-                return "chat " + std::string(From(kStrangers)) + ": " + StrangerLine();
-            case 9:
-            case 10:
-                return "click " + std::string(From(kTargets));
-            case 11:
-                return "type Form1.Text1 " + (OneIn(3) ? std::string() : Token('o'));
-            case 12:
-                return std::string("type Form2.Text") + (OneIn(2) ? "1 " : "2 ") +
-                       std::string(From(kColours));
-            case 13:
-                return OneIn(3) ? "cancel" : "answer " + (OneIn(4) ? "" : Token('o'));
-            case 14:
-                return "close Form" + std::to_string(1 + pick_(4));
-            case 15:
-                return OneIn(2) ? "host signoff" : "host signon " + std::string(From(kOwnerNames));
-            case 16:
-                return "host title " + std::string(From(kTitles));
-            case 17:
-                return OneIn(2) ? "host room close" : "host room open";
-            case 18:
-                return OneIn(2) ? "host quit" : OneIn(2) ? "host start" : "host window Mail";
-            case 19:
-                return "host line-end " + std::string(OneIn(3) ? "CR" : OneIn(2) ? "LF" : "CRLF");
-            case 20:
-                return "host busy " + std::string(OneIn(2) ? "0.3" : OneIn(2) ? "5" : "20");
-            case 21:
-                return "draft half " + Token('o');
-            default:
-                return "dump";
-        }
+        const std::size_t k = pick_(24);
+        if (k < 5) return "owner " + OwnerLine(OneIn(4));
+        if (k == 5) return "chat " + std::string(From(kOwnerNames)) + ": " + OwnerLine(OneIn(4));
+        if (k < 9) return "chat " + std::string(From(kStrangers)) + ": " + StrangerLine();
+        if (k < 11) return "click " + std::string(From(kTargets));
+        if (k == 11) return "type Form1.Text1 " + (OneIn(3) ? std::string() : Token('o'));
+        if (k == 12)
+            return std::string("type Form2.Text") + (OneIn(2) ? "1 " : "2 ") +
+                   std::string(From(kColours));
+        if (k == 13) return OneIn(3) ? "cancel" : "answer " + (OneIn(4) ? "" : Token('o'));
+        if (k == 14) return "close Form" + std::to_string(1 + pick_(4));
+        if (k == 15)
+            return OneIn(2) ? "host signoff" : "host signon " + std::string(From(kOwnerNames));
+        if (k == 16) return "host title " + std::string(From(kTitles));
+        if (k == 17) return OneIn(2) ? "host room close" : "host room open";
+        if (k == 18) return OneIn(2) ? "host quit" : OneIn(2) ? "host start" : "host window Mail";
+        if (k == 19)
+            return "host line-end " + std::string(OneIn(3) ? "CR" : OneIn(2) ? "LF" : "CRLF");
+        if (k == 20) return "host busy " + std::string(OneIn(2) ? "0.3" : OneIn(2) ? "5" : "20");
+        return k == 21 ? "draft half " + Token('o') : "dump";
     }
 
     std::optional<std::string> Settings() {
         const char* const end = OneIn(4) ? "\n" : "\r\n";
         const std::string handle = "HANDLE=abc", c1 = "COLOR1=c0c0c0", c2 = "COLOR2=99ccff",
                           reason = "REASON=away";
-        std::vector<std::string> keys;
-        switch (pick_(7)) {
-            case 0:
-                return std::nullopt;
-            case 1:
-                keys = {handle, c1, c2, reason};
-                break;
-            case 2:
-                keys = {OneIn(2) ? "HANDLE=" : "", c1, c2};
-                break;
-            case 3:
-                keys = {"HANDLE=a\tb \x01", c1, c2, "REASON=\"q\" \xff\x7f "};
-                break;
-            case 4:
-                for (const std::string& k : {handle, c1, c2, reason})
-                    if (!OneIn(2)) keys.push_back(k);
-                break;
-            case 5:
-                keys = {handle, "COLOR1=", c2};
-                break;  // the owner emptied colour 1
-            default:
-                keys = {handle, "COLOR1=c0c0c0>reason", c2};
-                break;
-        }
+        const std::size_t kind = pick_(7);
+        if (kind == 0) return std::nullopt;
+        std::vector<std::string> keys = {handle, c1, c2, reason};
+        if (kind == 2) keys = {OneIn(2) ? "HANDLE=" : "", c1, c2};
+        if (kind == 3) keys = {"HANDLE=a\tb \x01", c1, c2, "REASON=\"q\" \xff\x7f "};
+        if (kind == 4) std::erase_if(keys, [this](const std::string&) { return OneIn(2); });
+        if (kind == 5) keys = {handle, "COLOR1=", c2};  // the owner emptied colour 1
+        if (kind == 6) keys = {handle, "COLOR1=c0c0c0>reason", c2};
         std::string file = "[prefs]" + std::string(end);
         for (const std::string& k : keys)
             if (!k.empty()) file += k + end;

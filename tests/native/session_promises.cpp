@@ -6,9 +6,11 @@
 #include <deque>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "app/sim/script.h"
 #include "app/sim/world.h"
+#include "platform/ascii.h"
 #include "tests/native/session.h"
 #include "tests/native/sim_run.h"
 
@@ -57,18 +59,12 @@ std::string FirstToken(std::string_view text, char mark) {
 
 // A key's value in a settings file, or none when the key is absent.
 std::optional<std::string> Value(const std::string& file, std::string_view key) {
-    std::size_t start = 0;
-    while (start < file.size()) {
-        std::size_t end = file.find('\n', start);
-        if (end == std::string::npos) end = file.size();
-        std::string line = file.substr(start, end - start);
+    std::istringstream lines(file);
+    for (std::string line; std::getline(lines, line);) {
         if (line.ends_with('\r')) line.pop_back();
-        const bool match = line.size() > key.size() && line[key.size()] == '=' &&
-                           std::equal(key.begin(), key.end(), line.begin(), [](char a, char b) {
-                               return std::toupper(a) == std::toupper(b);
-                           });
-        if (match) return line.substr(key.size() + 1);
-        start = end + 1;
+        if (line.size() > key.size() && line[key.size()] == '=' &&
+            EqualFoldingAscii(std::string_view(line).substr(0, key.size()), key))
+            return line.substr(key.size() + 1);
     }
     return std::nullopt;
 }
@@ -135,6 +131,14 @@ std::string StrangersRunNothing(const Facts& f) {
         const std::string token = FirstToken(l.text, 's');
         if (!token.empty()) return "a stranger's " + token + " in a " + l.kind + ": " + l.text;
     }
+    return "";
+}
+
+// Every line the program posts is one of its styled lines, whatever the owner typed.
+std::string PostsAreStyled(const Facts& f) {
+    for (const Line& l : f.lines)
+        if (l.kind == "post" && !l.text.starts_with("</b><font color=#"))
+            return "not a styled line: " + l.text;
     return "";
 }
 
@@ -207,17 +211,13 @@ std::string ConfirmedOnceInOrder(const Facts& f) {
                                      [&](auto c) { return l.text.find(c) != std::string::npos; })) {
                 continue;
             }
-            const auto asks = [&](auto has) {
-                return std::ranges::any_of(a.words, [&](auto w) { return has(w); });
-            };
             int asked = 0;
             for (const Said& s : f.said)
                 asked += s.at <= l.at && s.owner && s.arg.empty() &&
-                         asks([&](auto w) { return s.word == w; });
+                         std::ranges::find(a.words, s.word) != a.words.end();
             for (const Event& e : f.events)
-                asked += e.at <= l.at && std::ranges::any_of(a.clicks, [&](auto c) {
-                             return e.text == "click " + std::string(c);
-                         });
+                asked += e.at <= l.at && e.Is("click ") &&
+                         std::ranges::find(a.clicks, e.text.substr(6)) != a.clicks.end();
             if (++posted[&a] > asked)
                 return std::to_string(posted[&a]) + " confirmations of " + std::string(a.words[0]) +
                        " for " + std::to_string(asked) + " asked";
@@ -388,6 +388,7 @@ using Promise = std::string (*)(const Facts&);
 const std::pair<const char*, Promise> kPromises[] = {
     {"ends once", EndsOnce},
     {"strangers run nothing", StrangersRunNothing},
+    {"posts are styled", PostsAreStyled},
     {"confirmed once, in order", ConfirmedOnceInOrder},
     {"posts end", PostsEnd},
     {"saved on exit", SavedOnExit},

@@ -89,7 +89,7 @@ struct FormDesign {
 };
 
 struct MenuItem {
-    std::string name;     // "mnuon"
+    std::string name;     // "mnuon": for the simulator's script
     std::string caption;  // "on"
     std::vector<MenuItem> children;
 };

@@ -41,11 +41,12 @@ ControlDesign SkinButton(const char* name, TwipRect pos, const char* spoken, int
 // The controls in design order, each given with the place the program reaches it by. A list
 // that strays from those places is a slip in the program: it stops at once, as the design is
 // built, rather than bind a control to another's handlers.
-std::vector<ControlDesign> InPlaces(std::vector<std::pair<ControlIndex, ControlDesign>> placed) {
+std::vector<ControlDesign> InPlaces(
+    const std::vector<std::pair<ControlIndex, ControlDesign>>& placed) {
     std::vector<ControlDesign> controls;
-    for (auto& [place, control] : placed) {
+    for (const auto& [place, control] : placed) {
         if (place != controls.size()) std::abort();
-        controls.push_back(std::move(control));
+        controls.push_back(control);
     }
     return controls;
 }

@@ -41,7 +41,7 @@ class Handlers final : public Form1Handlers {
     void Form1_Icon_Click() override { RestoreFromIcon(p_); }
     // The same menu as ops, at the pointer, wherever the main window is.
     void Form1_Icon_ContextMenu() override {
-        p_.form1().window().PopupMenu(Form1Menu(), kNoControl);
+        p_.form1().window().PopupMenu(Form1Menu().root, kNoControl);
     }
     void Form1_Icon_LookDue() override { ShowNotifyIcon(p_); }
 
@@ -55,9 +55,7 @@ class Handlers final : public Form1Handlers {
 
   private:
     void Minimize() { p_.form1().window().SetState(WindowState::Minimized); }
-    void PopUpMenu() {
-        p_.form1().window().PopupMenu(Form1Menu(), IndexOf(Form1Design(), "Picture3"));
-    }
+    void PopUpMenu() { p_.form1().window().PopupMenu(Form1Menu().root, form1::Picture3); }
     // Opened from the program's own window, the window takes the keyboard as usual.
     void ShowBesideMe(FormWindow& window) {
         window.ShowBeside(p_.form1().window(), Activation::Activate);

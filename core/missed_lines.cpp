@@ -35,7 +35,7 @@ void KeepIfMissed(Program& p, const std::string& own, const std::string& speaker
     // own lines never get here: the dispatcher takes them as heard first.)
     if (own.empty() || !p.form1().Timer1().Enabled()) return;
     if (!NamesOwner(text, own, p.form1().Label5.Text())) return;
-    Form4& f = p.form4();
+    Form4& f = p.form4();  // the first line kept loads the window, its load handler run
     if (f.List1.ItemCount() >= kMissedLinesKept) f.List1.RemoveItem(0);
     f.List1.AddItem(ListLine(p.gui().MinuteOfDay(), speaker, text));
     f.Label1.SetText(MissedCountCaption(f.List1.ItemCount()));

@@ -11,6 +11,7 @@
 #include "fuzz/fuzz_support.h"
 #include "platform/ascii.h"
 #include "tests/native/sim_run.h"
+#include "windows/designs.h"
 
 namespace kn::fuzz {
 namespace {
@@ -80,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return std::make_unique<kn::test::TimedEvents>(std::move(events));
         },
         [&](kn::sim::World& w) {
-            if (kn::sim::SimForm* f4 = w.gui().Form("Form4")) kept = f4->Items("List1");
+            if (kn::sim::SimForm* f4 = w.gui().Form("Form4")) kept = f4->Items(kn::form4::List1);
         });
     if (run.status != 0) Fail("the run stopped with " + std::to_string(run.status));
     for (const std::string& line : run.record) {

@@ -38,15 +38,21 @@ constexpr PixelBox ToPixels(const TwipRect& t, int dpi) {
             TwipsToPixels(t.left + t.width, dpi), TwipsToPixels(t.top + t.height, dpi)};
 }
 
+// A control of a form: its place in its design's `controls`.
+using ControlIndex = std::size_t;
+// No control: no container, no naming label, or a menu popped up at the mouse pointer.
+inline constexpr ControlIndex kNoControl = static_cast<ControlIndex>(-1);
+
 enum class ControlKind { Label, TextField, Picture, ListBox, Button };
 
 struct ControlDesign {
-    std::string name;  // "Text1", "Picture3", ...
+    std::string name;  // "Text1", "Picture3", ...: for the simulator's script and record
     ControlKind kind = ControlKind::Label;
-    TwipRect pos;           // relative to `container`, or to the client area when it is empty
-    std::string text;       // initial caption or text (UTF-8)
-    std::string container;  // name of the picture box that holds this control, or empty
-    SkinArt art;            // picture box only: its image, drawn from the top-left corner
+    TwipRect pos;      // relative to `container`, or to the client area when there is none
+    std::string text;  // initial caption or text (UTF-8)
+    // The picture box, listed before this control, that holds it; kNoControl for none.
+    ControlIndex container = kNoControl;
+    SkinArt art;                     // picture box only: its image, drawn from the top-left corner
     std::vector<std::string> items;  // list box only: its lines in order
     // -1: not a tab stop. A picture box with a tab index is a skin button: it takes the focus,
     // Enter and Space press it, and its text is its name for screen readers and its tooltip.
@@ -54,9 +60,8 @@ struct ControlDesign {
     // A text field's, list's or label's name for screen readers, where its text is its value
     // or nothing is written beside it; empty for none.
     std::string spoken_name;
-    // The label, named as in the design, whose caption names this field for screen readers;
-    // empty for none.
-    std::string named_by;
+    // The label whose caption names this field for screen readers; kNoControl for none.
+    ControlIndex named_by = kNoControl;
     // Label only: its text is the window's status. Each change is announced as one (to screen
     // readers; in the simulator, to its record), and it never takes the focus or the keyboard.
     bool status = false;
@@ -83,13 +88,8 @@ struct FormDesign {
     std::vector<ControlDesign> controls;
 };
 
-// A control of a form: its place in its design's `controls`.
-using ControlIndex = std::size_t;
-// No control: where FormWindow::PopupMenu is asked for a menu at the mouse pointer.
-inline constexpr ControlIndex kNoControl = static_cast<ControlIndex>(-1);
-
 struct MenuItem {
-    std::string name;     // "mnuon"
+    std::string name;     // "mnuon": for the simulator's script
     std::string caption;  // "on"
     std::vector<MenuItem> children;
 };
@@ -128,18 +128,20 @@ class FormWindow {
     virtual ~FormWindow() = default;
     // The window's handle in the window system, for WindowSystem calls such as MakeTopmost.
     virtual WindowHandle Handle() = 0;
-    // The current caption or text of a label, text field or button; "" for an unknown name.
-    virtual std::string Text(std::string_view control) = 0;
-    // Replaces it; an unknown name is ignored. Never raises an event.
-    virtual void SetText(std::string_view control, std::string_view text) = 0;
-    // The number of lines of a list box; 0 for an unknown name.
-    virtual int ItemCount(std::string_view control) = 0;
+    // `control` is a place in the window's design. Reached straight there, with no search; a
+    // place past the design's end is ignored (reads give "" or 0).
+    // The current caption or text of a label, text field or button.
+    virtual std::string Text(ControlIndex control) = 0;
+    // Replaces it. Never raises an event.
+    virtual void SetText(ControlIndex control, std::string_view text) = 0;
+    // The number of lines of a list box; 0 for any other control.
+    virtual int ItemCount(ControlIndex control) = 0;
     // Appends `text` as the last line of a list box, shown as plain text (no character of it
-    // is a mnemonic or markup); an unknown name is ignored. Never raises an event.
-    virtual void AddItem(std::string_view control, std::string_view text) = 0;
-    // Removes a list box's line at `index` (0 is the first), moving those after it up; an
-    // unknown name or an index out of range is ignored. Never raises an event.
-    virtual void RemoveItem(std::string_view control, int index) = 0;
+    // is a mnemonic or markup); any other control is left as it is. Never raises an event.
+    virtual void AddItem(ControlIndex control, std::string_view text) = 0;
+    // Removes a list box's line at `index` (0 is the first), moving those after it up; any
+    // other control, or an index out of range, is left as it is. Never raises an event.
+    virtual void RemoveItem(ControlIndex control, int index) = 0;
     // Makes a hidden window visible, leaving its state and place as they are; shown windows
     // are modeless. With Activate it becomes the active window; with NoActivate the activation
     // and the keyboard stay where they are, whatever the window system's rules on who may take

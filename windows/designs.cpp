@@ -2,7 +2,9 @@
 // window's background are placed relative to it.
 #include "windows/designs.h"
 
+#include <cstdlib>
 #include <map>
+#include <utility>
 
 #include "windows/skin.h"
 
@@ -11,7 +13,7 @@ namespace kn {
 namespace {
 
 ControlDesign Make(ControlKind kind, const char* name, TwipRect pos, const char* text, int tab,
-                   const char* container = "") {
+                   ControlIndex container = kNoControl) {
     ControlDesign c;
     c.name = name;
     c.kind = kind;
@@ -22,7 +24,7 @@ ControlDesign Make(ControlKind kind, const char* name, TwipRect pos, const char*
     return c;
 }
 
-ControlDesign Picture(const char* name, TwipRect pos, const char* container = "") {
+ControlDesign Picture(const char* name, TwipRect pos, ControlIndex container = kNoControl) {
     ControlDesign c = Make(ControlKind::Picture, name, pos, "", -1, container);
     c.art = SkinImage(name);
     return c;
@@ -30,10 +32,23 @@ ControlDesign Picture(const char* name, TwipRect pos, const char* container = ""
 
 // A skin button: a picture box that takes the focus; `spoken` names it to screen readers.
 ControlDesign SkinButton(const char* name, TwipRect pos, const char* spoken, int tab) {
-    ControlDesign c = Picture(name, pos, "Picture1");
+    ControlDesign c = Picture(name, pos, form1::Picture1);
     c.text = spoken;
     c.tab_index = tab;
     return c;
+}
+
+// The controls in design order, each given with the place the program reaches it by. A list
+// that strays from those places is a slip in the program: it stops at once, as the design is
+// built, rather than bind a control to another's handlers.
+std::vector<ControlDesign> InPlaces(
+    const std::vector<std::pair<ControlIndex, ControlDesign>>& placed) {
+    std::vector<ControlDesign> controls;
+    for (const auto& [place, control] : placed) {
+        if (place != controls.size()) std::abort();
+        controls.push_back(control);
+    }
+    return controls;
 }
 
 FormDesign Form(const char* name, const char* caption, FormStyle style, int width, int height) {
@@ -62,8 +77,9 @@ std::string SignTip(std::string_view word) {
 
 // The sign, right of the word "reason", in the one gap the skin leaves between rule and field.
 ControlDesign Sign() {
-    ControlDesign c = Make(ControlKind::Label, "Label6",
-                           {870, 750, kSignWidth * 15, kSignHeight * 15}, "ok", -1, "Picture1");
+    ControlDesign c =
+        Make(ControlKind::Label, "Label6", {870, 750, kSignWidth * 15, kSignHeight * 15}, "ok", -1,
+             form1::Picture1);
     c.status = true;
     c.drawn = SignImage;
     c.tip = SignTip;
@@ -77,27 +93,27 @@ ControlDesign Sign() {
 // (so after it in the list): the same place on screen, and Tab then runs reason, ops,
 // minimise, exit within one container.
 FormDesign MakeForm1() {
+    using namespace form1;
     FormDesign f = Form("Form1", kProgramTitle, FormStyle::Skinned, 1815, 1320);
     f.icon = "Form1";
-    f.controls = {
-        Picture("Picture1", {0, 0, 1815, 1335}),                     // the skin background
-        SkinButton("Picture2", {1320, 0, 255, 255}, "minimize", 2),  // minimise
-        SkinButton("Picture3", {1320, 960, 495, 255}, "menu", 1),    // ops: the menu
-        Picture("Picture7", {840, 0, 495, 255}, "Picture1"),         // the word hrs
-        Picture("Picture6", {0, 0, 495, 255}, "Picture1"),           // the word mins
-        SkinButton("Picture5", {1560, 0, 255, 255}, "exit", 3),      // X: exit
-        Make(ControlKind::TextField, "Text1", {0, 960, 1335, 255}, "", 0, "Picture1"),  // reason
-        Make(ControlKind::Label, "Label4", {840, 240, 375, 255}, "0", -1, "Picture1"),  // hours
-        Make(ControlKind::Label, "Label2", {0, 240, 255, 255}, "0", -1, "Picture1"),    // minutes
+    constexpr ControlIndex skin = Picture1;
+    f.controls = InPlaces({
+        {Picture1, Picture("Picture1", {0, 0, 1815, 1335})},                     // the skin
+        {Picture2, SkinButton("Picture2", {1320, 0, 255, 255}, "minimize", 2)},  // minimise
+        {Picture3, SkinButton("Picture3", {1320, 960, 495, 255}, "menu", 1)},    // ops: the menu
+        {Picture7, Picture("Picture7", {840, 0, 495, 255}, skin)},               // the word hrs
+        {Picture6, Picture("Picture6", {0, 0, 495, 255}, skin)},                 // the word mins
+        {Picture5, SkinButton("Picture5", {1560, 0, 255, 255}, "exit", 3)},      // X: exit
+        {Text1, Make(ControlKind::TextField, "Text1", {0, 960, 1335, 255}, "", 0, skin)},
+        {Label4, Make(ControlKind::Label, "Label4", {840, 240, 375, 255}, "0", -1, skin)},
+        {Label2, Make(ControlKind::Label, "Label2", {0, 240, 255, 255}, "0", -1, skin)},
         // The handle: empty until known, as its caption is posted in the user banner line.
-        Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "", -1),
-        Sign(),
-    };
-    const std::map<std::string, const char*> spoken = {
-        {"Text1", "reason"}, {"Label4", "hours idle"}, {"Label2", "minutes idle"}};
-    for (auto& c : f.controls) {
-        if (spoken.contains(c.name)) c.spoken_name = spoken.at(c.name);
-    }
+        {Label5, Make(ControlKind::Label, "Label5", {1200, 2040, 1215, 255}, "", -1)},
+        {Label6, Sign()},
+    });
+    f.controls[Text1].spoken_name = "reason";
+    f.controls[Label4].spoken_name = "hours idle";
+    f.controls[Label2].spoken_name = "minutes idle";
     return f;
 }
 
@@ -106,39 +122,46 @@ FormDesign MakeForm1() {
 constexpr int kLabelHeight = 240;
 
 FormDesign MakeForm2() {
+    using namespace form2;
     FormDesign f = Form("Form2", "chatsend color editor", FormStyle::ToolWindow, 2325, 1245);
-    f.controls = {
-        Make(ControlKind::Label, "Label1", {0, 0, 735, kLabelHeight}, "color 1", 1),
-        Make(ControlKind::TextField, "Text1", {240, 240, 1095, 285}, kDefaultColour1, 0),
-        Make(ControlKind::Label, "Label2", {0, 600, 855, kLabelHeight}, "color 2", 2),
-        Make(ControlKind::TextField, "Text2", {240, 840, 1095, 285}, kDefaultColour2, 3),
-        Make(ControlKind::Button, "Command4", {1440, 120, 735, 255}, "preview", 6),
-        Make(ControlKind::Button, "Command1", {1440, 480, 735, 255}, "save", 4),
-        Make(ControlKind::Button, "Command2", {1440, 840, 735, 255}, "ok", 5),  // hides it
-    };
-    f.controls[1].named_by = "Label1";
-    f.controls[3].named_by = "Label2";
+    f.controls = InPlaces({
+        {Label1, Make(ControlKind::Label, "Label1", {0, 0, 735, kLabelHeight}, "color 1", 1)},
+        {Text1, Make(ControlKind::TextField, "Text1", {240, 240, 1095, 285}, kDefaultColour1, 0)},
+        {Label2, Make(ControlKind::Label, "Label2", {0, 600, 855, kLabelHeight}, "color 2", 2)},
+        {Text2, Make(ControlKind::TextField, "Text2", {240, 840, 1095, 285}, kDefaultColour2, 3)},
+        {Command4, Make(ControlKind::Button, "Command4", {1440, 120, 735, 255}, "preview", 6)},
+        {Command1, Make(ControlKind::Button, "Command1", {1440, 480, 735, 255}, "save", 4)},
+        {Command2, Make(ControlKind::Button, "Command2", {1440, 840, 735, 255}, "ok", 5)},  // hides
+    });
+    f.controls[Text1].named_by = Label1;
+    f.controls[Text2].named_by = Label2;
     return f;
 }
 
 FormDesign MakeForm3(std::vector<std::string> commands) {
+    using namespace form3;
     FormDesign f = Form("Form3", "commands", FormStyle::ToolWindow, 4125, 1260);
     ControlDesign list = Make(ControlKind::ListBox, "List1", {0, 240, 4095, 1005}, "", 0);
     list.items = std::move(commands);
     list.spoken_name = "commands";  // the label above it is the count
-    f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 375, kLabelHeight}, "", 1),  // count
-                  list};
+    f.controls = InPlaces({
+        {Label1, Make(ControlKind::Label, "Label1", {0, 0, 375, kLabelHeight}, "", 1)},  // count
+        {List1, std::move(list)},
+    });
     return f;
 }
 
 // Wide enough for a line of the room at its usual length; the list names itself to screen
 // readers, as the count above it is a value, not its name.
 FormDesign MakeForm4() {
+    using namespace form4;
     FormDesign f = Form("Form4", "missed", FormStyle::ToolWindow, 6015, 2520);
     ControlDesign list = Make(ControlKind::ListBox, "List1", {0, 240, 6015, 2280}, "", 0);
     list.spoken_name = "missed lines";
-    f.controls = {Make(ControlKind::Label, "Label1", {0, 0, 6015, 255}, "", 1),  // the count
-                  list};
+    f.controls = InPlaces({
+        {Label1, Make(ControlKind::Label, "Label1", {0, 0, 6015, 255}, "", 1)},  // the count
+        {List1, std::move(list)},
+    });
     return f;
 }
 
@@ -174,8 +197,21 @@ const FormDesign& Form4Design() {
     return design;
 }
 
-const MenuItem& Form1Menu() {
-    static const MenuItem menu = MakeMenu();
+// Each item bound where MakeMenu puts it; a story that chooses each item by its name holds
+// the two together.
+Form1MenuDesign::Form1MenuDesign()
+    : root(MakeMenu()),
+      mnuidle(root.children[0]),
+      mnuon(mnuidle.children[0]),
+      mnuoff(mnuidle.children[1]),
+      mnucolors(root.children[1]),
+      mnuhandle(root.children[2]),
+      mnucommands(root.children[3]),
+      mnuminimize(root.children[4]),
+      mnuexit(root.children[5]) {}
+
+const Form1MenuDesign& Form1Menu() {
+    static const Form1MenuDesign menu;
     return menu;
 }
 

@@ -24,10 +24,6 @@ void Form::MenuChosen(const MenuItem& item) {
     if (const auto bound = menu_.find(&item); bound != menu_.end()) bound->second();
 }
 
-void Form::OnClick(std::string_view control, Handler handler) {
-    clicks_[IndexOf(design_, control)] = std::move(handler);
-}
-
 class Form1::IconEvents final : public NotifyIconEvents {
   public:
     explicit IconEvents(Form1Handlers& h) : h_(h) {}
@@ -41,11 +37,11 @@ class Form1::IconEvents final : public NotifyIconEvents {
 
 Form1::Form1(GuiRuntime& gui, HostBridge& bridge, WindowSystem& ws, CodePage& cp, Form1Handlers& h)
     : Form(gui, Form1Design(), [&h] { h.Form1_Form_Unload(); }),
-      Text1(*window_, "Text1"),
-      Label2(*window_, "Label2"),
-      Label4(*window_, "Label4"),
-      Label5(*window_, "Label5"),
-      Label6(*window_, "Label6"),
+      Text1(*window_, form1::Text1),
+      Label2(*window_, form1::Label2),
+      Label4(*window_, form1::Label4),
+      Label5(*window_, form1::Label5),
+      Label6(*window_, form1::Label6),
       timer1_(
           gui.CreateTimer(*window_, kTimer1Id, kTimer1Interval, [&h] { h.Form1_Timer1_Timer(); })),
       scanner_(std::make_unique<ChatScanner>(
@@ -56,39 +52,39 @@ Form1::Form1(GuiRuntime& gui, HostBridge& bridge, WindowSystem& ws, CodePage& cp
           [&h] { h.Form1_VexoScan1_Polled(); })),
       icon_events_(std::make_unique<IconEvents>(h)),
       icon_(gui.CreateNotifyIcon(*window_, *icon_events_)) {
-    OnClick("Picture2", [&h] { h.Form1_Picture2_Click(); });
-    OnClick("Picture3", [&h] { h.Form1_Picture3_Click(); });
-    OnClick("Picture5", [&h] { h.Form1_Picture5_Click(); });
+    OnClick(form1::Picture2, [&h] { h.Form1_Picture2_Click(); });
+    OnClick(form1::Picture3, [&h] { h.Form1_Picture3_Click(); });
+    OnClick(form1::Picture5, [&h] { h.Form1_Picture5_Click(); });
     OnContextMenu([&h] { h.Form1_Form_ContextMenu(); });
-    const MenuItem& menu = Form1Menu();
-    OnMenu(ItemOf(menu, "mnuon"), [&h] { h.Form1_mnuon_Click(); });
-    OnMenu(ItemOf(menu, "mnuoff"), [&h] { h.Form1_mnuoff_Click(); });
-    OnMenu(ItemOf(menu, "mnucolors"), [&h] { h.Form1_mnucolors_Click(); });
-    OnMenu(ItemOf(menu, "mnuhandle"), [&h] { h.Form1_mnuhandle_Click(); });
-    OnMenu(ItemOf(menu, "mnucommands"), [&h] { h.Form1_mnucommands_Click(); });
-    OnMenu(ItemOf(menu, "mnuminimize"), [&h] { h.Form1_mnuminimize_Click(); });
-    OnMenu(ItemOf(menu, "mnuexit"), [&h] { h.Form1_mnuexit_Click(); });
+    const Form1MenuDesign& menu = Form1Menu();
+    OnMenu(menu.mnuon, [&h] { h.Form1_mnuon_Click(); });
+    OnMenu(menu.mnuoff, [&h] { h.Form1_mnuoff_Click(); });
+    OnMenu(menu.mnucolors, [&h] { h.Form1_mnucolors_Click(); });
+    OnMenu(menu.mnuhandle, [&h] { h.Form1_mnuhandle_Click(); });
+    OnMenu(menu.mnucommands, [&h] { h.Form1_mnucommands_Click(); });
+    OnMenu(menu.mnuminimize, [&h] { h.Form1_mnuminimize_Click(); });
+    OnMenu(menu.mnuexit, [&h] { h.Form1_mnuexit_Click(); });
 }
 
 Form1::~Form1() = default;
 
 Form2::Form2(GuiRuntime& gui, Form2Handlers& h)
     : Form(gui, Form2Design(), [&h] { h.Form2_Form_Unload(); }),
-      Text1(*window_, "Text1"),
-      Text2(*window_, "Text2") {
-    OnClick("Command1", [&h] { h.Form2_Command1_Click(); });
-    OnClick("Command2", [&h] { h.Form2_Command2_Click(); });
-    OnClick("Command4", [&h] { h.Form2_Command4_Click(); });
+      Text1(*window_, form2::Text1),
+      Text2(*window_, form2::Text2) {
+    OnClick(form2::Command1, [&h] { h.Form2_Command1_Click(); });
+    OnClick(form2::Command2, [&h] { h.Form2_Command2_Click(); });
+    OnClick(form2::Command4, [&h] { h.Form2_Command4_Click(); });
 }
 
 Form3::Form3(GuiRuntime& gui, std::vector<std::string> commands, Form3Handlers& h)
     : Form(gui, Form3Design(std::move(commands)), [&h] { h.Form3_Form_Unload(); }),
-      Label1(*window_, "Label1"),
-      List1(*window_, "List1") {}
+      Label1(*window_, form3::Label1),
+      List1(*window_, form3::List1) {}
 
 Form4::Form4(GuiRuntime& gui, Form4Handlers& h)
     : Form(gui, Form4Design(), [&h] { h.Form4_Form_Unload(); }),
-      Label1(*window_, "Label1"),
-      List1(*window_, "List1") {}
+      Label1(*window_, form4::Label1),
+      List1(*window_, form4::List1) {}
 
 }  // namespace kn

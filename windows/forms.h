@@ -15,6 +15,7 @@
 #include "bridge/chat_scanner.h"
 #include "platform/gui_runtime.h"
 #include "windows/control.h"
+#include "windows/designs.h"
 
 namespace kn {
 
@@ -83,8 +84,8 @@ class Form : public FormEvents {
   protected:
     using Handler = std::function<void()>;
     Form(GuiRuntime& gui, FormDesign design, Handler unload);
-    // A click on the design's control named `control` runs `handler`.
-    void OnClick(std::string_view control, Handler handler);
+    // A click on the design's control at `control` runs `handler`.
+    void OnClick(ControlIndex control, Handler handler) { clicks_[control] = std::move(handler); }
     // The keyboard's context menu on a skin button runs `handler`.
     void OnContextMenu(Handler handler) { context_menu_ = std::move(handler); }
     // Choosing `item` from a menu this window popped up runs `handler`.

@@ -7,6 +7,7 @@
 #include "app/sim/room_line.h"
 #include "platform/sim/sim_gui_runtime.h"
 #include "standin/sim/sim_host.h"
+#include "windows/designs.h"
 
 namespace kn::sim {
 
@@ -44,8 +45,8 @@ void RoomFeed::Chat(std::string_view text) {
 void RoomFeed::Missed() {
     SimForm* form4 = gui_.Form("Form4");
     if (!form4) return;
-    Notice("missed: " + form4->Text("Label1"));
-    for (const std::string& line : form4->Items("List1")) Aside(line);
+    Notice("missed: " + form4->Text(form4::Label1));
+    for (const std::string& line : form4->Items(form4::List1)) Aside(line);
 }
 
 void RoomFeed::Notice(std::string_view text) {

@@ -107,7 +107,9 @@ bool SimGuiRuntime::TimerEnabled(std::string_view form, unsigned id) {
 
 SimForm::SimForm(SimGuiRuntime& runtime, const FormDesign& design, WindowHandle handle)
     : runtime_(runtime), name_(design.name), handle_(handle) {
-    for (const ControlDesign& c : design.controls) controls_[c.name] = {c.text, c.items, c.status};
+    for (const ControlDesign& c : design.controls) {
+        controls_.push_back({c.text, c.items, c.status, c.kind == ControlKind::ListBox});
+    }
 }
 
 SimForm::~SimForm() {
@@ -115,40 +117,39 @@ SimForm::~SimForm() {
     runtime_.ws_.Destroy(handle_);
 }
 
-std::string SimForm::Text(std::string_view control) {
-    const auto it = controls_.find(control);
-    return it == controls_.end() ? std::string() : it->second.text;
+std::string SimForm::Text(ControlIndex control) {
+    const ControlState* c = At(control);
+    return c ? c->text : std::string();
 }
 
 // The program's one status control is the main window's sign, recorded as such.
-void SimForm::SetText(std::string_view control, std::string_view text) {
-    const auto it = controls_.find(control);
-    if (it == controls_.end()) return;
-    const bool announced = it->second.status && it->second.text != text;
-    it->second.text = text;
+void SimForm::SetText(ControlIndex control, std::string_view text) {
+    ControlState* c = At(control);
+    if (!c) return;
+    const bool announced = c->status && c->text != text;
+    c->text = text;
     if (announced) runtime_.record_.Line("sign", text);
 }
 
-int SimForm::ItemCount(std::string_view control) {
-    const auto it = controls_.find(control);
-    return it == controls_.end() ? 0 : static_cast<int>(it->second.items.size());
+int SimForm::ItemCount(ControlIndex control) {
+    const ControlState* c = At(control);
+    return c ? static_cast<int>(c->items.size()) : 0;
 }
 
-void SimForm::AddItem(std::string_view control, std::string_view text) {
-    const auto it = controls_.find(control);
-    if (it != controls_.end()) it->second.items.emplace_back(text);
+void SimForm::AddItem(ControlIndex control, std::string_view text) {
+    ControlState* c = At(control);
+    if (c && c->list) c->items.emplace_back(text);
 }
 
-void SimForm::RemoveItem(std::string_view control, int index) {
-    const auto it = controls_.find(control);
-    if (it == controls_.end() || index < 0) return;
-    std::vector<std::string>& items = it->second.items;
+void SimForm::RemoveItem(ControlIndex control, int index) {
+    ControlState* c = At(control);
+    if (!c || index < 0) return;
+    std::vector<std::string>& items = c->items;
     if (static_cast<std::size_t>(index) < items.size()) items.erase(items.begin() + index);
 }
 
-std::vector<std::string> SimForm::Items(std::string_view control) const {
-    const auto it = controls_.find(control);
-    return it == controls_.end() ? std::vector<std::string>() : it->second.items;
+std::vector<std::string> SimForm::Items(ControlIndex control) const {
+    return control < controls_.size() ? controls_[control].items : std::vector<std::string>();
 }
 
 std::unique_ptr<NotifyIcon> SimGuiRuntime::CreateNotifyIcon(FormWindow&, NotifyIconEvents&) {

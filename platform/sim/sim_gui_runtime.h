@@ -108,13 +108,13 @@ class SimForm final : public FormWindow {
     ~SimForm() override;
 
     WindowHandle Handle() override { return handle_; }
-    std::string Text(std::string_view control) override;
-    void SetText(std::string_view control, std::string_view text) override;
-    int ItemCount(std::string_view control) override;
-    void AddItem(std::string_view control, std::string_view text) override;
-    void RemoveItem(std::string_view control, int index) override;
-    // A list box's lines, for the terminal to show; none for an unknown name.
-    std::vector<std::string> Items(std::string_view control) const;
+    std::string Text(ControlIndex control) override;
+    void SetText(ControlIndex control, std::string_view text) override;
+    int ItemCount(ControlIndex control) override;
+    void AddItem(ControlIndex control, std::string_view text) override;
+    void RemoveItem(ControlIndex control, int index) override;
+    // A list box's lines, for the terminal to show; none for a place past the design's end.
+    std::vector<std::string> Items(ControlIndex control) const;
     // The simulated windows have no keyboard and no places: a window shown is recorded as
     // shown, whichever way it was asked for.
     void Show(Activation activation) override;
@@ -134,11 +134,15 @@ class SimForm final : public FormWindow {
         std::string text;
         std::vector<std::string> items;
         bool status = false;
+        bool list = false;
     };
+    ControlState* At(ControlIndex control) {
+        return control < controls_.size() ? &controls_[control] : nullptr;
+    }
     SimGuiRuntime& runtime_;
     std::string name_;
     WindowHandle handle_;
-    std::map<std::string, ControlState, std::less<>> controls_;
+    std::vector<ControlState> controls_;  // in design order
     bool visible_ = false;
     WindowState state_ = WindowState::Normal;
     const MenuItem* popped_ = nullptr;

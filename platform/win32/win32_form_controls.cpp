@@ -66,11 +66,10 @@ RECT PixelRect(const TwipRect& t, int dpi) {
     return {b.left, b.top, b.right, b.bottom};
 }
 
+// A container is a picture box made before the control it holds; anything else holds nothing.
 HWND ContainerOf(HWND form, const ControlDesign& d, const std::vector<FormControl>& made) {
-    auto it = std::find_if(made.begin(), made.end(), [&](const FormControl& c) {
-        return c.name == d.container && c.kind == ControlKind::Picture;
-    });
-    return it == made.end() ? form : it->hwnd;
+    const bool held = d.container < made.size() && made[d.container].kind == ControlKind::Picture;
+    return held ? made[d.container].hwnd : form;
 }
 
 void AddItems(HWND list, const std::vector<std::string>& items) {
@@ -117,9 +116,7 @@ void ToBottom(HWND w) {
 }
 
 HWND NamingLabel(const std::vector<FormControl>& made, const ControlDesign& d) {
-    auto it = std::find_if(made.begin(), made.end(),
-                           [&](const FormControl& c) { return c.name == d.named_by; });
-    return d.named_by.empty() || it == made.end() ? nullptr : it->hwnd;
+    return d.named_by < made.size() ? made[d.named_by].hwnd : nullptr;
 }
 
 // Tab order is sibling order, so the tab stops are moved to the bottom one after another in
@@ -183,7 +180,7 @@ std::vector<FormControl> CreateControls(HWND form, const std::vector<ControlDesi
         HWND parent = ContainerOf(form, d, made);
         int id = kFirstControlId + static_cast<int>(made.size());
         HWND label = CreateLabel(parent, d);
-        made.push_back({d.name, d.kind, CreateOne(parent, id, d), d.pos, label, d.status, d.tip});
+        made.push_back({d.kind, CreateOne(parent, id, d), d.pos, label, d.status, d.tip});
     }
     ArrangeTabOrder(made, designs);
     return made;

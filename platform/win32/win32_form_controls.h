@@ -13,7 +13,6 @@
 namespace kn::win32 {
 
 struct FormControl {
-    std::string name;
     ControlKind kind;
     HWND hwnd;
     TwipRect pos;

@@ -4,8 +4,6 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
-
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_foreground.h"
 #include "platform/win32/win32_form_frame.h"
@@ -142,19 +140,16 @@ void Win32FormWindow::OnCommand(WPARAM wp, LPARAM lp) {
 // skin button is the button itself. A right click, or the key anywhere else, is left to
 // Windows: the system menu over the skin, nothing over a button.
 bool Win32FormWindow::OnContextMenu(HWND from) {
-    auto it = std::find_if(controls_.begin(), controls_.end(),
-                           [&](const win32::FormControl& c) { return c.hwnd == from; });
-    if (it == controls_.end() || it->kind != ControlKind::Picture) return false;
-    events_.ContextMenu(IndexOf(*it));
+    const win32::FormControl* c = Owned(from);
+    if (!c || c->kind != ControlKind::Picture) return false;
+    events_.ContextMenu(IndexOf(*c));
     return true;
 }
 
 void Win32FormWindow::PressFocused() {
-    const HWND focus = GetFocus();
-    auto it = std::find_if(controls_.begin(), controls_.end(),
-                           [&](const win32::FormControl& c) { return c.hwnd == focus; });
-    if (it == controls_.end() || !Clickable(it->kind)) return;
-    events_.Click(IndexOf(*it));
+    const win32::FormControl* c = Owned(GetFocus());
+    if (!c || !Clickable(c->kind)) return;
+    events_.Click(IndexOf(*c));
 }
 
 // The new font and icons are in place before the old ones go, so no window ever holds a
@@ -212,10 +207,8 @@ void Win32FormWindow::DetachTimer(unsigned id, Win32Timer* timer) {
     if (it != timers_.end() && it->second == timer) timers_.erase(it);
 }
 
-const win32::FormControl* Win32FormWindow::Find(std::string_view name) const {
-    auto it = std::find_if(controls_.begin(), controls_.end(),
-                           [&](const win32::FormControl& c) { return c.name == name; });
-    return it == controls_.end() ? nullptr : &*it;
+const win32::FormControl* Win32FormWindow::At(ControlIndex control) const {
+    return control < controls_.size() ? &controls_[control] : nullptr;
 }
 
 const win32::FormControl* Win32FormWindow::FindById(int id) const {
@@ -223,8 +216,14 @@ const win32::FormControl* Win32FormWindow::FindById(int id) const {
     return id >= win32::kFirstControlId && i < controls_.size() ? &controls_[i] : nullptr;
 }
 
-HWND Win32FormWindow::ControlWindow(std::string_view control) const {
-    const win32::FormControl* c = Find(control);
+// Its identifier gives the place; a window of another form or of none may carry the same one.
+const win32::FormControl* Win32FormWindow::Owned(HWND w) const {
+    const win32::FormControl* c = w ? FindById(GetDlgCtrlID(w)) : nullptr;
+    return c && c->hwnd == w ? c : nullptr;
+}
+
+HWND Win32FormWindow::ControlWindow(ControlIndex control) const {
+    const win32::FormControl* c = At(control);
     return c ? c->hwnd : nullptr;
 }
 
@@ -232,7 +231,7 @@ WindowHandle Win32FormWindow::Handle() {
     return HandleToULong(hwnd_);
 }
 
-std::string Win32FormWindow::Text(std::string_view control) {
+std::string Win32FormWindow::Text(ControlIndex control) {
     HWND w = ControlWindow(control);
     return w ? win32::WindowTextUtf8(w) : std::string();
 }
@@ -240,30 +239,30 @@ std::string Win32FormWindow::Text(std::string_view control) {
 // A status's text is its static's name, which screen readers read on every version; a change
 // also raises the live-region event that Windows 8 on defines (older versions ignore it).
 // Whether a reader speaks it is Windows' to show: Wine has no reader to hear it.
-void Win32FormWindow::SetText(std::string_view control, std::string_view text) {
-    const win32::FormControl* c = Find(control);
+void Win32FormWindow::SetText(ControlIndex control, std::string_view text) {
+    const win32::FormControl* c = At(control);
     if (!c) return;
     win32::SetWindowTextUtf8(c->hwnd, text);
     win32::UpdateTextTip(tooltips_.get(), *c);
     if (c->status) NotifyWinEvent(kLiveRegionChanged, c->hwnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
-int Win32FormWindow::ItemCount(std::string_view control) {
-    const win32::FormControl* c = Find(control);
+int Win32FormWindow::ItemCount(ControlIndex control) {
+    const win32::FormControl* c = At(control);
     if (!c || c->kind != ControlKind::ListBox) return 0;
     return static_cast<int>(SendMessageW(c->hwnd, LB_GETCOUNT, 0, 0));
 }
 
 // A list box draws its strings as they are: no prefix, tab or markup processing is asked for.
-void Win32FormWindow::AddItem(std::string_view control, std::string_view text) {
-    const win32::FormControl* c = Find(control);
+void Win32FormWindow::AddItem(ControlIndex control, std::string_view text) {
+    const win32::FormControl* c = At(control);
     if (!c || c->kind != ControlKind::ListBox) return;
     const std::wstring wide = win32::Widen(text);
     SendMessageW(c->hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-void Win32FormWindow::RemoveItem(std::string_view control, int index) {
-    const win32::FormControl* c = Find(control);
+void Win32FormWindow::RemoveItem(ControlIndex control, int index) {
+    const win32::FormControl* c = At(control);
     if (!c || c->kind != ControlKind::ListBox || index < 0) return;
     // Out of range, the list box answers LB_ERR and changes nothing.
     SendMessageW(c->hwnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0);

@@ -26,11 +26,11 @@ class Win32FormWindow final : public FormWindow {
     Win32FormWindow& operator=(const Win32FormWindow&) = delete;
 
     WindowHandle Handle() override;
-    std::string Text(std::string_view control) override;
-    void SetText(std::string_view control, std::string_view text) override;
-    int ItemCount(std::string_view control) override;
-    void AddItem(std::string_view control, std::string_view text) override;
-    void RemoveItem(std::string_view control, int index) override;
+    std::string Text(ControlIndex control) override;
+    void SetText(ControlIndex control, std::string_view text) override;
+    int ItemCount(ControlIndex control) override;
+    void AddItem(ControlIndex control, std::string_view text) override;
+    void RemoveItem(ControlIndex control, int index) override;
     void Show(Activation activation) override;
     void ShowBeside(FormWindow& anchor, Activation activation) override;
     void Hide() override;
@@ -41,8 +41,8 @@ class Win32FormWindow final : public FormWindow {
     void PopupMenu(const MenuItem& menu, ControlIndex at) override;
 
     HWND hwnd() const { return hwnd_; }
-    // The control's window, or nullptr for an unknown name.
-    HWND ControlWindow(std::string_view control) const;
+    // The control's window, or nullptr for a place past the design's end.
+    HWND ControlWindow(ControlIndex control) const;
     void AttachTimer(unsigned id, Win32Timer* timer) { timers_[id] = timer; }
     void DetachTimer(unsigned id, Win32Timer* timer);
 
@@ -68,8 +68,10 @@ class Win32FormWindow final : public FormWindow {
     void OnBringBack();
     void OnEndSession(WPARAM ending);
     void OnClose();
-    const win32::FormControl* Find(std::string_view name) const;
+    const win32::FormControl* At(ControlIndex control) const;
     const win32::FormControl* FindById(int id) const;
+    // The control whose window is `w`, or nullptr for any other window.
+    const win32::FormControl* Owned(HWND w) const;
     ControlIndex IndexOf(const win32::FormControl& c) const {
         return static_cast<ControlIndex>(&c - controls_.data());
     }

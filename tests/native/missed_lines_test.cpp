@@ -5,6 +5,7 @@
 
 #include "app/sim/world.h"
 #include "tests/native/sim_run.h"
+#include "windows/designs.h"
 
 namespace kn::test {
 namespace {
@@ -16,8 +17,8 @@ std::vector<std::string> KeptLines(const std::string& script, std::string* count
     RunScript(dir, script, "Owner", {}, [&](sim::World& w) {
         sim::SimForm* f4 = w.gui().Form("Form4");
         ASSERT_NE(f4, nullptr);
-        kept = f4->Items("List1");
-        if (count) *count = f4->Text("Label1");
+        kept = f4->Items(form4::List1);
+        if (count) *count = f4->Text(form4::Label1);
     });
     return kept;
 }

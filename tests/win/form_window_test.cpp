@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -154,12 +153,9 @@ TEST(FormWindow, AForegroundTakenAnywayIsGivenBack) {
 TEST(FormWindow, TheContextMenuKeyOnASkinButtonIsTheButtons) {
     Events events;
     Win32FormWindow form(Form1Design(), events);
-    const HWND ops = form.ControlWindow("Picture3");
+    const HWND ops = form.ControlWindow(form1::Picture3);
     SendMessageW(form.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(ops), MAKELPARAM(-1, -1));
-    const auto& controls = Form1Design().controls;
-    const auto at = std::ranges::find(controls, "Picture3", &ControlDesign::name);
-    EXPECT_EQ(events.context_menus,
-              std::vector<ControlIndex>{static_cast<ControlIndex>(at - controls.begin())});
+    EXPECT_EQ(events.context_menus, std::vector<ControlIndex>{form1::Picture3});
 }
 
 }  // namespace

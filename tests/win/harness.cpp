@@ -2,7 +2,6 @@
 // into the scratch directory and found by its windows.
 #include "tests/win/harness.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -148,16 +147,16 @@ bool BringToFront(HWND w) {
     });
 }
 
-HWND Descendant(HWND parent, int id) {
+HWND Descendant(HWND parent, const std::function<bool(HWND)>& is) {
     struct Query {
-        int id;
+        const std::function<bool(HWND)>& is;
         HWND found;
-    } q{id, nullptr};
+    } q{is, nullptr};
     EnumChildWindows(
         parent,
         [](HWND w, LPARAM lp) -> BOOL {
             auto* q = reinterpret_cast<Query*>(lp);
-            if (GetDlgCtrlID(w) != q->id) return TRUE;
+            if (!q->is(w)) return TRUE;
             q->found = w;
             return FALSE;
         },
@@ -165,21 +164,21 @@ HWND Descendant(HWND parent, int id) {
     return q.found;
 }
 
-const ControlDesign& DesignOf(const FormDesign& design, std::string_view name) {
-    const auto found = std::ranges::find(design.controls, name, &ControlDesign::name);
-    if (found == design.controls.end()) std::abort();  // a name the design lacks: a typo here
-    return *found;
+HWND ControlOf(HWND form, ControlIndex place) {
+    const int id = win32::kFirstControlId + static_cast<int>(place);
+    return Descendant(form, [id](HWND w) { return GetDlgCtrlID(w) == id; });
+}
+
+std::string ClassOf(HWND w) {
+    wchar_t name[64] = L"";
+    GetClassNameW(w, name, 64);
+    return win32::Narrow(name);
 }
 
 std::string SentText(HWND w) {
     wchar_t text[256] = L"";
     SendMessageW(w, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text));
     return win32::Narrow(text);
-}
-
-HWND ControlOf(HWND form, const FormDesign& design, std::string_view name) {
-    const auto index = &DesignOf(design, name) - design.controls.data();
-    return Descendant(form, win32::kFirstControlId + static_cast<int>(index));
 }
 
 }  // namespace kn::wintest

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -127,12 +128,12 @@ class BesideHostEachBuild : public BesideHost, public ::testing::WithParamInterf
 // the background can go unanswered under load. False when it never became so.
 bool BringToFront(HWND w);
 
-// The first window under `parent`, at any depth, whose control id is `id`; null if none.
-HWND Descendant(HWND parent, int id);
-// The control `name` of `design` in the window `form`: its id is its place in the design.
-HWND ControlOf(HWND form, const FormDesign& design, std::string_view name);
-// The control `name` of `design` itself.
-const ControlDesign& DesignOf(const FormDesign& design, std::string_view name);
+// The first window under `parent`, at any depth, that `is` picks; null if none.
+HWND Descendant(HWND parent, const std::function<bool(HWND)>& is);
+// The control at `place` in its design (form1::Text1, ...) in the window `form`.
+HWND ControlOf(HWND form, ControlIndex place);
+// A window's class name.
+std::string ClassOf(HWND w);
 // A control's text as a screen reader asks for it, by WM_GETTEXT: GetWindowText reads only
 // the caption the window system keeps, which another process's edit control never updates.
 std::string SentText(HWND w);

@@ -44,7 +44,7 @@ class HungHost : public BesideHost {
     void SetUp() override {
         BesideHost::SetUp();
         Start("first_start_idle.ini");
-        label2_ = ControlOf(form1_, Form1Design(), "Label2");
+        label2_ = ControlOf(form1_, form1::Label2);
         ASSERT_NE(label2_, nullptr);
         ASSERT_TRUE(host_.Send("owner idleon"));
         ASSERT_TRUE(host_.WaitFor("post", StoryPost("first_start_idle", "10.51")));

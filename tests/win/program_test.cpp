@@ -94,7 +94,7 @@ TEST_P(ProgramBesideHost, ASecondStartBringsTheFirstBackAndEnds) {
 // it is back with its room. It takes no focus, and its changes move no keyboard.
 TEST_P(ProgramBesideHost, TheSignReadsNoHostWhileTheHostIsGone) {
     Start("first_start_cancelled.ini", GetParam().program);
-    const HWND sign = ControlOf(form1_, Form1Design(), "Label6");
+    const HWND sign = ControlOf(form1_, form1::Label6);
     ASSERT_NE(sign, nullptr);
     EXPECT_EQ(win32::WindowTextUtf8(sign), "ok");
     EXPECT_EQ(GetWindowLongW(sign, GWL_STYLE) & WS_TABSTOP, 0);

@@ -93,26 +93,6 @@ void TypeLine(std::string_view text) {
     Key(VK_RETURN);
 }
 
-// The first window under `parent`, at any depth, of class `cls`; null if none.
-HWND DescendantOfClass(HWND parent, const wchar_t* cls) {
-    struct Query {
-        const wchar_t* cls;
-        HWND found;
-    } q{cls, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* q = reinterpret_cast<Query*>(lp);
-            wchar_t name[64] = L"";
-            GetClassNameW(w, name, 64);
-            if (lstrcmpiW(name, q->cls) != 0) return TRUE;
-            q->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&q));
-    return q.found;
-}
-
 bool MenuOpen() {
     HWND menu = FindWindowW(L"#32768", nullptr);
     return menu && IsWindowVisible(menu);
@@ -147,12 +127,6 @@ LRESULT SendWithData(HWND w, UINT msg, WPARAM wp, T& data) {
     return result;
 }
 
-std::string ClassOf(HWND w) {
-    wchar_t name[64] = L"";
-    GetClassNameW(w, name, 64);
-    return win32::Narrow(name);
-}
-
 class ProgramWindows : public BesideHost {
   protected:
     void SetUp() override {
@@ -160,12 +134,28 @@ class ProgramWindows : public BesideHost {
         Start("idle_clock.before.ini");
     }
 
-    HWND Main(std::string_view name) const { return ControlOf(form1_, Form1Design(), name); }
+    HWND Main(form1::Place place) const { return ControlOf(form1_, place); }
 
     // Whether `say` went through and the program posted an answer after it.
     bool Answered(const std::function<bool()>& say) {
         const std::size_t posts = host_.Lines("post").size();
         return say() && WaitUntil([&] { return host_.Lines("post").size() > posts; });
+    }
+
+    // The owner clicks into the host's input box.
+    void IntoRoom(HWND input) {
+        Click(input);
+        ASSERT_TRUE(WaitUntil([&] {
+            return GetForegroundWindow() == host_.frame() && Focused(host_.frame()) == input;
+        }));
+    }
+
+    // Types a command into the room and reads the program's answer there before typing on.
+    void TypeCommand(std::string_view line) {
+        ASSERT_TRUE(Answered([&] {
+            TypeLine(line);
+            return true;
+        })) << line;
     }
 
     // Alt+Space on the main window, then the system menu's item by its access key.
@@ -181,7 +171,7 @@ class ProgramWindows : public BesideHost {
         // The first click after start-up can reach the display before the window is mapped
         // there; one more click is what a person would do too.
         for (int attempt = 0; attempt < 2 && !MenuOpen(); ++attempt) {
-            Click(Main("Picture3"));
+            Click(Main(form1::Picture3));
             WaitUntil(MenuOpen, 3s);
         }
         ASSERT_TRUE(MenuOpen()) << "the menu did not open";
@@ -191,6 +181,15 @@ class ProgramWindows : public BesideHost {
         ASSERT_TRUE(WaitUntil([] { return !MenuOpen(); }));
     }
 
+    // From the reason field, where start-up leaves the focus, Tab to ops; the pointer is off
+    // it, so a menu asked for from the keyboard opens at the button.
+    void TabToOps() {
+        SetCursorPos(0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == Main(form1::Text1); }));
+        Key(VK_TAB);
+        ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == Main(form1::Picture3); }));
+    }
+
     // Chooses colors from the menu and waits for the colour editor.
     HWND OpenEditor() {
         Choose({VK_DOWN, VK_DOWN});
@@ -198,16 +197,13 @@ class ProgramWindows : public BesideHost {
     }
 };
 
-// The keyboard alone: Tab from the reason field to ops (its focus cue lit), Enter opens the
-// menu at ops and the arrows choose idle and on; Shift+F10 opens it too and colors the editor,
-// where Tab follows the design's tab order.
-TEST_F(ProgramWindows, TheKeyboardAloneReachesTheMenuAndTheEditor) {
-    SetCursorPos(0, 0);  // off ops: a menu asked for from the keyboard opens at the button
-    const HWND reason = Main("Text1"), ops = Main("Picture3");
-    ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == reason; }));
+// The keyboard alone: Tab from the reason field to ops lights its focus cue; Enter opens the
+// menu at ops' bottom-left corner and the arrows choose idle and on.
+TEST_F(ProgramWindows, TheKeyboardAloneOpensTheMenuAtOpsAndChooses) {
+    SetCursorPos(0, 0);
+    const HWND ops = Main(form1::Picture3);
     const int unfocused = LitTopEdge(ops);
-    Key(VK_TAB);
-    ASSERT_TRUE(WaitUntil([&] { return Focused(form1_) == ops; }));
+    TabToOps();
     EXPECT_TRUE(WaitUntil([&] { return LitTopEdge(ops) > unfocused; })) << "no focus cue";
     Key(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
@@ -218,21 +214,29 @@ TEST_F(ProgramWindows, TheKeyboardAloneReachesTheMenuAndTheEditor) {
     Key(VK_DOWN), Key(VK_RIGHT), Key(VK_RETURN);
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.00")));
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("idle_clock", "10.51")));
+}
+
+// Shift+F10 on ops opens the menu too, and colors the editor, where Tab follows the design's
+// tab order round and round.
+TEST_F(ProgramWindows, ShiftF10OpensTheMenuAndTabFollowsTheEditorsOrder) {
+    TabToOps();
     Key(VK_SHIFT, VK_F10);
     ASSERT_TRUE(WaitUntil([&] { return MenuTakesKeys(form1_); }));
     Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN);
     const HWND editor = Shown(L"kelvarnook.Form2");
-    std::vector<ControlDesign> stops;
-    std::ranges::copy_if(Form2Design().controls, std::back_inserter(stops), [](const auto& c) {
-        return c.tab_index >= 0 && c.kind != ControlKind::Label;
-    });
-    std::ranges::sort(stops, {}, &ControlDesign::tab_index);
+    const auto& controls = Form2Design().controls;
+    std::vector<ControlIndex> stops;
+    for (ControlIndex i = 0; i < controls.size(); ++i) {
+        if (controls[i].tab_index >= 0 && controls[i].kind != ControlKind::Label)
+            stops.push_back(i);
+    }
+    std::ranges::sort(stops, {}, [&](ControlIndex i) { return controls[i].tab_index; });
     stops.push_back(stops.front());  // and round again
     ASSERT_TRUE(WaitUntil([&] { return Focused(editor) != nullptr; }));
     for (std::size_t i = 0; i < stops.size(); ++i) {
         if (i > 0) Key(VK_TAB);
-        const HWND stop = ControlOf(editor, Form2Design(), stops[i].name);
-        EXPECT_TRUE(WaitUntil([&] { return Focused(editor) == stop; })) << stops[i].name;
+        const HWND stop = ControlOf(editor, stops[i]);
+        EXPECT_TRUE(WaitUntil([&] { return Focused(editor) == stop; })) << controls[stops[i]].name;
     }
 }
 
@@ -241,7 +245,7 @@ TEST_F(ProgramWindows, TheKeyboardAloneReachesTheMenuAndTheEditor) {
 TEST_F(ProgramWindows, TheEditorAndTheListStayOnTopAndCloseByHiding) {
     const HWND editor = OpenEditor();
     ASSERT_NE(editor, nullptr);
-    Click(ControlOf(editor, Form2Design(), "Command4"));
+    Click(ControlOf(editor, form2::Command4));
     EXPECT_TRUE(host_.WaitFor("post", StoryPost("window_handle", "1.50")));
     const auto topmost = [](HWND w) {
         return (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -274,16 +278,15 @@ TEST_F(ProgramWindows, ADpiChangeLaysTheWindowOutAnew) {
     RECT now;
     GetWindowRect(form1_, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
-    // Text1's container, the skin background, stands at the client area's corner.
-    for (const char* name : {"Picture3", "Text1", "Picture5"}) {
-        const TwipRect t = DesignOf(Form1Design(), name).pos;
+    // Their container, the skin background, stands at the client area's corner.
+    for (const form1::Place place : {form1::Picture3, form1::Text1, form1::Picture5}) {
+        const PixelBox want = ToPixels(Form1Design().controls[place].pos, 192);
         RECT r;
-        GetWindowRect(Main(name), &r);
+        GetWindowRect(Main(place), &r);
         MapWindowPoints(nullptr, form1_, reinterpret_cast<POINT*>(&r), 2);
-        const auto px = [](int twips) { return TwipsToPixels(twips, 192); };
         EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom),
-                  std::tuple(px(t.left), px(t.top), px(t.left + t.width), px(t.top + t.height)))
-            << name;
+                  std::tuple(want.left, want.top, want.right, want.bottom))
+            << Form1Design().controls[place].name;
     }
 }
 
@@ -315,44 +318,29 @@ TEST_F(ProgramWindows, WindowsOpenedFromTheRoomLeaveTheKeyboardInIt) {
 // window and leaves the keyboard where it was, so the next line goes into the room too, the
 // reason stays as it was, and no Enter presses the skin button that last had the focus.
 TEST_F(ProgramWindows, TypingInTheRoomStaysThereAcrossMiniAndMaxi) {
-    const HWND input = DescendantOfClass(host_.frame(), L"RICHCNTL");
+    const HWND input = Descendant(host_.frame(), [](HWND w) { return ClassOf(w) == "RICHCNTL"; });
     ASSERT_NE(input, nullptr);
-    const HWND reason = Main("Text1");
-    const std::string reason_was = win32::WindowTextUtf8(reason);
-    // The owner sees the host and clicks into its input box.
-    ShowWindow(host_.frame(), SW_SHOWNORMAL);
-    const auto into_room = [&] {
-        Click(input);
-        ASSERT_TRUE(WaitUntil([&] {
-            return GetForegroundWindow() == host_.frame() && Focused(host_.frame()) == input;
-        }));
-    };
-    // The program answers in the same input box: the owner reads the answer before typing on.
-    const auto command = [&](std::string_view line) {
-        ASSERT_TRUE(Answered([&] {
-            TypeLine(line);
-            return true;
-        })) << line;
-    };
+    const std::string reason_was = win32::WindowTextUtf8(Main(form1::Text1));
+    ShowWindow(host_.frame(), SW_SHOWNORMAL);  // the owner sees the host
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"the system menu", [&] { SystemMenu('N'); }},
-        {"mini", [&] { command("mini"); }},
-        {"the skin's minimise", [&] { Click(Main("Picture2")); }},
+        {"mini", [&] { TypeCommand("mini"); }},
+        {"the skin's minimise", [&] { Click(Main(form1::Picture2)); }},
     };
     int said = 0;
     for (const auto& [way, minimise] : ways) {
-        into_room();
+        IntoRoom(input);
         minimise();
         ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; })) << way;
-        into_room();
-        command("maxi");
+        IntoRoom(input);
+        TypeCommand("maxi");
         ASSERT_TRUE(WaitUntil([&] { return !IsIconic(form1_); })) << way;
         TypeLine("back soon");
         EXPECT_TRUE(host_.WaitFor("chat", "Owner: back soon", ++said)) << way;
         SendMessageTimeoutW(form1_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
         EXPECT_EQ(GetForegroundWindow(), host_.frame()) << way;
         EXPECT_EQ(Focused(host_.frame()), input) << way;
-        EXPECT_EQ(win32::WindowTextUtf8(reason), reason_was) << way;
+        EXPECT_EQ(win32::WindowTextUtf8(Main(form1::Text1)), reason_was) << way;
         EXPECT_TRUE(IsWindowVisible(form1_) && !IsIconic(form1_) && !MenuOpen()) << way;
         EXPECT_NE(GetWindowLongW(form1_, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << way;
     }
@@ -375,10 +363,10 @@ TEST_F(ProgramWindows, WhatTheOwnerMissedComesUpWhenTheSessionEnds) {
     ASSERT_NE(form4, nullptr);
     EXPECT_EQ(GetForegroundWindow(), host_.frame());
     EXPECT_EQ(Focused(host_.frame()), typing);
-    EXPECT_EQ(win32::WindowTextUtf8(ControlOf(form4, Form4Design(), "Label1")),
+    EXPECT_EQ(win32::WindowTextUtf8(ControlOf(form4, form4::Label1)),
               "1 line named you while you were away");
     // Windows marshals a list box's strings to another process.
-    const HWND list = ControlOf(form4, Form4Design(), "List1");
+    const HWND list = ControlOf(form4, form4::List1);
     ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
     wchar_t item[256] = {};
     ASSERT_LT(SendMessageW(list, LB_GETTEXTLEN, 0, 0), LRESULT{256});
@@ -391,11 +379,8 @@ TEST_F(ProgramWindows, WhatTheOwnerMissedComesUpWhenTheSessionEnds) {
     EXPECT_EQ(r.top, main.top);
 }
 
-// Dragging the skin background moves the window. Alt+Space opens its system menu, whose
-// Minimize minimises, whose Restore restores and whose Close is the close from outside: the
-// unload lines, then the end. (Another process can't read the menu's items under Wine, so they
-// are chosen by their access keys, as a person would.)
-TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
+// Dragging the skin background moves the window.
+TEST_F(ProgramWindows, DraggingTheSkinMovesTheWindow) {
     RECT was;
     GetWindowRect(form1_, &was);
     const auto move_to = [](int x, int y) {
@@ -414,7 +399,13 @@ TEST_F(ProgramWindows, TheSkinDragsAndItsSystemMenuMinimisesAndCloses) {
         return now.left == was.left + 40 && now.top == was.top + 30;
     })) << now.left - was.left
         << "," << now.top - was.top;
+}
 
+// Alt+Space opens the main window's system menu, whose Minimize minimises, whose Restore
+// restores and whose Close is the close from outside: the unload lines, then the end. (Another
+// process can't read the menu's items under Wine, so they are chosen by their access keys, as
+// a person would.)
+TEST_F(ProgramWindows, TheSystemMenuMinimisesRestoresAndCloses) {
     SystemMenu('N');
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(form1_) != FALSE; }));
     SystemMenu('R');
@@ -437,20 +428,22 @@ std::string SpokenName(HWND control) {
     return "";
 }
 
-// What a screen reader reads: a skin button is a Button named by its text; every edit and list
-// box of the three windows is named by its own label, and a counter is a read-only edit whose
-// text is its value ("minutes idle 0", where a static would be read as "0"). Hovering a skin
-// button shows its name in a tooltip.
-TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
+// A skin button is a Button a screen reader names by its text, and a tab stop.
+TEST_F(ProgramWindows, SkinButtonsAreButtonsToScreenReaders) {
     EXPECT_EQ(win32::WindowTextUtf8(form1_), "kelvar nook");
-    for (const char* name : {"Picture3", "Picture2", "Picture5"}) {
-        const HWND button = Main(name);
-        EXPECT_EQ(ClassOf(button), "Button") << name;
+    for (const form1::Place place : {form1::Picture3, form1::Picture2, form1::Picture5}) {
+        const HWND button = Main(place);
+        EXPECT_EQ(ClassOf(button), "Button") << place;
         EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & (BS_TYPEMASK | WS_TABSTOP),
                   BS_OWNERDRAW | WS_TABSTOP)
-            << name;
+            << place;
     }
-    // Name, value and whether the owner can type into it, window by window.
+}
+
+// Every edit and list box of the three windows is named by its own label, and a counter is a
+// read-only edit whose text is its value ("minutes idle 0", where a static would be read as
+// "0"): name, value and whether the owner can type into it.
+TEST_F(ProgramWindows, ScreenReadersNameEveryFieldAndList) {
     using Heard = std::tuple<std::string, std::string, bool>;
     std::vector<Heard> heard;
     for (const wchar_t* cls : {L"kelvarnook.Form1", L"kelvarnook.Form2", L"kelvarnook.Form3"}) {
@@ -473,11 +466,14 @@ TEST_F(ProgramWindows, ScreenReadersAndTooltipsFindTheNames) {
                                          {"hours idle", "0", false},
                                          {"minutes idle", "0", false},
                                          {"reason", "", true}}));
+}
 
-    // Onto ops from elsewhere: a pointer already resting there (left by an earlier test) would
-    // have had its tooltip come and go.
+// Hovering a skin button shows its name in a tooltip. The pointer comes onto ops from
+// elsewhere: one already resting there (left by an earlier test) would have had its tooltip
+// come and go.
+TEST_F(ProgramWindows, HoveringASkinButtonShowsItsName) {
     RECT r;
-    GetWindowRect(Main("Picture3"), &r);
+    GetWindowRect(Main(form1::Picture3), &r);
     for (POINT at : {POINT{0, 0}, POINT{r.left + 2, r.top + 2}, POINT{r.left + 8, r.top + 6}}) {
         SetCursorPos(at.x, at.y);
         Sleep(100);  // paces the pointer as a hand would; the tooltip is waited for below
@@ -498,11 +494,11 @@ TEST_F(ProgramWindows, TheEditorAndTheListAnswerTheirSizeAtAnotherScale) {
         reinterpret_cast<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(reinterpret_cast<void*>(
             GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
     ASSERT_NE(adjust, nullptr);
-    for (const auto& [cls, width, height] : {std::tuple{L"kelvarnook.Form2", 2325, 1245},
-                                             std::tuple{L"kelvarnook.Form3", 4125, 1260}}) {
-        const HWND w = FindWindowW(cls, nullptr);
+    for (const FormDesign& design : {Form2Design(), Form3Design({})}) {
+        const HWND w = FindWindowW(win32::Widen("kelvarnook." + design.name).c_str(), nullptr);
         for (int dpi : {120, 144}) {
-            const RECT client{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
+            const RECT client{0, 0, TwipsToPixels(design.client_width, dpi),
+                              TwipsToPixels(design.client_height, dpi)};
             RECT frame = client;
             adjust(&frame, static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)), FALSE,
                    static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE)), static_cast<UINT>(dpi));
@@ -510,7 +506,7 @@ TEST_F(ProgramWindows, TheEditorAndTheListAnswerTheirSizeAtAnotherScale) {
             EXPECT_EQ(SendWithData(w, kGetDpiScaledSize, static_cast<WPARAM>(dpi), size), TRUE);
             EXPECT_EQ(std::pair(size.cx, size.cy),
                       std::pair(frame.right - frame.left, frame.bottom - frame.top))
-                << win32::Narrow(cls) << " at " << dpi;
+                << design.name << " at " << dpi;
             RECT at;
             GetWindowRect(w, &at);
             RECT suggested{at.left, at.top, at.left + size.cx, at.top + size.cy};
@@ -526,8 +522,7 @@ TEST_F(ProgramWindows, TheEditorAndTheListAnswerTheirSizeAtAnotherScale) {
 // The command list scrolls sideways to its longest line, which is wider than the list; the
 // extent follows the lines as they come and go.
 TEST_F(ProgramWindows, TheCommandListScrollsToItsLongestLine) {
-    const HWND list =
-        ControlOf(FindWindowW(L"kelvarnook.Form3", nullptr), Form3Design({}), "List1");
+    const HWND list = ControlOf(FindWindowW(L"kelvarnook.Form3", nullptr), form3::List1);
     EXPECT_NE(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL, 0);
     const auto extent = [&] { return SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0); };
     const auto add = [&](const wchar_t* line) {

@@ -179,7 +179,7 @@ if(TARGET kn-standin-host)
     add_test(NAME wine.settings_kill COMMAND ${CMAKE_SOURCE_DIR}/tests/win/check-settings-kill
              $<TARGET_FILE:kn_settings_kill> $<TARGET_FILE:kn-standin-host>
              $<TARGET_FILE:kelvarnook> ${CMAKE_BINARY_DIR}/settings-kill 90)
-    set_tests_properties(wine.settings_kill PROPERTIES TIMEOUT 300)
+    set_tests_properties(wine.settings_kill PROPERTIES TIMEOUT 600)
     # Two writers at once, one key each, one of them killed: a third of the rounds lost keys
     # while the two shared one copy's name.
     add_test(NAME wine.settings_kill_two_writers
